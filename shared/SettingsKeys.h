@@ -1,0 +1,81 @@
+#pragma once
+
+#include "PlistValue.h"
+
+#include <QLatin1StringView>
+
+#include <optional>
+#include <span>
+
+// Every key of the settings store, spelt once. Both programs read and write through these.
+namespace SettingsKeys {
+
+// Warning rules
+inline constexpr QLatin1StringView warnCaps{"warnCaps"};
+inline constexpr QLatin1StringView warnCount{"warnCount"};
+inline constexpr QLatin1StringView warnCapsLimit{"warnCapsLimit"};
+inline constexpr QLatin1StringView warnCapsLimitCount{"warnCapsLimitCount"};
+inline constexpr QLatin1StringView warnCapsLock{"warnCapsLock"};
+inline constexpr QLatin1StringView warnCapsLockContinuously{"warnCapsLockContinuously"};
+inline constexpr QLatin1StringView warnNumLock{"warnNumLock"};
+inline constexpr QLatin1StringView warnNumLockContinuously{"warnNumLockContinuously"};
+// Exclusions
+inline constexpr QLatin1StringView excludeWords{"excludeWords"};
+inline constexpr QLatin1StringView excludeWordsArray{"excludeWordsArray"};
+inline constexpr QLatin1StringView excludeApplicationsArray{"excludeApplicationsArray"};
+inline constexpr QLatin1StringView excludeCommandControl{"excludeCommandControl"};
+inline constexpr QLatin1StringView excludeNonGraphics{"excludeNonGraphics"};
+inline constexpr QLatin1StringView excludeSHIFT{"excludeSHIFT"};
+// Means of warning
+inline constexpr QLatin1StringView warnWithSound{"warnWithSound"};
+inline constexpr QLatin1StringView warnSound{"warnSound"};
+inline constexpr QLatin1StringView soundVolume{"soundVolume"};
+inline constexpr QLatin1StringView warnWithFlash{"warnWithFlash"};
+inline constexpr QLatin1StringView warnWithGrowl{"warnWithGrowl"};
+// Indicators
+inline constexpr QLatin1StringView showCapsMenuBar{"showCapsMenuBar"};
+inline constexpr QLatin1StringView showShiftMenuBar{"showShiftMenuBar"};
+inline constexpr QLatin1StringView showNumMenuBar{"showNumMenuBar"};
+inline constexpr QLatin1StringView showCapsCenter{"showCapsCenter"};
+inline constexpr QLatin1StringView showNumCenter{"showNumCenter"};
+inline constexpr QLatin1StringView showCapsUpperLeft{"showCapsUpperLeft"};
+inline constexpr QLatin1StringView showNumUpperLeft{"showNumUpperLeft"};
+inline constexpr QLatin1StringView showOtherUpperLeft{"showOtherUpperLeft"};
+inline constexpr QLatin1StringView showOutlines{"showOutlines"};
+// Starting and housekeeping
+inline constexpr QLatin1StringView startAutomatically{"startAutomatically"};
+inline constexpr QLatin1StringView checkForUpdates{"checkForUpdates"};
+inline constexpr QLatin1StringView preferencesForPrefPane{"preferencesForPrefPane"};
+inline constexpr QLatin1StringView PrefPanePath{"PrefPanePath"};
+// Fallback keys: read by the pane only, to derive another key's default
+inline constexpr QLatin1StringView noMenuBar{"noMenuBar"};
+inline constexpr QLatin1StringView showFnUpperLeft{"showFnUpperLeft"};
+inline constexpr QLatin1StringView showCtrlUpperLeft{"showCtrlUpperLeft"};
+inline constexpr QLatin1StringView showOptionUpperLeft{"showOptionUpperLeft"};
+inline constexpr QLatin1StringView showCmdUpperLeft{"showCmdUpperLeft"};
+// The store's own keys
+inline constexpr QLatin1StringView convertedFromPlist{"convertedFromPlist"};
+inline constexpr QLatin1StringView reconstructedAfterCorruption{"reconstructedAfterCorruption"};
+
+// The value the helper's system-alert rule and the pane's sound menu share.
+inline constexpr QLatin1StringView systemAlertSound{"System Alert Sound"};
+
+enum class Kind { Boolean, Integer, Float, String, List };
+enum class Role { Setting, Fallback, StoreOwn };
+
+struct KeyInfo {
+    QLatin1StringView key;
+    Kind kind;
+    Role role;
+    // nullopt: the side does not read the key, or has no default for it.
+    std::optional<PlistValue> paneDefault;
+    std::optional<PlistValue> helperDefault;
+};
+
+// The whole table, in the order the settings are documented.
+std::span<const KeyInfo> all();
+// Null for a key not in the table.
+const KeyInfo* find(QLatin1StringView key);
+const KeyInfo* find(const QString& key);
+
+} // namespace SettingsKeys
