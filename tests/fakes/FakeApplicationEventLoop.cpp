@@ -1,0 +1,12 @@
+#include "FakeApplicationEventLoop.h"
+
+void FakeApplicationEventLoop::runApplicationEventLoop() {
+    journal_.record(QStringLiteral("eventLoop run"));
+    if (whileRunning)
+        whileRunning();
+}
+
+void FakeApplicationEventLoop::exitToShell() {
+    journal_.record(QStringLiteral("eventLoop exitToShell"));
+    throw ExitToShellCalled{};
+}
