@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cstdint>
+
+// Where the indicator windows go, as plain arithmetic so that it can be checked for any screen.
+
+struct UpperLeftFrame {
+    int height = 0;  // 15 with the modifier row, 8 without
+    int originY = 0; // bottom edge, measured upwards from the screen's bottom
+    QRect frame;     // the same window in the screen's top-down coordinates
+};
+
+// The upper-left window for `mask` on a screen of `screen` geometry: 17 wide, centred on the
+// 22-point top bar. The bottom edge is computed in single precision and cut toward zero so the
+// window lands on the same whole point for every screen height.
+UpperLeftFrame upperLeftFrame(const QRect& screen, std::uint32_t mask);
+
+// The top-left corner that centres a window of `size` in `available`: centred horizontally,
+// and with a third of the spare height above it and two thirds below, so that it sits a little
+// above the middle where the eye rests.
+QPoint centeredOrigin(const QRect& available, const QSize& size);
