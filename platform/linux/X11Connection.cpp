@@ -1,0 +1,63 @@
+#include "X11Connection.h"
+
+#include <QSocketNotifier>
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::vector<Display*>& ownDisplays() {
+    static std::vector<Display*> displays;
+    return displays;
+}
+
+XErrorHandler previousErrorHandler = nullptr;
+bool errorHandlerInstalled = false;
+
+int ignoreOwnErrors(Display* display, XErrorEvent* error) {
+    const auto& own = ownDisplays();
+    if (std::find(own.begin(), own.end(), display) != own.end())
+        return 0;
+    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+}
+
+} // namespace
+
+X11Connection::X11Connection(const char* displayName) {
+    display_ = XOpenDisplay(displayName);
+    if (!display_)
+        return;
+    ownDisplays().push_back(display_);
+    if (!errorHandlerInstalled) {
+        previousErrorHandler = XSetErrorHandler(ignoreOwnErrors);
+        errorHandlerInstalled = true;
+    }
+    notifier_ =
+        std::make_unique<QSocketNotifier>(ConnectionNumber(display_), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [this] { processPendingEvents(); });
+}
+
+X11Connection::~X11Connection() {
+    if (!display_)
+        return;
+    notifier_.reset();
+    auto& own = ownDisplays();
+    own.erase(std::remove(own.begin(), own.end(), display_), own.end());
+    XCloseDisplay(display_);
+}
+
+void X11Connection::processPendingEvents() {
+    if (!display_)
+        return;
+    while (XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        if (handler_)
+            handler_(event);
+    }
+    XFlush(display_);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DisplayReconfiguration.h"
+
+#include <memory>
+
+// Display changes from XRandR: one call per CRTC whose configuration changed, with the CRTC as
+// the display identifier. A new mode, size or rotation is a mode set; a CRTC lit up is added
+// with its mode set; one switched off is removed; a new position alone is a move.
+class X11DisplayReconfiguration final : public DisplayReconfiguration {
+public:
+    // displayName null: $DISPLAY.
+    explicit X11DisplayReconfiguration(const char* displayName = nullptr);
+    ~X11DisplayReconfiguration() override;
+
+    void registerReconfigurationCallback(Callback callback) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
