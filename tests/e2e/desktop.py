@@ -1,0 +1,190 @@
+"""A private X desktop for running Keyvigil Helper for real: Xvfb, a session bus with a
+notifications recorder, SDL's disk audio driver, and helpers to type and to look at windows."""
+
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+HELPER_RELATIVE = "Keyvigil.prefPane/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper"
+
+
+def wait_for(predicate, timeout=5.0, interval=0.01):
+    """Polls until predicate() is truthy; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(interval)
+
+
+class Desktop:
+    def __init__(self, build_dir, width=1280, height=900, window_manager=None):
+        self.build_dir = Path(build_dir)
+        self.width, self.height = width, height
+        self.window_manager = window_manager
+        self.tmp = Path(tempfile.mkdtemp(prefix="keyvigil-e2e-"))
+        self.home = self.tmp / "home"
+        self.home.mkdir()
+        self.notifications = []
+        self._lock = threading.Lock()
+        self._procs = []
+
+    # --- lifetime -------------------------------------------------------------------------
+    def __enter__(self):
+        self.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def start(self):
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{self.width}x{self.height}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self._procs.append(xvfb)
+        with os.fdopen(read_fd) as f:
+            self.display = ":" + f.readline().strip()
+
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self._procs.append(bus)
+        self.bus_address = bus.stdout.readline().strip()
+
+        if self.window_manager:
+            self._procs.append(subprocess.Popen(self.window_manager, env=self.env(),
+                                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+
+        recorder = subprocess.Popen([str(self.build_dir / "tests/e2e/notify_recorder")],
+                                    env=self.env(), stdout=subprocess.PIPE, text=True)
+        self._procs.append(recorder)
+        ready = recorder.stdout.readline()
+        if "ready" not in ready:
+            raise RuntimeError("notification recorder did not start")
+        threading.Thread(target=self._read_notifications, args=(recorder.stdout,), daemon=True).start()
+
+    def stop(self):
+        for proc in reversed(self._procs):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(3)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def _read_notifications(self, stream):
+        for line in stream:
+            with self._lock:
+                self.notifications.append(json.loads(line))
+
+    # --- environment and tools ------------------------------------------------------------
+    def env(self, **extra):
+        env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "SDL_", "XDG_"))}
+        env.update(DISPLAY=self.display, HOME=str(self.home), DBUS_SESSION_BUS_ADDRESS=self.bus_address,
+                   QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.tmp))
+        env.update(extra)
+        return env
+
+    def defaults(self, *args):
+        tool = self.build_dir / "tools/keyvigil-defaults"
+        return subprocess.run([str(tool), *args], env=self.env(), check=True, capture_output=True,
+                              text=True).stdout
+
+    def write_settings(self, settings):
+        """settings: {key: value}; bools, ints, floats, strings and lists of strings."""
+        for key, value in settings.items():
+            if isinstance(value, bool):
+                self.defaults("write", key, "-bool", "YES" if value else "NO")
+            elif isinstance(value, int):
+                self.defaults("write", key, "-int", str(value))
+            elif isinstance(value, float):
+                self.defaults("write", key, "-float", repr(value))
+            elif isinstance(value, list):
+                self.defaults("write", key, "-array", *value)
+            else:
+                self.defaults("write", key, "-string", value)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env(), check=True)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "20", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "20", text)
+
+    def windows(self):
+        """Every viewable top-level window as (width, height, x, y)."""
+        out = subprocess.run(["xwininfo", "-root", "-children"], env=self.env(), capture_output=True,
+                             text=True).stdout
+        found = []
+        for wid in re.findall(r"^\s+(0x[0-9a-f]+)", out, re.M):
+            info = subprocess.run(["xwininfo", "-id", wid], env=self.env(), capture_output=True,
+                                  text=True).stdout
+            if "IsViewable" not in info:
+                continue
+            get = lambda name: int(re.search(name + r":\s+(-?\d+)", info).group(1))
+            found.append((get("Width"), get("Height"), get("Absolute upper-left X"),
+                          get("Absolute upper-left Y")))
+        return found
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.display, "-window", "root", str(path)],
+                       env=self.env(), check=True)
+
+    # --- notifications --------------------------------------------------------------------
+    def received(self):
+        with self._lock:
+            return list(self.notifications)
+
+    def wait_for_notification(self, summary, count=1, timeout=3.0):
+        return wait_for(lambda: len([n for n in self.received() if n["summary"] == summary]) >= count,
+                        timeout)
+
+
+class Helper:
+    """Keyvigil Helper running on a Desktop, with its sound written to a file."""
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.audio = desktop.tmp / f"audio-{time.monotonic_ns()}.raw"
+        binary = desktop.build_dir / HELPER_RELATIVE
+        self.proc = subprocess.Popen([str(binary)], env=desktop.env(
+            SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=str(self.audio)),
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        # The helper is ready once it has selected the keyboard events; give it a moment.
+        time.sleep(1.0)
+        if self.proc.poll() is not None:
+            raise RuntimeError("helper ended at start-up: " + self.proc.stderr.read())
+
+    def signal(self, signum):
+        self.proc.send_signal(signum)
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(3)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+
+    def audio_bytes(self):
+        try:
+            return self.audio.read_bytes()
+        except FileNotFoundError:
+            return b""
+
+    def sound_heard_since(self, offset):
+        """True when the audio written after `offset` bytes holds anything but silence."""
+        return any(self.audio_bytes()[offset:])
