@@ -1,5 +1,6 @@
 #include "RVPrefs.h"
 
+#include "AtomicFile.h"
 #include "KeyedArchive.h"
 #include "PlistBounds.h"
 #include "PropertyListFile.h"
@@ -7,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <exception>
 
@@ -129,14 +129,6 @@ bool RVPrefs::synchronize() {
     const std::optional<QByteArray> archive = KeyedArchive::writeDictionary(prefs_);
     if (!archive)
         return false;
-    QSaveFile file(prefsPath_);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // The temporary file takes an old file's mode; a store is private whatever was there.
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return false;
-    if (file.write(*archive) != archive->size())
-        return false;
-    return file.commit();
+    // Private whatever mode an older file had.
+    return writeFileAtomically(prefsPath_, *archive, 0600);
 }
