@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./tools/setup.sh
-exec ./build/tools/keyvigil-defaults read
+exec ./build/tools/keyvigil-defaults/keyvigil-defaults read

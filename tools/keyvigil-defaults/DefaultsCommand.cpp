@@ -1,0 +1,185 @@
+#include "DefaultsCommand.h"
+
+#include "FoundationConversions.h"
+#include "Identifiers.h"
+#include "RVPrefs.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kBadUsage = 2;
+
+const QLatin1StringView kUsage(
+    "usage: keyvigil-defaults [-d IDENTIFIER] read [KEY] | write KEY -bool|-int|-float|-string "
+    "VALUE | write KEY -array [VALUE...] | delete KEY");
+
+struct Request {
+    QString identifier = kApplicationIdentifier;
+    QString verb;
+    std::optional<QString> key; // absent only for reading the whole store
+    std::optional<PlistValue> value;
+};
+
+// Either a request or the one-line reason it is not one.
+struct Parsed {
+    std::optional<Request> request;
+    QString error;
+};
+
+Parsed fail(const QString& error) {
+    return {std::nullopt, error};
+}
+
+std::optional<bool> parseBool(const QString& text) {
+    const QString lower = text.toLower();
+    if (lower == u"yes" || lower == u"true" || lower == u"1")
+        return true;
+    if (lower == u"no" || lower == u"false" || lower == u"0")
+        return false;
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> parseInt(const QString& text) {
+    static const QRegularExpression syntax(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!syntax.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<std::int32_t>(value) : std::nullopt;
+}
+
+std::optional<float> parseFloat(const QString& text) {
+    static const QRegularExpression syntax(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    if (!syntax.match(text).hasMatch())
+        return std::nullopt;
+    const float value = FoundationConversions::stringFloatValue(text);
+    return std::isfinite(value) ? std::optional<float>(value) : std::nullopt;
+}
+
+// A file name of its own: no path separators, no "." or "..".
+bool isUsableIdentifier(const QString& identifier) {
+    return !identifier.isEmpty() && !identifier.contains(u'/') && identifier != u"." &&
+           identifier != u".." && !identifier.contains(QChar(0));
+}
+
+Parsed parseWriteValue(Request request, const QStringList& rest) {
+    if (rest.isEmpty())
+        return fail(QStringLiteral("write needs a type: -bool, -int, -float, -string or -array"));
+    const QString& type = rest.first();
+    const QStringList values = rest.mid(1);
+    if (type == u"-array") {
+        request.value = PlistValue::fromStringList(values);
+        return {request, {}};
+    }
+    if (type != u"-bool" && type != u"-int" && type != u"-float" && type != u"-string")
+        return fail(QStringLiteral("unknown type %1").arg(type));
+    if (values.size() != 1)
+        return fail(QStringLiteral("%1 takes exactly one value").arg(type));
+    const QString& text = values.first();
+    if (type == u"-bool") {
+        const std::optional<bool> value = parseBool(text);
+        if (!value)
+            return fail(QStringLiteral("-bool needs YES or NO, not \"%1\"").arg(text));
+        request.value = PlistValue::fromBool(*value);
+    } else if (type == u"-int") {
+        const std::optional<std::int32_t> value = parseInt(text);
+        if (!value)
+            return fail(QStringLiteral("-int needs a 32-bit integer, not \"%1\"").arg(text));
+        request.value = PlistValue::fromInt(*value);
+    } else if (type == u"-float") {
+        const std::optional<float> value = parseFloat(text);
+        if (!value)
+            return fail(QStringLiteral("-float needs a decimal number, not \"%1\"").arg(text));
+        request.value = PlistValue::fromFloat(*value);
+    } else {
+        request.value = PlistValue::fromString(text);
+    }
+    return {request, {}};
+}
+
+Parsed parse(QStringList arguments) {
+    Request request;
+    if (!arguments.isEmpty() && arguments.first() == u"-d") {
+        if (arguments.size() < 2)
+            return fail(QStringLiteral("-d needs an identifier"));
+        request.identifier = arguments.at(1);
+        if (!isUsableIdentifier(request.identifier))
+            return fail(
+                QStringLiteral("\"%1\" is not a usable identifier").arg(request.identifier));
+        arguments = arguments.mid(2);
+    }
+    if (arguments.isEmpty())
+        return fail(kUsage);
+    request.verb = arguments.takeFirst();
+    if (request.verb == u"read") {
+        if (arguments.size() > 1)
+            return fail(QStringLiteral("read takes at most one key"));
+        if (!arguments.isEmpty())
+            request.key = arguments.first();
+        return {request, {}};
+    }
+    if (request.verb == u"delete") {
+        if (arguments.size() != 1)
+            return fail(QStringLiteral("delete takes exactly one key"));
+        request.key = arguments.first();
+        return {request, {}};
+    }
+    if (request.verb == u"write") {
+        if (arguments.isEmpty())
+            return fail(QStringLiteral("write needs a key"));
+        request.key = arguments.takeFirst();
+        return parseWriteValue(request, arguments);
+    }
+    return fail(QStringLiteral("unknown command \"%1\"; %2").arg(request.verb, kUsage));
+}
+
+} // namespace
+
+int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const Parsed parsed = parse(arguments);
+    if (!parsed.request) {
+        err << "keyvigil-defaults: " << parsed.error << Qt::endl;
+        return kBadUsage;
+    }
+    const Request& request = *parsed.request;
+    RVPrefs prefs(request.identifier);
+
+    if (request.verb == u"read") {
+        if (!request.key) {
+            out << prefs.description() << Qt::endl;
+            return kDone;
+        }
+        const PlistValue* value = prefs.find(*request.key);
+        if (!value) {
+            err << "keyvigil-defaults: the key \"" << *request.key << "\" does not exist in "
+                << request.identifier << Qt::endl;
+            return kFailed;
+        }
+        // Text bare, flags as 1 or 0, lists and dictionaries as property-list text.
+        out << value->description() << Qt::endl;
+        return kDone;
+    }
+
+    if (request.verb == u"delete") {
+        if (!prefs.find(*request.key)) {
+            err << "keyvigil-defaults: the key \"" << *request.key << "\" does not exist in "
+                << request.identifier << "; nothing deleted" << Qt::endl;
+            return kFailed;
+        }
+        prefs.removeObjectForKey(*request.key);
+    } else {
+        prefs.setObjectForKey(request.value, *request.key);
+    }
+    if (!prefs.synchronize()) {
+        err << "keyvigil-defaults: could not write " << prefs.prefsPath() << Qt::endl;
+        return kFailed;
+    }
+    return kDone;
+}
