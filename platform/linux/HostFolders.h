@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The host platform's folders that the original system names, and their Linux equivalents. This
+// is the one place that maps them; everything else asks here.
+//
+//   original                              Linux
+//   /System/Library/Sounds                /usr/share/sounds/freedesktop/stereo (the desktop theme)
+//   /Library/Sounds                       /usr/local/share/sounds
+//   ~/Library/Sounds                      $XDG_DATA_HOME/sounds (~/.local/share/sounds)
+//   /private/var/log/system.log           /var/log/syslog
+//   ~/Library/Logs/DiagnosticReports      /var/crash (text crash reports, where a reporter runs)
+//   /System/Library/PreferencePanes       /usr/share/applications (settings panels are entries)
+//   /Applications                         /usr/share/applications
+//
+// Each level maps to one folder only: ~/Library/Sounds itself is not searched, so that a sound
+// shows up in the same place for the named-sound lookup and for the lists of sounds.
+namespace HostFolders {
+
+enum class Folder {
+    SystemSounds,
+    LocalSounds,
+    UserSounds,
+    SystemLog,
+    CrashReports,
+    SystemPanes,
+    Applications,
+};
+
+// The Linux path of a host folder (or file, for the system log), "~" already expanded.
+QString path(Folder folder);
+
+// The Linux path for a path the original system names, matched exactly as listed above (with
+// "~" or with the expanded home folder); any other path comes back unchanged.
+QString hostPath(const QString& originalPath);
+
+} // namespace HostFolders

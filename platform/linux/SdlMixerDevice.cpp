@@ -1,0 +1,127 @@
+#include "SdlMixerDevice.h"
+
+#include <QFile>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+std::atomic<SdlMixerDevice*> SdlMixerDevice::current_{nullptr};
+
+namespace {
+// Frames per buffer: about 12 ms at 44.1 kHz, short enough for a prompt warning.
+constexpr int kBufferFrames = 512;
+constexpr int kDecoders = MIX_INIT_FLAC | MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_OPUS;
+} // namespace
+
+SdlMixerDevice::SdlMixerDevice(std::chrono::milliseconds idleClose) {
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(idleClose);
+    QObject::connect(&idleTimer_, &QTimer::timeout, &context_, [this] {
+        if (!anyBusy())
+            close();
+    });
+    current_.store(this);
+}
+
+SdlMixerDevice::~SdlMixerDevice() {
+    close();
+    current_.store(nullptr);
+}
+
+bool SdlMixerDevice::open() {
+    if (open_)
+        return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
+        return false;
+    // No format changes allowed: SDL converts for the hardware, and chunks keep one layout.
+    if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr, 0) <
+        0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_Init(kDecoders);
+    Mix_AllocateChannels(kChannels);
+    Mix_ChannelFinished(&SdlMixerDevice::channelDone);
+    open_ = true;
+    idleTimer_.start();
+    return true;
+}
+
+void SdlMixerDevice::close() {
+    idleTimer_.stop();
+    if (!open_)
+        return;
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
+    for (auto& busy : busy_)
+        busy.store(false);
+}
+
+Mix_Chunk* SdlMixerDevice::load(const QString& path) {
+    if (!open_)
+        return nullptr;
+    return Mix_LoadWAV(QFile::encodeName(path).constData());
+}
+
+int SdlMixerDevice::play(Mix_Chunk* chunk, bool loop, const void* owner) {
+    if (!open_ || !chunk)
+        return -1;
+    for (int channel = 0; channel < kChannels; ++channel) {
+        if (busy_[channel].load())
+            continue;
+        // Marked before starting, so that the end of a very short chunk cannot come first.
+        busy_[channel].store(true);
+        if (Mix_PlayChannel(channel, chunk, loop ? -1 : 0) < 0) {
+            busy_[channel].store(false);
+            break;
+        }
+        owner_[channel] = owner;
+        idleTimer_.stop();
+        return channel;
+    }
+    if (!anyBusy())
+        idleTimer_.start();
+    return -1;
+}
+
+bool SdlMixerDevice::isPlaying(int channel, const void* owner) const {
+    return channel >= 0 && channel < kChannels && owner_[channel] == owner && busy_[channel].load();
+}
+
+void SdlMixerDevice::halt(int channel) {
+    if (open_ && channel >= 0 && channel < kChannels)
+        Mix_HaltChannel(channel);
+}
+
+void SdlMixerDevice::expire(int channel, int ms) {
+    if (open_ && channel >= 0 && channel < kChannels)
+        Mix_ExpireChannel(channel, ms);
+}
+
+// Runs on the audio thread (or inside a halt on the main thread) with the mixer locked: it only
+// records the end and hands the rest to the main thread.
+void SdlMixerDevice::channelDone(int channel) {
+    SdlMixerDevice* device = current_.load();
+    if (!device || channel < 0 || channel >= kChannels)
+        return;
+    device->busy_[channel].store(false);
+    QMetaObject::invokeMethod(
+        &device->context_, [device] { device->channelsChanged(); }, Qt::QueuedConnection);
+}
+
+void SdlMixerDevice::channelsChanged() {
+    if (finished_)
+        finished_();
+    if (open_ && !anyBusy())
+        idleTimer_.start();
+}
+
+bool SdlMixerDevice::anyBusy() const {
+    for (const auto& busy : busy_) {
+        if (busy.load())
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "SdlMixerDevice.h"
+#include "SdlSound.h"
+#include "SoundService.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+#include <unordered_map>
+
+struct _XDisplay;
+
+// Named sounds through SDL2_mixer, and the X bell as the system alert. One per process, since
+// the mixer is process-wide. Lookups are remembered, misses included, so that a warning never
+// touches the disk after the first one for its name.
+class SdlSoundService final : public SoundService {
+public:
+    struct Options {
+        // Searched in order for "<name>.<extension>", see searchFolders().
+        QStringList folders;
+        // How long the output stays open after the last sound ended.
+        std::chrono::milliseconds idleClose{3000};
+        // The display for the bell; when null, the default display is opened on the first beep.
+        _XDisplay* display = nullptr;
+    };
+
+    explicit SdlSoundService(Options options);
+    ~SdlSoundService() override;
+    SdlSoundService(const SdlSoundService&) = delete;
+    SdlSoundService& operator=(const SdlSoundService&) = delete;
+
+    // The lookup folders of a program whose bundle keeps its resources in `bundleResources`: those
+    // resources; the resources of the bundle that holds this bundle, if it sits in one; then the
+    // user's, the local and the system sound folders.
+    static QStringList searchFolders(const QString& bundleResources);
+    // The file extensions tried for a name, in order: those SDL2_mixer can decode.
+    static const QStringList& extensions();
+
+    Sound* soundNamed(const QString& name) override;
+    void beep() override;
+
+    bool isOutputOpen() const { return device_.isOpen(); }
+
+private:
+    std::unique_ptr<SdlSound> find(const QString& name);
+
+    Options options_;
+    SdlMixerDevice device_;
+    std::unordered_map<QString, std::unique_ptr<SdlSound>> sounds_;
+    _XDisplay* display_ = nullptr;
+    bool ownsDisplay_ = false;
+    bool displayTried_ = false;
+};
