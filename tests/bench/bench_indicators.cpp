@@ -57,17 +57,22 @@ void BM_ModifierChange(benchmark::State& state) {
     const qint64 closedKey = helper.indicators.closedIcon.cacheKey();
 
     std::size_t i = 0;
+    long updateAllocations = 0;
     const long before = allocations.load();
     for (auto _ : state) {
         const std::uint32_t modifiers = sequence[i++ % std::size(sequence)];
+        const long atStart = allocations.load();
         helper.indicators.menuBar(modifiers & menuBarMask);
         helper.indicators.setModifiers(modifiers);
+        updateAllocations += allocations.load() - atStart;
         QPainter painter(&image);
         view.drawRect(painter);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["allocs/change"] =
-        benchmark::Counter(double(allocations.load() - before) / double(state.iterations()));
+    const double iterations = double(state.iterations());
+    // The painter's own bookkeeping allocates; switching the icon and the word should not.
+    state.counters["allocs/change"] = double(allocations.load() - before) / iterations;
+    state.counters["allocs/update"] = double(updateAllocations) / iterations;
 
     const qint64 icon = helper.indicators.menuBarIcon->icon().cacheKey();
     if (QApplication::allWidgets().size() != windows || (icon != openKey && icon != closedKey))
@@ -75,22 +80,24 @@ void BM_ModifierChange(benchmark::State& state) {
 }
 BENCHMARK(BM_ModifierChange);
 
-// The same, painted through the widget machinery as the window system would ask for it.
-void BM_ModifierChangeRepaint(benchmark::State& state) {
+// The same, painted through the widget machinery (paint event and all) into the image.
+void BM_ModifierChangeRender(benchmark::State& state) {
     Helper helper;
     keyModifiersView& view = *helper.indicators.upperLHView;
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     const qsizetype windows = QApplication::allWidgets().size();
     std::size_t i = 0;
     for (auto _ : state) {
         const std::uint32_t modifiers = sequence[i++ % std::size(sequence)];
         helper.indicators.menuBar(modifiers & menuBarMask);
         helper.indicators.setModifiers(modifiers);
-        view.repaint();
+        view.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        benchmark::DoNotOptimize(image.constBits());
     }
     if (QApplication::allWidgets().size() != windows)
         state.SkipWithError("a modifier change made a widget");
 }
-BENCHMARK(BM_ModifierChangeRepaint);
+BENCHMARK(BM_ModifierChangeRender);
 
 } // namespace
 
