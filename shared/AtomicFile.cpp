@@ -1,7 +1,6 @@
 #include "AtomicFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -28,15 +27,6 @@ bool writeAll(int fd, const QByteArray& contents) {
     return true;
 }
 
-// Makes the rename itself durable; a failure here does not undo a completed replace.
-void syncFolder(const QByteArray& folder) {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 bool writeFileAtomically(const QString& path, const QByteArray& contents, mode_t mode) {
@@ -52,6 +42,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents, mode_t
         ::unlink(temporary.constData());
         return false;
     }
-    syncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
+    // The folder is not synced: a crash may then undo the rename, which leaves the old
+    // complete file, never a partial one.
     return true;
 }
