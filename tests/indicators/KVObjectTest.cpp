@@ -1,7 +1,10 @@
 #include "KVObject.h"
+#include "FakeProcessInfo.h"
+#include "QtIndicators.h"
 #include "RVPrefs.h"
 #include "SettingsKeys.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -50,6 +53,16 @@ TEST_F(OpenPrefPane, HandsTheStoredPathOverAsOneArgumentWhateverItHolds) {
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_TRUE(launches[0].program.endsWith("keyvigil-preferences"));
     EXPECT_EQ(launches[0].arguments, QStringList{path});
+}
+
+TEST_F(OpenPrefPane, TheStatusItemsMenuItemOpensIt) {
+    FakeProcessInfo processInfo;
+    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, processInfo);
+    indicators.buildStatusItem();
+    setPanePath("/Users/me/Keyvigil.prefPane");
+    indicators.menuBarIcon->contextMenu()->actions().first()->trigger();
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].arguments, QStringList{"/Users/me/Keyvigil.prefPane"});
 }
 
 TEST_F(OpenPrefPane, ReadsTheStoreInUseNow) {
