@@ -2,13 +2,19 @@
 
 #include "X11Connection.h"
 
+#include <QTimer>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
+#include <chrono>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
+
+constexpr std::chrono::milliseconds kSettleTime{100};
 
 struct CrtcConfiguration {
     RRMode mode = None;
@@ -41,14 +47,24 @@ struct X11DisplayReconfiguration::Private {
     explicit Private(const char* displayName);
     void readCurrentConfiguration();
     void crtcChanged(const XRRCrtcChangeNotifyEvent& event);
+    void reportSettledChanges();
 
     X11Connection connection;
     int randrEventBase = -1;
     std::map<RRCrtc, CrtcConfiguration> crtcs;
+    // Configurations from before the change now settling, for the CRTCs it touches.
+    std::map<RRCrtc, CrtcConfiguration> settling;
+    QTimer settleTimer;
     std::vector<Callback> callbacks;
 };
 
 X11DisplayReconfiguration::Private::Private(const char* displayName) : connection(displayName) {
+    // A configuration tool switches a CRTC off and on again around a resize of the screen;
+    // reporting once the changes have settled gives one report per display and change.
+    settleTimer.setSingleShot(true);
+    settleTimer.setInterval(kSettleTime);
+    QObject::connect(&settleTimer, &QTimer::timeout, &settleTimer,
+                     [this] { reportSettledChanges(); });
     if (!connection.isOpen())
         return;
     Display* display = connection.display();
@@ -90,17 +106,23 @@ void X11DisplayReconfiguration::Private::readCurrentConfiguration() {
 }
 
 void X11DisplayReconfiguration::Private::crtcChanged(const XRRCrtcChangeNotifyEvent& event) {
-    const CrtcConfiguration now{event.mode, event.rotation, event.x,
-                                event.y,    event.width,    event.height};
     CrtcConfiguration& known = crtcs[event.crtc];
-    const std::uint32_t flags = changeFlags(known, now);
-    known = now;
-    if (flags == 0)
-        return;
-    // A callback may register another; iterate over what was there when the change came.
+    settling.try_emplace(event.crtc, known);
+    known = {event.mode, event.rotation, event.x, event.y, event.width, event.height};
+    settleTimer.start();
+}
+
+void X11DisplayReconfiguration::Private::reportSettledChanges() {
+    const auto settled = std::exchange(settling, {});
+    // A callback may register another; call those that were there when the change came.
     const std::vector<Callback> current = callbacks;
-    for (const Callback& callback : current)
-        callback(std::uint32_t(event.crtc), flags);
+    for (const auto& [crtc, before] : settled) {
+        const std::uint32_t flags = changeFlags(before, crtcs[crtc]);
+        if (flags == 0)
+            continue;
+        for (const Callback& callback : current)
+            callback(std::uint32_t(crtc), flags);
+    }
 }
 
 X11DisplayReconfiguration::X11DisplayReconfiguration(const char* displayName)

@@ -5,8 +5,9 @@
 #include <memory>
 
 // Display changes from XRandR: one call per CRTC whose configuration changed, with the CRTC as
-// the display identifier. A new mode, size or rotation is a mode set; a CRTC lit up is added
-// with its mode set; one switched off is removed; a new position alone is a move.
+// the display identifier, once the change has settled (a tenth of a second without further
+// changes). A new mode, size or rotation is a mode set; a CRTC lit up is added with its mode
+// set; one switched off is removed; a new position alone is a move.
 class X11DisplayReconfiguration final : public DisplayReconfiguration {
 public:
     // displayName null: $DISPLAY.

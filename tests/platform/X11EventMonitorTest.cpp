@@ -1,0 +1,190 @@
+#include "X11EventMonitor.h"
+
+#include "XvfbTest.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class X11EventMonitorTest : public XvfbTest {
+protected:
+    void SetUp() override {
+        XvfbTest::SetUp();
+        if (IsSkipped())
+            return;
+        monitor_ = std::make_unique<X11EventMonitor>();
+        monitor_->installHandler(
+            [this](const MonitorEvent& event) {
+                events_.push_back(event);
+                return eventNotHandledErr;
+            },
+            {kEventClassKeyboard, kEventRawKeyDown});
+        monitor_->addEventType({kEventClassKeyboard, kEventRawKeyRepeat});
+        monitor_->addEventType({kEventClassKeyboard, kEventRawKeyModifiersChanged});
+    }
+
+    void xdotool(const QStringList& arguments) {
+        ASSERT_EQ(runTool(QStringLiteral("xdotool"), arguments), 0);
+    }
+
+    // Waits for the next event of that kind after the ones already seen.
+    const MonitorEvent* waitFor(std::uint32_t kind) {
+        const auto found = [&] {
+            return std::find_if(events_.begin() + std::ptrdiff_t(seen_), events_.end(),
+                                [&](const MonitorEvent& e) { return e.eventKind == kind; });
+        };
+        if (!processEventsUntil([&] { return found() != events_.end(); }))
+            return nullptr;
+        const auto event = found();
+        seen_ = std::size_t(event - events_.begin()) + 1;
+        return &*event;
+    }
+
+    std::size_t count(std::uint32_t kind) const {
+        return std::size_t(
+            std::count_if(events_.begin(), events_.end(),
+                          [&](const MonitorEvent& e) { return e.eventKind == kind; }));
+    }
+
+    std::unique_ptr<X11EventMonitor> monitor_;
+    std::vector<MonitorEvent> events_;
+    std::size_t seen_ = 0;
+};
+
+TEST_F(X11EventMonitorTest, CapsLockIsReportedAsLockedAndCapitalisesTypedLetters) {
+    xdotool({"key", "Caps_Lock"});
+    const MonitorEvent* on = waitFor(kEventRawKeyModifiersChanged);
+    ASSERT_NE(on, nullptr);
+    EXPECT_TRUE(on->hasModifiers);
+    EXPECT_EQ(on->kmod, ModifierMask::capsLock);
+
+    xdotool({"key", "a"});
+    const MonitorEvent* key = waitFor(kEventRawKeyDown);
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(key->hasCharacter);
+    EXPECT_EQ(key->kchr, 'A');
+    EXPECT_EQ(key->kmod, ModifierMask::capsLock);
+
+    xdotool({"key", "Caps_Lock"});
+    const MonitorEvent* off = waitFor(kEventRawKeyModifiersChanged);
+    ASSERT_NE(off, nullptr);
+    EXPECT_EQ(off->kmod, 0u);
+    // The lock key itself is no key press.
+    EXPECT_EQ(count(kEventRawKeyDown), 1u);
+}
+
+TEST_F(X11EventMonitorTest, HeldModifiersAndNumLockComposeTheModifierWord) {
+    const struct {
+        const char* key;
+        std::uint32_t bit;
+    } held[] = {{"Shift_L", ModifierMask::shift},
+                {"Control_L", ModifierMask::control},
+                {"Alt_L", ModifierMask::option},
+                {"Super_L", ModifierMask::command}};
+    for (const auto& modifier : held) {
+        SCOPED_TRACE(modifier.key);
+        xdotool({"keydown", modifier.key});
+        const MonitorEvent* down = waitFor(kEventRawKeyModifiersChanged);
+        ASSERT_NE(down, nullptr);
+        EXPECT_EQ(down->kmod, modifier.bit);
+        xdotool({"key", "b"});
+        const MonitorEvent* key = waitFor(kEventRawKeyDown);
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(key->kmod, modifier.bit);
+        xdotool({"keyup", modifier.key});
+        const MonitorEvent* up = waitFor(kEventRawKeyModifiersChanged);
+        ASSERT_NE(up, nullptr);
+        EXPECT_EQ(up->kmod, 0u);
+    }
+    // Shift types the capital, Control the control character.
+    const auto keyDowns = [&] {
+        std::vector<std::uint8_t> bytes;
+        for (const MonitorEvent& e : events_)
+            if (e.eventKind == kEventRawKeyDown)
+                bytes.push_back(e.kchr);
+        return bytes;
+    }();
+    ASSERT_EQ(keyDowns.size(), 4u);
+    EXPECT_EQ(keyDowns[0], 'B');
+    EXPECT_EQ(keyDowns[1], 0x02);
+    EXPECT_EQ(keyDowns[2], 'b');
+    EXPECT_EQ(keyDowns[3], 'b');
+
+    xdotool({"key", "Num_Lock"});
+    const MonitorEvent* numLock = waitFor(kEventRawKeyModifiersChanged);
+    ASSERT_NE(numLock, nullptr);
+    EXPECT_EQ(numLock->kmod, ModifierMask::numLock);
+    xdotool({"key", "Num_Lock"});
+    const MonitorEvent* numLockOff = waitFor(kEventRawKeyModifiersChanged);
+    ASSERT_NE(numLockOff, nullptr);
+    EXPECT_EQ(numLockOff->kmod, 0u);
+}
+
+TEST_F(X11EventMonitorTest, HeldKeyRepeatsAtTheKeyboardRateUntilReleased) {
+    ASSERT_EQ(runTool(QStringLiteral("xset"), {"r", "rate", "200", "30"}), 0);
+    processEventsFor(100ms); // the monitor reads the new controls
+
+    xdotool({"keydown", "Shift_L"});
+    processEventsFor(400ms);
+    xdotool({"keydown", "c"});
+    ASSERT_TRUE(processEventsUntil([&] { return count(kEventRawKeyRepeat) >= 3; }));
+    xdotool({"keyup", "c"});
+    xdotool({"keyup", "Shift_L"});
+    processEventsFor(100ms);
+    const std::size_t repeats = count(kEventRawKeyRepeat);
+    processEventsFor(300ms);
+    EXPECT_EQ(count(kEventRawKeyRepeat), repeats);
+
+    for (const MonitorEvent& e : events_) {
+        if (e.eventKind == kEventRawKeyRepeat) {
+            EXPECT_EQ(e.kchr, 'C');
+            EXPECT_EQ(e.kmod, ModifierMask::shift);
+        }
+    }
+    // Shift, held first, never repeated.
+    EXPECT_EQ(count(kEventRawKeyDown), 1u);
+
+    ASSERT_EQ(runTool(QStringLiteral("xset"), {"r", "off"}), 0);
+    processEventsFor(100ms);
+    xdotool({"keydown", "c"});
+    processEventsFor(500ms);
+    xdotool({"keyup", "c"});
+    processEventsFor(50ms);
+    EXPECT_EQ(count(kEventRawKeyRepeat), repeats);
+}
+
+TEST_F(X11EventMonitorTest, CharactersFollowKeymapChanges) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const KeyCode key = XKeysymToKeycode(display, XK_q);
+    const auto typeAs = [&](KeySym keysym) -> const MonitorEvent* {
+        KeySym keysyms[] = {keysym, keysym};
+        XChangeKeyboardMapping(display, key, 2, keysyms, 1);
+        XSync(display, False);
+        processEventsFor(100ms);
+        XTestFakeKeyEvent(display, key, True, 0);
+        XTestFakeKeyEvent(display, key, False, 0);
+        XSync(display, False);
+        return waitFor(kEventRawKeyDown);
+    };
+    const MonitorEvent* latin1 = typeAs(XK_eacute);
+    ASSERT_NE(latin1, nullptr);
+    EXPECT_EQ(latin1->kchr, 0xE9);
+    const MonitorEvent* euro = typeAs(XK_EuroSign);
+    ASSERT_NE(euro, nullptr);
+    EXPECT_EQ(euro->kchr, 0x1A);
+    const MonitorEvent* function = typeAs(XK_F5);
+    ASSERT_NE(function, nullptr);
+    EXPECT_EQ(function->kchr, 0x10);
+    XCloseDisplay(display);
+}
+
+} // namespace
