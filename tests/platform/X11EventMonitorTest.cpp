@@ -73,6 +73,24 @@ TEST_F(X11EventMonitorTest, CapsLockIsReportedAsLockedAndCapitalisesTypedLetters
     EXPECT_EQ(key->kchr, 'A');
     EXPECT_EQ(key->kmod, ModifierMask::capsLock);
 
+    // A monitor started with Caps Lock on reports nothing until the next change, which then
+    // carries the lock along.
+    X11EventMonitor late;
+    std::vector<MonitorEvent> lateEvents;
+    late.installHandler(
+        [&](const MonitorEvent& event) {
+            lateEvents.push_back(event);
+            return eventNotHandledErr;
+        },
+        {kEventClassKeyboard, kEventRawKeyModifiersChanged});
+    processEventsFor(100ms);
+    EXPECT_TRUE(lateEvents.empty());
+    xdotool({"key", "Shift_L"});
+    ASSERT_TRUE(processEventsUntil([&] { return !lateEvents.empty(); }));
+    EXPECT_EQ(lateEvents[0].kmod, ModifierMask::capsLock | ModifierMask::shift);
+    processEventsUntil([&] { return lateEvents.size() == 2; });
+    seen_ = events_.size();
+
     xdotool({"key", "Caps_Lock"});
     const MonitorEvent* off = waitFor(kEventRawKeyModifiersChanged);
     ASSERT_NE(off, nullptr);
@@ -184,6 +202,17 @@ TEST_F(X11EventMonitorTest, CharactersFollowKeymapChanges) {
     const MonitorEvent* function = typeAs(XK_F5);
     ASSERT_NE(function, nullptr);
     EXPECT_EQ(function->kchr, 0x10);
+
+    // A whole new keymap: the German layout swaps Y and Z.
+    const KeyCode y = XKeysymToKeycode(display, XK_y);
+    ASSERT_EQ(runTool(QStringLiteral("setxkbmap"), {"-layout", "de"}), 0);
+    processEventsFor(200ms);
+    XTestFakeKeyEvent(display, y, True, 0);
+    XTestFakeKeyEvent(display, y, False, 0);
+    XSync(display, False);
+    const MonitorEvent* german = waitFor(kEventRawKeyDown);
+    ASSERT_NE(german, nullptr);
+    EXPECT_EQ(german->kchr, 'z');
     XCloseDisplay(display);
 }
 

@@ -5,11 +5,9 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 XvfbServer::XvfbServer() {
     int fds[2];
@@ -20,16 +18,22 @@ XvfbServer::XvfbServer() {
     const std::string fd = std::to_string(fds[1]);
     const char* argv[] = {"Xvfb",     "-displayfd", fd.c_str(), "-nolisten",    "tcp",
                           "-noreset", "-screen",    "0",        "1280x1024x24", nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int spawned =
-        posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The server goes when the test process goes, however that ends.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(127);
+        dup2(devNull, 1);
+        dup2(devNull, 2);
+        execvp(argv[0], const_cast<char**>(argv));
+        _exit(127);
+    }
+    close(devNull);
     close(fds[1]);
-    if (spawned != 0) {
+    if (pid < 0) {
         close(fds[0]);
         return;
     }
