@@ -62,7 +62,13 @@ void SdlMixerDevice::close() {
 Mix_Chunk* SdlMixerDevice::load(const QString& path) {
     if (!open_)
         return nullptr;
-    return Mix_LoadWAV(QFile::encodeName(path).constData());
+    SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    if (!file)
+        return nullptr;
+    // Closed here: the mixer leaves a file it does not recognise open even when asked to close it.
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 0);
+    SDL_RWclose(file);
+    return chunk;
 }
 
 int SdlMixerDevice::play(Mix_Chunk* chunk, bool loop, const void* owner) {

@@ -138,12 +138,14 @@ TEST_F(DBusNotifierTest, WithoutABusNotifyingDoesNothing) {
     QDBusConnection::disconnectFromBus("keyvigil-test-nowhere");
 
     // The session bus of the environment pointing nowhere: the same.
+    const QByteArray sessionAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/keyvigil-bus");
     DBusNotifier session;
     session.setDelegate(delegate());
     session.notify(notification("CAPS LOCK On"));
     EXPECT_FALSE(QDBusConnection::sessionBus().isConnected());
     EXPECT_TRUE(recorder->received.empty());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress);
 }
 
 } // namespace
