@@ -41,7 +41,11 @@ QString unescapeDesktopValue(QStringView value) {
         case u'r':
             result.append(u'\r');
             break;
-        default:
+        case u'\\':
+            result.append(u'\\');
+            break;
+        default: // left for the Exec quoting rules
+            result.append(u'\\');
             result.append(value[i]);
         }
     }

@@ -50,6 +50,11 @@ FakeSound* FakeSoundService::sound(const QString& name) {
     return found == sounds_.end() ? nullptr : found->second.get();
 }
 
+const FakeSound* FakeSoundService::sound(const QString& name) const {
+    const auto found = sounds_.find(name);
+    return found == sounds_.end() ? nullptr : found->second.get();
+}
+
 void FakeSoundService::letTimePass() {
     for (auto& [name, sound] : sounds_)
         sound->finishPass();

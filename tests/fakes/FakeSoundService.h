@@ -41,6 +41,7 @@ public:
 
     void addSound(const QString& name);
     FakeSound* sound(const QString& name);
+    const FakeSound* sound(const QString& name) const;
     // Every sound that does not loop comes to its end.
     void letTimePass();
 

@@ -1,0 +1,34 @@
+#include "AllocationCounter.h"
+#include "MonitorWorkload.h"
+
+#include <gtest/gtest.h>
+
+// Once running, judging a key allocates nothing, whatever path it takes.
+TEST(MonitorAllocation, KeysAllocateNothingOnceRunning) {
+    if (!AllocationCounter::available())
+        GTEST_SKIP() << "allocations cannot be counted in this build";
+    HelperFixture fixture;
+    MonitorWorkload::storeBusySettings(fixture);
+    fixture.start();
+    const auto capsLockRun = MonitorWorkload::keyEvents(
+        QStringLiteral("THE NASA AND ESA TEAMS MET AT CERN WITH THE USA CEO "), 0x400);
+    const auto mixed = MonitorWorkload::mixedTyping();
+    // Warm-up: the warnings of the first runs go through the fakes, which do allocate.
+    for (const auto& event : capsLockRun)
+        fixture.fakes.eventMonitor.deliver(event);
+    fixture.fakes.journal.clear();
+
+    const std::uint64_t before = AllocationCounter::count();
+    for (int round = 0; round < 100; ++round)
+        for (const auto& event : capsLockRun)
+            fixture.helper.MonitorHandler(event);
+    const std::uint64_t afterCapsLock = AllocationCounter::count();
+    for (int round = 0; round < 100; ++round)
+        for (const auto& event : mixed)
+            fixture.helper.MonitorHandler(event);
+    const std::uint64_t afterMixed = AllocationCounter::count();
+
+    EXPECT_EQ(afterCapsLock - before, 0u);
+    EXPECT_EQ(afterMixed - afterCapsLock, 0u);
+    EXPECT_TRUE(fixture.fakes.journal.entries().isEmpty()) << "the workload must not warn";
+}
