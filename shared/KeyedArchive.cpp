@@ -1,7 +1,6 @@
 #include "KeyedArchive.h"
 
 #include "LibPlist.h"
-#include "PlistBounds.h"
 
 #include <QHash>
 #include <QStringList>
@@ -40,8 +39,8 @@ enum class ClassKind { Dictionary, Array, String, Data, Date };
 class Decoder {
 public:
     explicit Decoder(plist_t objects)
-        : objects_(objects), count_(plist_array_get_size(objects)), state_(count_), values_(count_),
-          sizes_(count_, 0) {}
+        : objects_(LibPlist::arrayItems(objects)), count_(objects_.size()), state_(count_),
+          values_(count_), sizes_(count_, 0) {}
 
     std::optional<PlistValue> decodeReference(plist_t reference, int depth) {
         const std::optional<uint64_t> index = uidOf(reference);
@@ -62,20 +61,20 @@ private:
         if (state_[index] == State::Unvisited) {
             state_[index] = State::Decoding;
             const std::int64_t before = nodes_;
-            std::optional<PlistValue> value =
-                decodeEntry(plist_array_get_item(objects_, static_cast<uint32_t>(index)), depth);
+            std::optional<PlistValue> value = decodeEntry(objects_[index], depth);
             if (!value)
                 return std::nullopt;
             state_[index] = State::Done;
             values_[index] = std::move(value);
             sizes_[index] = nodes_ - before + 1;
-            ++nodes_;
+            if (++nodes_ > kMaxValues)
+                return std::nullopt;
             return values_[index];
         }
         // A shared object counts every time it appears, so that a small file cannot
         // describe an enormous value.
         nodes_ += sizes_[index];
-        if (nodes_ > PlistBounds::kMaxNodes)
+        if (nodes_ > kMaxValues)
             return std::nullopt;
         return values_[index];
     }
@@ -106,15 +105,11 @@ private:
         const std::optional<uint64_t> classIndex = uidOf(LibPlist::dictItem(entry, "$class"));
         if (!classIndex || *classIndex == 0 || *classIndex >= count_)
             return std::nullopt;
-        plist_t classEntry = plist_array_get_item(objects_, static_cast<uint32_t>(*classIndex));
+        plist_t classEntry = objects_[*classIndex];
         QStringList names;
-        if (plist_t chain = LibPlist::dictItem(classEntry, "$classes");
-            chain && plist_get_node_type(chain) == PLIST_ARRAY) {
-            const uint32_t size = plist_array_get_size(chain);
-            for (uint32_t i = 0; i < size; ++i) {
-                if (auto name = LibPlist::stringValue(plist_array_get_item(chain, i)))
-                    names.append(*name);
-            }
+        for (plist_t item : LibPlist::arrayItems(LibPlist::dictItem(classEntry, "$classes"))) {
+            if (auto name = LibPlist::stringValue(item))
+                names.append(*name);
         }
         if (auto name = LibPlist::stringValue(LibPlist::dictItem(classEntry, "$classname")))
             names.prepend(*name);
@@ -139,12 +134,11 @@ private:
     std::optional<std::vector<PlistValue>> decodeReferences(plist_t list, int depth) {
         if (!list || plist_get_node_type(list) != PLIST_ARRAY)
             return std::nullopt;
-        const uint32_t size = plist_array_get_size(list);
+        const std::vector<plist_t> items = LibPlist::arrayItems(list);
         std::vector<PlistValue> values;
-        values.reserve(size);
-        for (uint32_t i = 0; i < size; ++i) {
-            std::optional<PlistValue> value =
-                decodeReference(plist_array_get_item(list, i), depth + 1);
+        values.reserve(items.size());
+        for (plist_t item : items) {
+            std::optional<PlistValue> value = decodeReference(item, depth + 1);
             if (!value)
                 return std::nullopt;
             values.push_back(std::move(*value));
@@ -204,8 +198,8 @@ private:
         return PlistValue::fromDate(time->doubleValue());
     }
 
-    plist_t objects_;
-    uint32_t count_;
+    std::vector<plist_t> objects_;
+    std::size_t count_;
     std::vector<State> state_;
     std::vector<std::optional<PlistValue>> values_;
     std::vector<std::int64_t> sizes_;
@@ -249,7 +243,21 @@ private:
         return next_++;
     }
 
+    // A container that appears in several places is archived once and referenced from each,
+    // as the archiver does for one object held twice.
     uint64_t encode(const PlistValue& value) {
+        const void* identity = value.identity();
+        if (identity) {
+            if (auto it = written_.constFind(identity); it != written_.cend())
+                return *it;
+        }
+        const uint64_t index = encodeContents(value);
+        if (identity)
+            written_.insert(identity, index);
+        return index;
+    }
+
+    uint64_t encodeContents(const PlistValue& value) {
         switch (value.kind()) {
         case PlistValue::Kind::Dictionary:
             return encodeDictionary(value.toDictionary(), false);
@@ -296,6 +304,7 @@ private:
     plist_t objects_;
     uint64_t next_ = 0;
     QHash<QString, uint64_t> classes_;
+    QHash<const void*, uint64_t> written_;
 };
 
 } // namespace

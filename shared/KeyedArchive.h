@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <cstdint>
 #include <optional>
 
 // The keyed-archive binary property list that holds a store's dictionary, in the layout
@@ -11,7 +12,10 @@
 namespace KeyedArchive {
 
 // Containers nested deeper than this make an archive unreadable.
-inline constexpr int kMaxNesting = 64;
+inline constexpr int kMaxNesting = 32;
+// Values in the decoded dictionary, a shared object counted at each place it appears: far
+// above any store, low enough that a small file cannot describe a huge value.
+inline constexpr std::int64_t kMaxValues = std::int64_t(1) << 17;
 
 // The root dictionary of an archive; nullopt for anything that is not a well-formed
 // archive whose root is a dictionary (oversized, cyclic, too deep, unknown classes, ...).

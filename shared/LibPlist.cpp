@@ -14,10 +14,10 @@ std::optional<PlistValue> convert(plist_t node, int depth) {
     switch (plist_get_node_type(node)) {
     case PLIST_ARRAY: {
         PlistValue::Array array;
-        const uint32_t size = plist_array_get_size(node);
-        array.reserve(size);
-        for (uint32_t i = 0; i < size; ++i) {
-            std::optional<PlistValue> element = convert(plist_array_get_item(node, i), depth + 1);
+        const std::vector<plist_t> items = arrayItems(node);
+        array.reserve(static_cast<qsizetype>(items.size()));
+        for (plist_t item : items) {
+            std::optional<PlistValue> element = convert(item, depth + 1);
             if (!element)
                 return std::nullopt;
             array.append(std::move(*element));
@@ -123,6 +123,26 @@ std::optional<QString> stringValue(plist_t node) {
     if (!text)
         return QString();
     return QString::fromUtf8(text, static_cast<qsizetype>(length));
+}
+
+std::vector<plist_t> arrayItems(plist_t array) {
+    std::vector<plist_t> items;
+    if (!array || plist_get_node_type(array) != PLIST_ARRAY)
+        return items;
+    items.reserve(plist_array_get_size(array));
+    plist_array_iter iter = nullptr;
+    plist_array_new_iter(array, &iter);
+    if (!iter)
+        return items;
+    while (true) {
+        plist_t item = nullptr;
+        plist_array_next_item(array, iter, &item);
+        if (!item)
+            break;
+        items.push_back(item);
+    }
+    std::free(iter);
+    return items;
 }
 
 plist_t dictItem(plist_t dict, const char* key) {

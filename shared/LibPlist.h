@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 // Thin ownership and conversion helpers over libplist's C nodes.
 namespace LibPlist {
@@ -28,6 +29,10 @@ std::optional<PlistValue> toValue(plist_t node);
 
 // The text of a string or key node; nullopt for other kinds.
 std::optional<QString> stringValue(plist_t node);
+// The items of an array in order, gathered in one pass (indexing a libplist array walks
+// it from the start); empty for anything that is not an array.
+std::vector<plist_t> arrayItems(plist_t array);
+
 // A dictionary's item by key; null when absent or when `dict` is not a dictionary.
 plist_t dictItem(plist_t dict, const char* key);
 

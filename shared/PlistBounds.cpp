@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 
+#include <optional>
 #include <vector>
 
 namespace PlistBounds {
@@ -45,29 +46,72 @@ public:
     std::uint64_t count() const { return count_; }
     std::uint64_t top() const { return top_; }
 
-    // The objects an object refers to; false when the object does not fit the file.
-    bool references(std::uint64_t object, std::vector<std::uint64_t>& out) const {
-        out.clear();
+    // Where an object starts; nullopt when that is outside the object area.
+    std::optional<std::uint64_t> offsetOf(std::uint64_t object) const {
         const std::uint64_t offset =
             readBigEndian(data_ + tableOffset_ + object * offsetSize_, offsetSize_);
         const auto end = static_cast<std::uint64_t>(size_ - kTrailerSize);
         if (offset < std::uint64_t(kBinaryMagic.size()) || offset >= end)
+            return std::nullopt;
+        return offset;
+    }
+
+    // Dictionary keys must be strings without NUL characters: the parser asserts on
+    // anything else when the dictionary is walked.
+    bool isUsableKey(std::uint64_t object) const {
+        const std::optional<std::uint64_t> offset = offsetOf(object);
+        if (!offset)
             return false;
+        const int type = data_[*offset] >> 4;
+        if (type != 0x5 && type != 0x6)
+            return false;
+        std::uint64_t position = *offset + 1;
+        const std::optional<std::uint64_t> length = lengthOf(*offset, position);
+        const std::uint64_t unit = type == 0x6 ? 2 : 1;
+        const auto end = static_cast<std::uint64_t>(size_ - kTrailerSize);
+        if (!length || *length > end || *length * unit > end - position)
+            return false;
+        for (std::uint64_t i = 0; i < *length; ++i) {
+            const unsigned char* c = data_ + position + i * unit;
+            if (c[0] == 0 && (unit == 1 || c[1] == 0))
+                return false;
+        }
+        return true;
+    }
+
+    // The length field of the object at `offset`; `position` moves past it.
+    std::optional<std::uint64_t> lengthOf(std::uint64_t offset, std::uint64_t& position) const {
+        const auto end = static_cast<std::uint64_t>(size_ - kTrailerSize);
+        const std::uint64_t length = data_[offset] & 0xF;
+        if (length != 0xF)
+            return length;
+        if (position >= end || (data_[position] >> 4) != 0x1)
+            return std::nullopt;
+        const int lengthSize = 1 << (data_[position] & 0xF);
+        if (lengthSize > 8 || position + 1 + lengthSize > end)
+            return std::nullopt;
+        const std::uint64_t value = readBigEndian(data_ + position + 1, lengthSize);
+        position += 1 + lengthSize;
+        return value;
+    }
+
+    // The objects an object refers to; false when the object does not fit the file.
+    bool references(std::uint64_t object, std::vector<std::uint64_t>& out) const {
+        out.clear();
+        const auto end = static_cast<std::uint64_t>(size_ - kTrailerSize);
+        const std::optional<std::uint64_t> start = offsetOf(object);
+        if (!start)
+            return false;
+        const std::uint64_t offset = *start;
         const unsigned char marker = data_[offset];
         const int type = marker >> 4;
         if (type != 0xA && type != 0xC && type != 0xD)
             return true;
-        std::uint64_t length = marker & 0xF;
         std::uint64_t position = offset + 1;
-        if (length == 0xF) {
-            if (position >= end || (data_[position] >> 4) != 0x1)
-                return false;
-            const int lengthSize = 1 << (data_[position] & 0xF);
-            if (lengthSize > 8 || position + 1 + lengthSize > end)
-                return false;
-            length = readBigEndian(data_ + position + 1, lengthSize);
-            position += 1 + lengthSize;
-        }
+        const std::optional<std::uint64_t> parsedLength = lengthOf(offset, position);
+        if (!parsedLength)
+            return false;
+        const std::uint64_t length = *parsedLength;
         if (length > end)
             return false;
         const std::uint64_t refs = type == 0xD ? length * 2 : length;
@@ -76,7 +120,7 @@ public:
         out.reserve(refs);
         for (std::uint64_t i = 0; i < refs; ++i) {
             const std::uint64_t ref = readBigEndian(data_ + position + i * refSize_, refSize_);
-            if (ref >= count_)
+            if (ref >= count_ || (type == 0xD && i < length && !isUsableKey(ref)))
                 return false;
             out.push_back(ref);
         }
@@ -151,9 +195,26 @@ bool binaryWithinLimits(const QByteArray& bytes) {
     return true;
 }
 
+// A character reference to U+0000 (&#0; or &#x0;), which would put a NUL into a key.
+bool hasNulReference(QByteArrayView text) {
+    for (qsizetype i = text.indexOf("&#"); i >= 0; i = text.indexOf("&#", i + 2)) {
+        qsizetype j = i + 2;
+        if (j < text.size() && (text[j] == 'x' || text[j] == 'X'))
+            ++j;
+        const qsizetype digits = j;
+        while (j < text.size() && text[j] == '0')
+            ++j;
+        if (j > digits && j < text.size() && text[j] == ';')
+            return true;
+    }
+    return false;
+}
+
 // Element nesting of an XML document. Comments, CDATA, declarations and quoted attribute
 // values are skipped; a closing tag must match the open element.
 bool xmlWithinLimits(QByteArrayView text) {
+    if (text.contains('\0') || hasNulReference(text))
+        return false;
     std::vector<QByteArrayView> open;
     qsizetype i = 0;
     auto skipPast = [&](QByteArrayView terminator) {

@@ -10,7 +10,7 @@ namespace PlistBounds {
 
 inline constexpr std::int64_t kMaxFileSize = 1 << 20;
 inline constexpr int kMaxDepth = 128;
-inline constexpr std::int64_t kMaxNodes = std::int64_t(1) << 21;
+inline constexpr std::int64_t kMaxNodes = std::int64_t(1) << 19;
 
 // True when the bytes are within the size cap and, binary or XML, nest no deeper than
 // kMaxDepth, have no reference cycle and expand to at most kMaxNodes nodes.

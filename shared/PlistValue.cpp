@@ -184,6 +184,14 @@ QStringList PlistValue::toStringList() const {
     return list;
 }
 
+const void* PlistValue::identity() const {
+    if (const auto* a = std::get_if<std::shared_ptr<const Array>>(&storage_))
+        return a->get();
+    if (const auto* d = std::get_if<std::shared_ptr<const Dictionary>>(&storage_))
+        return d->get();
+    return nullptr;
+}
+
 bool PlistValue::operator==(const PlistValue& other) const {
     if (storage_.index() != other.storage_.index())
         return false;

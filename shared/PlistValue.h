@@ -58,6 +58,10 @@ public:
     // Old-style property-list text, as Foundation's -description prints it.
     QString description() const;
 
+    // The shared contents of an array or dictionary value, null for other kinds: copies of
+    // one container value have the same identity, so writers can store it once.
+    const void* identity() const;
+
     bool operator==(const PlistValue& other) const;
     bool operator!=(const PlistValue& other) const { return !(*this == other); }
 

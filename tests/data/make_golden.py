@@ -367,7 +367,16 @@ def xml_domain():
     }, fmt=plistlib.FMT_XML, sort_keys=False)
 
 
+def nul_key_domains():
+    """Keys holding a NUL character, which the property-list parser cannot walk."""
+    binary = write_binary_plist(Dict([("ok", True), ("a\x00b", True)]))
+    xml = (b'<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<dict>\n'
+           b'\t<key>ok</key>\n\t<true/>\n\t<key>a&#x0;b</key>\n\t<true/>\n</dict>\n</plist>\n')
+    return binary, xml
+
+
 def main():
+    nul_binary, nul_xml = nul_key_domains()
     files = {
         "archives/settings.prefs": settings_archive(),
         "archives/mutable_strings.prefs": mutable_strings_archive(),
@@ -379,14 +388,17 @@ def main():
         "archives/exponential.prefs": exponential_archive(),
         "domains/binary.plist": binary_domain(),
         "domains/xml.plist": xml_domain(),
+        "domains/nul_key.plist": nul_binary,
+        "domains/nul_reference.plist": nul_xml,
     }
     for name, data in files.items():
         path = os.path.join(HERE, name)
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "wb") as f:
             f.write(data)
-        # Every archive must at least be a property list plistlib can read.
-        plistlib.loads(data)
+        # Every file but the deliberately ill-formed XML is a property list plistlib reads.
+        if name != "domains/nul_reference.plist":
+            plistlib.loads(data)
 
 
 if __name__ == "__main__":

@@ -158,10 +158,18 @@ TEST_F(RVPrefsTest, MigrationReadsXmlDomains) {
 
 TEST_F(RVPrefsTest, AnUnreadableDomainMigratesNothing) {
     makePreferencesFolder();
-    writeFile(domainPath(), "<plist><dict><key>a</key>");
-    RVPrefs prefs(kId);
-    EXPECT_EQ(prefs.prefs().size(), 1);
-    EXPECT_TRUE(prefs.boolForKey(convertedFromPlist));
+    const QList<QByteArray> unreadable = {
+        "<plist><dict><key>a</key>",
+        TempHome::readFile(dataPath("domains/nul_key.plist")),
+        TempHome::readFile(dataPath("domains/nul_reference.plist")),
+        TempHome::readFile(dataPath("archives/settings.prefs")).append(QByteArray(2 << 20, ' ')),
+    };
+    for (const QByteArray& contents : unreadable) {
+        writeFile(domainPath(), contents);
+        RVPrefs prefs(kId);
+        EXPECT_EQ(prefs.prefs().size(), 1);
+        EXPECT_TRUE(prefs.boolForKey(convertedFromPlist));
+    }
 }
 
 TEST_F(RVPrefsTest, UnreadableStoreFilesStartEmptyWithTheMarker) {
