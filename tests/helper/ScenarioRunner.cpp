@@ -171,20 +171,20 @@ void ScenarioRunner::deliverModifiers(bool readable) {
 }
 
 // 'A', 0x0d or none, then optionally "mods 0x400" or "nomods" (the word cannot be read).
-void ScenarioRunner::deliverKey(std::uint32_t kind, const QString& spec) {
+void ScenarioRunner::deliverKey(std::uint32_t kind, const QString& keyText) {
     MonitorEvent event{kEventClassKeyboard, kind, true, held_, true, 0};
-    QString character = spec;
-    const qsizetype modsAt = spec.lastIndexOf(QStringLiteral(" mods "));
+    QString character = keyText;
+    const qsizetype modsAt = keyText.lastIndexOf(QStringLiteral(" mods "));
     if (modsAt >= 0) {
         bool ok = false;
-        event.kmod = parseWord(spec.mid(modsAt + 6), &ok);
+        event.kmod = parseWord(keyText.mid(modsAt + 6), &ok);
         if (!ok)
-            fail(QStringLiteral("unreadable modifier word: ") + spec);
-        character = spec.left(modsAt);
-    } else if (spec.endsWith(QStringLiteral(" nomods"))) {
+            fail(QStringLiteral("unreadable modifier word: ") + keyText);
+        character = keyText.left(modsAt);
+    } else if (keyText.endsWith(QStringLiteral(" nomods"))) {
         event.hasModifiers = false;
         event.kmod = kUnreadWord;
-        character = spec.chopped(7);
+        character = keyText.chopped(7);
     }
     if (character == u"none") {
         event.hasCharacter = false;

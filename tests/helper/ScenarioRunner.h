@@ -21,7 +21,7 @@ private:
     void checkAllExpected();
 
     void deliverModifiers(bool readable = true);
-    void deliverKey(std::uint32_t kind, const QString& spec);
+    void deliverKey(std::uint32_t kind, const QString& keyText);
     void setModifier(std::uint32_t bit, const QString& state);
     QString state(const QString& name) const;
     void fail(const QString& message) const;
