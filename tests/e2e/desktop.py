@@ -81,6 +81,9 @@ class Desktop:
                     proc.wait(3)
                 except subprocess.TimeoutExpired:
                     proc.kill()
+            for stream in (proc.stdout, proc.stderr):
+                if stream:
+                    stream.close()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def _read_notifications(self, stream):
@@ -97,7 +100,7 @@ class Desktop:
         return env
 
     def defaults(self, *args):
-        tool = self.build_dir / "tools/keyvigil-defaults"
+        tool = self.build_dir / "tools/keyvigil-defaults/keyvigil-defaults"
         return subprocess.run([str(tool), *args], env=self.env(), check=True, capture_output=True,
                               text=True).stdout
 
@@ -178,6 +181,8 @@ class Helper:
                 self.proc.wait(3)
             except subprocess.TimeoutExpired:
                 self.proc.kill()
+                self.proc.wait()
+        self.proc.stderr.close()
 
     def audio_bytes(self):
         try:
