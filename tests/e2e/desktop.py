@@ -62,8 +62,7 @@ class Desktop:
         self.bus_address = bus.stdout.readline().strip()
 
         if self.window_manager:
-            self._procs.append(subprocess.Popen(self.window_manager, env=self.env(),
-                                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            self.spawn(self.window_manager)
 
         recorder = subprocess.Popen([str(self.build_dir / "tests/e2e/notify_recorder")],
                                     env=self.env(), stdout=subprocess.PIPE, text=True)
@@ -72,6 +71,13 @@ class Desktop:
         if "ready" not in ready:
             raise RuntimeError("notification recorder did not start")
         threading.Thread(target=self._read_notifications, args=(recorder.stdout,), daemon=True).start()
+
+    def spawn(self, command):
+        """Starts a program on this desktop; it ends with the desktop."""
+        proc = subprocess.Popen(command, env=self.env(), stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self._procs.append(proc)
+        return proc
 
     def stop(self):
         for proc in reversed(self._procs):
@@ -173,6 +179,13 @@ class Helper:
 
     def signal(self, signum):
         self.proc.send_signal(signum)
+
+    def spawn(self, command):
+        """Starts a program on this desktop; it ends with the desktop."""
+        proc = subprocess.Popen(command, env=self.env(), stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self._procs.append(proc)
+        return proc
 
     def stop(self):
         if self.proc.poll() is None:
