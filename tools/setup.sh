@@ -11,7 +11,7 @@ packages=(
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3
+    xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
     imagemagick
 )
 
