@@ -4,13 +4,20 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusVariant>
-#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 #include <QVariantMap>
 
+#include <chrono>
 #include <cstdio>
+
+// Wall-clock time in milliseconds with microseconds as the fraction, comparable with
+// CLOCK_REALTIME stamps taken by other processes.
+static double receivedMs() {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    return double(std::chrono::duration_cast<std::chrono::microseconds>(since).count()) / 1000.0;
+}
 
 class NotificationsAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
@@ -33,7 +40,7 @@ public slots:
                 const QString& summary, const QString& body, const QStringList& actions,
                 const QVariantMap& hints, int expireTimeout) {
         QJsonObject line{
-            {"time_ms", double(QDateTime::currentMSecsSinceEpoch())},
+            {"time_ms", receivedMs()},
             {"app_name", appName},
             {"replaces_id", double(replacesId)},
             {"app_icon", appIcon},
