@@ -192,6 +192,27 @@ def memory_kb(pid):
     return {"rss_kb": rss, "pss_kb": pss}
 
 
+def memory_by_mapping(pid, top=20):
+    """Rss and Pss in kB per mapped file (anonymous memory, heap and stacks grouped by kind),
+    largest first."""
+    totals = {}
+    name = None
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            words = line.split()
+            if "-" in words[0] and len(words) >= 5 and ":" in words[3]:
+                name = words[5] if len(words) > 5 else "[anonymous]"
+                if name.startswith("/memfd:"):
+                    name = "[memfd]"
+                totals.setdefault(name, {"rss_kb": 0, "pss_kb": 0})
+            elif words[0] == "Rss:":
+                totals[name]["rss_kb"] += int(words[1])
+            elif words[0] == "Pss:":
+                totals[name]["pss_kb"] += int(words[1])
+    ordered = sorted(totals.items(), key=lambda item: -item[1]["rss_kb"])
+    return [{"mapping": n, **v} for n, v in ordered[:top]]
+
+
 def threads(pid):
     """Per thread: name, context switches, CPU time (ticks and, from schedstat, ns)."""
     found = {}
