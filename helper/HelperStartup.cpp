@@ -18,11 +18,6 @@ int KeyvigilHelper::helperMain() {
     return 0;
 }
 
-int helperMain(HelperPlatform& platform) {
-    KeyvigilHelper helper(platform);
-    return helper.helperMain();
-}
-
 void KeyvigilHelper::InstallMyEventHandlers() {
     // The command event type is asked for with the handler but never acted on.
     platform.eventMonitor.installHandler(

@@ -49,6 +49,3 @@ private:
     OSStatus modifierPath(const MonitorEvent& event);
     void post(QLatin1StringView name, const QString& description = {});
 };
-
-// The program's start-up, for main once the platform services exist.
-int helperMain(HelperPlatform& platform);
