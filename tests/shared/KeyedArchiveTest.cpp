@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,29 +26,23 @@ PlistValue str(const char* text) {
 }
 
 PlistValue::Dictionary everyKind() {
-    PlistValue::Dictionary inner;
-    inner.insert(QStringLiteral("leaf"), str("x"));
-    inner.insert(QStringLiteral("empty"), PlistValue::fromDictionary({}));
-    PlistValue::Dictionary d;
-    d.insert(QStringLiteral("yes"), PlistValue::fromBool(true));
-    d.insert(QStringLiteral("no"), PlistValue::fromBool(false));
-    d.insert(QStringLiteral("int"), PlistValue::fromInt(-7));
-    d.insert(QStringLiteral("intMax"),
-             PlistValue::fromInt(std::numeric_limits<std::int64_t>::max()));
-    d.insert(QStringLiteral("intMin"),
-             PlistValue::fromInt(std::numeric_limits<std::int64_t>::min()));
-    d.insert(QStringLiteral("float"), PlistValue::fromFloat(0.1f));
-    d.insert(QStringLiteral("double"), PlistValue::fromDouble(0.1));
-    d.insert(QStringLiteral("string"), str("na\xc3\xafve \xe2\x98\x83"));
-    d.insert(QStringLiteral("null"), str("$null"));
-    d.insert(QString(), str(""));
-    d.insert(QStringLiteral("data"), PlistValue::fromData(QByteArray("\x00\xff\x10", 3)));
-    d.insert(QStringLiteral("date"), PlistValue::fromDate(-1234.25));
-    d.insert(QStringLiteral("list"),
-             PlistValue::fromArray({str("a"), PlistValue::fromInt(1), PlistValue::fromArray({}),
-                                    PlistValue::fromDictionary(inner)}));
-    d.insert(QStringLiteral("dict"), PlistValue::fromDictionary(inner));
-    return d;
+    const PlistValue inner =
+        PlistValue::fromDictionary({{"leaf", str("x")}, {"empty", PlistValue::fromDictionary({})}});
+    return {{"yes", PlistValue::fromBool(true)},
+            {"no", PlistValue::fromBool(false)},
+            {"int", PlistValue::fromInt(-7)},
+            {"intMax", PlistValue::fromInt(std::numeric_limits<std::int64_t>::max())},
+            {"intMin", PlistValue::fromInt(std::numeric_limits<std::int64_t>::min())},
+            {"float", PlistValue::fromFloat(0.1f)},
+            {"double", PlistValue::fromDouble(0.1)},
+            {"string", str("na\xc3\xafve \xe2\x98\x83")},
+            {"null", str("$null")},
+            {"", str("")},
+            {"data", PlistValue::fromData(QByteArray("\x00\xff\x10", 3))},
+            {"date", PlistValue::fromDate(-1234.25)},
+            {"list", PlistValue::fromArray(
+                         {str("a"), PlistValue::fromInt(1), PlistValue::fromArray({}), inner})},
+            {"dict", inner}};
 }
 
 TEST(KeyedArchive, EveryKindSurvivesARoundTrip) {
@@ -100,57 +93,48 @@ TEST(KeyedArchive, WhatWeWriteIsAnArchivePlistlibDecodesToTheSameValues) {
 }
 
 TEST(KeyedArchive, GoldenArchivesReadAsWritten) {
-    PlistValue::Dictionary settings;
-    settings.insert(QStringLiteral("warnCaps"), PlistValue::fromBool(true));
-    settings.insert(QStringLiteral("warnCount"), PlistValue::fromInt(7));
-    settings.insert(QStringLiteral("soundVolume"), PlistValue::fromFloat(0.5f));
-    settings.insert(QStringLiteral("warnSound"), str("Glass"));
-    settings.insert(QStringLiteral("excludeWords"), PlistValue::fromBool(true));
-    settings.insert(QStringLiteral("excludeWordsArray"),
-                    PlistValue::fromStringList({"NASA", "USA"}));
-    settings.insert(QStringLiteral("excludeApplicationsArray"),
-                    PlistValue::fromStringList({"/usr/share/applications/gimp.desktop"}));
-    settings.insert(QStringLiteral("showOutlines"), PlistValue::fromBool(false));
-    settings.insert(QStringLiteral("convertedFromPlist"), PlistValue::fromBool(true));
-    EXPECT_EQ(KeyedArchive::readDictionary(readData("archives/settings.prefs")), settings);
+    using Dictionary = PlistValue::Dictionary;
+    const auto yes = PlistValue::fromBool(true);
+    const auto list = PlistValue::fromStringList;
+    EXPECT_EQ(
+        KeyedArchive::readDictionary(readData("archives/settings.prefs")),
+        Dictionary({{"warnCaps", yes},
+                    {"warnCount", PlistValue::fromInt(7)},
+                    {"soundVolume", PlistValue::fromFloat(0.5f)},
+                    {"warnSound", str("Glass")},
+                    {"excludeWords", yes},
+                    {"excludeWordsArray", list({"NASA", "USA"})},
+                    {"excludeApplicationsArray", list({"/usr/share/applications/gimp.desktop"})},
+                    {"showOutlines", PlistValue::fromBool(false)},
+                    {"convertedFromPlist", yes}}));
 
-    PlistValue::Dictionary strings;
-    strings.insert(QStringLiteral("warnSound"), str("Basso"));
-    strings.insert(QStringLiteral("warnCount"), str("  +0012abc"));
-    strings.insert(QStringLiteral("excludeWordsArray"), PlistValue::fromStringList({"ABC", "XYZ"}));
     const auto mutableStrings =
         KeyedArchive::readDictionary(readData("archives/mutable_strings.prefs"));
-    EXPECT_EQ(mutableStrings, strings);
+    EXPECT_EQ(mutableStrings, Dictionary({{"warnSound", str("Basso")},
+                                          {"warnCount", str("  +0012abc")},
+                                          {"excludeWordsArray", list({"ABC", "XYZ"})}}));
     ASSERT_TRUE(mutableStrings);
     EXPECT_EQ(mutableStrings->value(QStringLiteral("warnCount")).intValue(), 12);
 
-    PlistValue::Dictionary innermost;
-    innermost.insert(QStringLiteral("leaf"), str("x"));
-    PlistValue::Dictionary inner;
-    inner.insert(QStringLiteral("depth"), PlistValue::fromInt(2));
-    inner.insert(QStringLiteral("innermost"), PlistValue::fromDictionary(innermost));
-    PlistValue::Dictionary nested;
-    nested.insert(QStringLiteral("inner"), PlistValue::fromDictionary(inner));
-    nested.insert(QStringLiteral("blob"), PlistValue::fromData(QByteArray::fromHex("0fbd777701")));
-    nested.insert(QStringLiteral("mutableBlob"),
-                  PlistValue::fromData(QByteArray::fromHex("010203")));
-    nested.insert(QStringLiteral("when"), PlistValue::fromDate(86400.5));
-    nested.insert(QStringLiteral("ratio"), PlistValue::fromDouble(0.1));
-    nested.insert(QStringLiteral("negative"), PlistValue::fromInt(-42));
-    nested.insert(QStringLiteral("wide"), PlistValue::fromInt(5000000000));
-    nested.insert(QString::fromUtf8("caf\xc3\xa9"), str("na\xc3\xafve \xe2\x98\x83"));
-    EXPECT_EQ(KeyedArchive::readDictionary(readData("archives/nested.prefs")), nested);
+    const Dictionary inner{{"depth", PlistValue::fromInt(2)},
+                           {"innermost", PlistValue::fromDictionary({{"leaf", str("x")}})}};
+    EXPECT_EQ(KeyedArchive::readDictionary(readData("archives/nested.prefs")),
+              Dictionary({{"inner", PlistValue::fromDictionary(inner)},
+                          {"blob", PlistValue::fromData(QByteArray::fromHex("0fbd777701"))},
+                          {"mutableBlob", PlistValue::fromData(QByteArray::fromHex("010203"))},
+                          {"when", PlistValue::fromDate(86400.5)},
+                          {"ratio", PlistValue::fromDouble(0.1)},
+                          {"negative", PlistValue::fromInt(-42)},
+                          {"wide", PlistValue::fromInt(5000000000)},
+                          {QString::fromUtf8("caf\xc3\xa9"), str("na\xc3\xafve \xe2\x98\x83")}}));
 
-    PlistValue::Dictionary k;
-    k.insert(QStringLiteral("k"), PlistValue::fromInt(1));
-    PlistValue::Dictionary shared;
-    shared.insert(QStringLiteral("first"), PlistValue::fromStringList({"one", "two"}));
-    shared.insert(QStringLiteral("second"), PlistValue::fromStringList({"one", "two"}));
-    shared.insert(QStringLiteral("dict"), PlistValue::fromDictionary(k));
-    shared.insert(QStringLiteral("holder"), PlistValue::fromArray({PlistValue::fromDictionary(k),
-                                                                   PlistValue::fromDictionary(k)}));
-    shared.insert(QStringLiteral("one"), str("one"));
-    EXPECT_EQ(KeyedArchive::readDictionary(readData("archives/shared.prefs")), shared);
+    const PlistValue k = PlistValue::fromDictionary({{"k", PlistValue::fromInt(1)}});
+    EXPECT_EQ(KeyedArchive::readDictionary(readData("archives/shared.prefs")),
+              Dictionary({{"first", list({"one", "two"})},
+                          {"second", list({"one", "two"})},
+                          {"dict", k},
+                          {"holder", PlistValue::fromArray({k, k})},
+                          {"one", str("one")}}));
 }
 
 TEST(KeyedArchive, ArchivesThatAreNotADictionaryOfValuesAreRejected) {
@@ -163,20 +147,11 @@ TEST(KeyedArchive, ArchivesThatAreNotADictionaryOfValuesAreRejected) {
     EXPECT_FALSE(KeyedArchive::readDictionary({}));
 }
 
-TEST(KeyedArchive, TruncatedAndRandomBytesAreRejected) {
+TEST(KeyedArchive, EveryTruncationIsRejected) {
     for (const char* name : {"archives/settings.prefs", "archives/nested.prefs"}) {
         const QByteArray whole = readData(name);
         for (qsizetype size = 0; size < whole.size(); ++size)
             EXPECT_FALSE(KeyedArchive::readDictionary(whole.left(size))) << name << " " << size;
-    }
-    QRandomGenerator random(20240601);
-    for (int round = 0; round < 500; ++round) {
-        QByteArray bytes(random.bounded(1, 600), Qt::Uninitialized);
-        for (char& c : bytes)
-            c = static_cast<char>(random.bounded(256));
-        if (round % 2 == 0)
-            bytes.replace(0, 8, "bplist00");
-        EXPECT_FALSE(KeyedArchive::readDictionary(bytes));
     }
 }
 

@@ -10,7 +10,7 @@ PlistValue str(const char* text) {
     return PlistValue::fromString(QString::fromUtf8(text));
 }
 
-TEST(Description, ScalarsPrintAsFoundationNumbersDatesAndData) {
+TEST(Description, ScalarsAndEmptyContainersPrintAsFoundationDoes) {
     EXPECT_EQ(PlistValue::fromBool(true).description(), "1");
     EXPECT_EQ(PlistValue::fromBool(false).description(), "0");
     EXPECT_EQ(PlistValue::fromInt(-42).description(), "-42");
@@ -29,9 +29,6 @@ TEST(Description, ScalarsPrintAsFoundationNumbersDatesAndData) {
     EXPECT_EQ(PlistValue::fromData({}).description(), "<>");
     // A string on its own is its own description.
     EXPECT_EQ(str("a b \"c\"").description(), "a b \"c\"");
-}
-
-TEST(Description, EmptyContainers) {
     EXPECT_EQ(PlistValue::fromDictionary({}).description(), "{\n}");
     EXPECT_EQ(PlistValue::fromArray({}).description(), "(\n)");
 }

@@ -66,11 +66,8 @@ TEST_F(RVPrefsTest, SynchronizeCreatesPrivateFoldersAndFile) {
     EXPECT_EQ(modeOf(preferences()), 0700u);
     EXPECT_EQ(modeOf(storePath()), 0600u);
     EXPECT_EQ(QDir(preferences()).entryList(QDir::Files), QStringList{kId + ".prefs"});
-}
 
-TEST_F(RVPrefsTest, AnExistingFileBecomesPrivateWhenReplaced) {
-    makePreferencesFolder();
-    ASSERT_TRUE(RVPrefs(kId).synchronize());
+    // An existing file becomes private again when replaced.
     ASSERT_EQ(::chmod(QFile::encodeName(storePath()).constData(), 0644), 0);
     ASSERT_TRUE(RVPrefs(kId).synchronize());
     EXPECT_EQ(modeOf(storePath()), 0600u);
@@ -108,16 +105,6 @@ TEST_F(RVPrefsTest, SettersChangeMemoryAndOnlySynchronizeReachesTheFile) {
                                    "    warnCount = \"-3\";\n"
                                    "    warnSound = Glass;\n"
                                    "}");
-}
-
-TEST_F(RVPrefsTest, GettersConvertStoredStrings) {
-    RVPrefs prefs(kId);
-    prefs.setObjectForKey(PlistValue::fromString(QStringLiteral("7")), warnCount);
-    prefs.setObjectForKey(PlistValue::fromString(QStringLiteral(" Yes")), warnCaps);
-    prefs.setObjectForKey(PlistValue::fromString(QStringLiteral("0.5")), soundVolume);
-    EXPECT_EQ(prefs.intForKey(warnCount), 7);
-    EXPECT_TRUE(prefs.boolForKey(warnCaps));
-    EXPECT_FLOAT_EQ(prefs.floatForKey(soundVolume), 0.5f);
 }
 
 TEST_F(RVPrefsTest, MigrationCopiesTheDomainInItsOwnKeyOrderThenSetsTheFlag) {
