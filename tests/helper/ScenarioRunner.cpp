@@ -3,6 +3,7 @@
 #include "AppleEventReceiver.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -33,6 +34,12 @@ std::optional<PlistValue> parseValue(const QString& text) {
 
 // What an event carries in a parameter that could not be read: must never be used.
 constexpr std::uint32_t kUnreadWord = 0xFFFFFFFF;
+
+const QHash<QString, std::uint32_t> kModifierKeys{
+    {"caps", ModifierMask::capsLock},   {"num", ModifierMask::numLock},
+    {"shift", ModifierMask::shift},     {"command", ModifierMask::command},
+    {"control", ModifierMask::control}, {"option", ModifierMask::option},
+    {"fn", ModifierMask::function}};
 
 std::uint32_t parseWord(const QString& text, bool* ok) {
     return text.toUInt(ok, 0);
@@ -86,8 +93,6 @@ void ScenarioRunner::action(const QString& command, const QString& rest) {
             fail(QStringLiteral("unreadable setting: ") + rest);
         else
             fixture_.store(rest.left(space), value);
-    } else if (command == u"unset") {
-        fixture_.store(rest, std::nullopt);
     } else if (command == u"delete-store") {
         fixture_.deleteStore();
     } else if (command == u"sounds") {
@@ -100,16 +105,8 @@ void ScenarioRunner::action(const QString& command, const QString& rest) {
             rest == u"none" ? std::nullopt : std::optional<QString>(rest);
     } else if (command == u"appkit") {
         fixture_.fakes.processInfo.appKitVersion = rest.toDouble();
-    } else if (command == u"caps" || command == u"num") {
-        setModifier(command == u"caps" ? ModifierMask::capsLock : ModifierMask::numLock, rest);
-    } else if (command == u"shift" || command == u"command" || command == u"control" ||
-               command == u"option" || command == u"fn") {
-        const std::uint32_t bit = command == u"shift"     ? ModifierMask::shift
-                                  : command == u"command" ? ModifierMask::command
-                                  : command == u"control" ? ModifierMask::control
-                                  : command == u"option"  ? ModifierMask::option
-                                                          : ModifierMask::function;
-        setModifier(bit, rest);
+    } else if (kModifierKeys.contains(command)) {
+        setModifier(kModifierKeys.value(command), rest);
     } else if (command == u"modifiers") {
         bool ok = rest == u"unreadable";
         if (!ok)
@@ -238,8 +235,6 @@ QString ScenarioRunner::state(const QString& name) const {
         return hexWord(monitor.modifiers);
     if (name == u"capsLockON")
         return yesNo(monitor.capsLockON);
-    if (name == u"numLockON")
-        return yesNo(monitor.numLockON);
     if (name == u"excludeWordsBuffer")
         return u'"' + settings.excludeWordsBuffer + u'"';
     if (name == u"statusItem")

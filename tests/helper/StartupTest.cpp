@@ -24,27 +24,22 @@ TEST(Startup, StoreSettingsAndHandlersAreReadyBeforeTheEventLoopRuns) {
                            "display registerReconfigurationCallback", "eventLoop run"}));
 }
 
-TEST(Startup, ReopenReloadsThenRefreshesTheIconAndQuitEndsAtOnce) {
-    HelperFixture fixture;
-    fixture.start();
-    fixture.helper.monitor.modifiers = 0x10200;
-    fixture.store(SettingsKeys::showShiftMenuBar, PlistValue::fromBool(true));
-    fixture.fakes.journal.clear();
-
-    EXPECT_EQ(fixture.fakes.appleEvents.send(kCoreEventClass, kAEReopenApplication), noErr);
-    EXPECT_EQ(fixture.fakes.journal.take(),
-              QStringList({"indicators closeCenterWindows", "indicators closeUpperLeftWindow",
-                           "indicators buildStatusItem", "indicators menuBar 0x200"}));
-
-    EXPECT_THROW(fixture.fakes.appleEvents.send(kCoreEventClass, kAEQuitApplication),
-                 ExitToShellCalled);
-    EXPECT_EQ(fixture.fakes.journal.take(), QStringList({"eventLoop exitToShell"}));
-}
-
-TEST(Startup, NotificationsCarryTheirNameAsTitleAndPriorityTwo) {
+// Every load registers the five notifications afresh; each one carries its name as title.
+TEST(Startup, NotificationsAreRegisteredAtEveryLoadAndSentWithPriorityTwo) {
     HelperFixture fixture;
     fixture.store(SettingsKeys::warnWithGrowl, PlistValue::fromBool(true));
     fixture.start();
+    fixture.helper.readPreferences();
+    ASSERT_EQ(fixture.fakes.notifier.delegates.size(), 2u);
+    const QStringList names = {"CAPS LOCK On", "CAPS LOCK Off", "NUM LOCK On", "NUM LOCK Off",
+                               "Too Many CAPS Typed"};
+    const GrowlDelegate& delegate = fixture.fakes.notifier.delegates.back();
+    EXPECT_EQ(delegate.applicationName, QStringLiteral("Keyvigil"));
+    EXPECT_EQ(delegate.allNotifications, names);
+    EXPECT_EQ(delegate.defaultNotifications, names);
+    EXPECT_TRUE(delegate.applicationIconData.isEmpty());
+    EXPECT_EQ(delegate.referenceCount, 1);
+
     fixture.fakes.eventMonitor.deliver(
         {kEventClassKeyboard, kEventRawKeyModifiersChanged, true, 0x400, false, 0});
     for (int i = 0; i < 5; ++i)
