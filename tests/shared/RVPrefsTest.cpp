@@ -95,16 +95,6 @@ TEST_F(RVPrefsTest, SettersChangeMemoryAndOnlySynchronizeReachesTheFile) {
     EXPECT_FLOAT_EQ(again.floatForKey(soundVolume), 0.75f);
     EXPECT_EQ(again.objectForKey(excludeWordsArray)->toStringList(), QStringList{"NASA"});
     EXPECT_EQ(again.objectForKey(warnSound)->toString(), "Glass");
-    EXPECT_EQ(again.description(), "{\n"
-                                   "    convertedFromPlist = 1;\n"
-                                   "    excludeWordsArray = (\n"
-                                   "        NASA\n"
-                                   "    );\n"
-                                   "    soundVolume = 0.75;\n"
-                                   "    warnCaps = 1;\n"
-                                   "    warnCount = \"-3\";\n"
-                                   "    warnSound = Glass;\n"
-                                   "}");
 }
 
 TEST_F(RVPrefsTest, MigrationCopiesTheDomainInItsOwnKeyOrderThenSetsTheFlag) {
