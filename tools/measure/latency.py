@@ -46,10 +46,15 @@ def main():
             notes = s.notifications("CAPS LOCK On")
             onset = s.audio_watch.onset_after(pressed)
             if len(notes) <= before or not onset:
+                print(s.diagnose())
                 raise RuntimeError(f"warning {i}: notification {len(notes) > before}, "
                                    f"sound {bool(onset)}")
+            opened = s.audio_watch.open_after(pressed)
+            if opened and opened["time_ms"] > onset["time_ms"]:
+                opened = None
             if i >= args.warmup:
-                samples.append({"pressed": pressed, "notified": notes[before]["time_ms"], **onset})
+                samples.append({"pressed": pressed, "notified": notes[before]["time_ms"],
+                                "opened": opened["time_ms"] if opened else None, **onset})
             time.sleep(0.4)
             off_before = len(s.notifications("CAPS LOCK Off"))
             s.typist.press("Caps_Lock")
@@ -74,6 +79,7 @@ def main():
         "notification_ms": summary([o["notified"] - o["pressed"] for o in samples]),
         "sound_in_file_ms": summary([o["time_ms"] - o["pressed"] for o in samples]),
         "sound_mixed_ms": summary([o["mixed"] - o["pressed"] for o in samples]),
+        "output_opened_ms": summary([o["opened"] - o["pressed"] for o in samples if o["opened"]]),
         "machine": session.machine(),
     }
     print(json.dumps(figures, indent=1))

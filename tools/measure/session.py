@@ -94,6 +94,20 @@ class Session:
     def alive(self):
         return self.helper.poll() is None
 
+    def diagnose(self):
+        """What the helper is doing, for a report when it stops answering."""
+        if not self.alive():
+            return f"helper ended with {self.helper.returncode}: {self.helper.stderr.read()}"
+        lines = []
+        for task in sorted(Path(f"/proc/{self.pid}/task").iterdir()):
+            stat = (task / "stat").read_text()
+            wchan = (task / "wchan").read_text()
+            lines.append(f"{task.name} {(task / 'comm').read_text().strip()} "
+                         f"state={stat[stat.rindex(')') + 2]} wchan={wchan}")
+        stacks = subprocess.run(["gdb", "-p", str(self.pid), "-batch", "-ex",
+                                 "thread apply all bt 25"], capture_output=True, text=True).stdout
+        return "\n".join(lines) + "\n" + stacks
+
     def notifications(self, summary):
         return [n for n in self.desktop.received() if n["summary"] == summary]
 
@@ -165,6 +179,10 @@ class AudioWatch:
     def onset_after(self, t_ms):
         with self._lock:
             return next((o for o in self.onsets if o["time_ms"] > t_ms), None)
+
+    def open_after(self, t_ms):
+        with self._lock:
+            return next((o for o in self.opens if o["time_ms"] > t_ms), None)
 
     def close(self):
         self.proc.terminate()
