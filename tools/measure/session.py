@@ -104,8 +104,11 @@ class Session:
             wchan = (task / "wchan").read_text()
             lines.append(f"{task.name} {(task / 'comm').read_text().strip()} "
                          f"state={stat[stat.rindex(')') + 2]} wchan={wchan}")
-        stacks = subprocess.run(["gdb", "-p", str(self.pid), "-batch", "-ex",
-                                 "thread apply all bt 25"], capture_output=True, text=True).stdout
+        try:
+            stacks = subprocess.run(["gdb", "-p", str(self.pid), "-batch", "-ex",
+                                     "thread apply all bt 25"], capture_output=True, text=True).stdout
+        except FileNotFoundError:
+            stacks = "(no gdb for stacks)"
         return "\n".join(lines) + "\n" + stacks
 
     def notifications(self, summary):
