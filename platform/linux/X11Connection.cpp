@@ -1,5 +1,6 @@
 #include "X11Connection.h"
 
+#include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
 #include <X11/Xlib.h>
@@ -39,6 +40,15 @@ X11Connection::X11Connection(const char* displayName) {
         std::make_unique<QSocketNotifier>(ConnectionNumber(display_), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                      [this] { processPendingEvents(); });
+    // A reply read anywhere (a round trip in a timer, in another object's code) can pull events
+    // into Xlib's queue without the socket turning readable again. Drain them before the loop
+    // sleeps; looking at the queue alone costs no system call.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, notifier_.get(),
+                         [this] {
+                             if (XEventsQueued(display_, QueuedAlready) > 0)
+                                 processPendingEvents();
+                         });
 }
 
 X11Connection::~X11Connection() {

@@ -155,12 +155,12 @@ void X11EventMonitor::Private::handleRawKey(int type, unsigned keycode) {
 bool X11EventMonitor::Private::repeatKey(unsigned keycode) {
     // Catch up first: the release, or a newer key that takes the repeat over, may be waiting.
     connection.processPendingEvents();
-    if (repeater.repeatingKey() != keycode || !isKeyDown(keycode))
-        return false;
-    if (!keymap->isModifierKey(keycode))
+    const bool repeats = repeater.repeatingKey() == keycode && isKeyDown(keycode);
+    if (repeats && !keymap->isModifierKey(keycode))
         deliver(kEventRawKeyRepeat, true, keycode);
+    // The key-map query may have queued events behind the ones just handled.
     connection.processPendingEvents();
-    return true;
+    return repeats;
 }
 
 bool X11EventMonitor::Private::isKeyDown(unsigned keycode) const {
