@@ -10,7 +10,6 @@ std::atomic<SdlMixerDevice*> SdlMixerDevice::current_{nullptr};
 namespace {
 // Frames per buffer: about 12 ms at 44.1 kHz, short enough for a prompt warning.
 constexpr int kBufferFrames = 512;
-constexpr int kDecoders = MIX_INIT_FLAC | MIX_INIT_MP3 | MIX_INIT_OGG | MIX_INIT_OPUS;
 } // namespace
 
 SdlMixerDevice::SdlMixerDevice(std::chrono::milliseconds idleClose) {
@@ -39,7 +38,8 @@ bool SdlMixerDevice::open() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_Init(kDecoders);
+    // No Mix_Init: the mixer starts a decoder when a file first needs it, and the usual sounds
+    // (AIFF, WAV) need none.
     Mix_AllocateChannels(kChannels);
     Mix_ChannelFinished(&SdlMixerDevice::channelDone);
     open_ = true;
