@@ -12,11 +12,3 @@ void CenterWindow::paintEvent(QPaintEvent*) {
     if (image_.isValid())
         image_.render(&painter, QRectF(rect()));
 }
-
-void CenterWindow::setVisible(bool visible) {
-    QWidget::setVisible(visible);
-    // Flags, opacity and attributes stay with the widget; the next show makes a native window
-    // from them again.
-    if (!visible && testAttribute(Qt::WA_WState_Created))
-        destroy();
-}
