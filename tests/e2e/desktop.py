@@ -172,10 +172,22 @@ class Helper:
         self.proc = subprocess.Popen([str(binary)], env=desktop.env(
             SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=str(self.audio)),
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        # The helper is ready once it has selected the keyboard events; give it a moment.
+        # Start-up ends with the event loop, after every keyboard event is selected: wait for
+        # the main thread to sit in poll for a while, and give a loaded machine a second at least.
         time.sleep(1.0)
+        wait_for(self._idle_in_event_loop, timeout=10.0)
         if self.proc.poll() is not None:
             raise RuntimeError("helper ended at start-up: " + self.proc.stderr.read())
+
+    def _idle_in_event_loop(self):
+        for _ in range(4):
+            try:
+                if "poll" not in Path(f"/proc/{self.proc.pid}/wchan").read_text():
+                    return False
+            except OSError:
+                return True  # ended: the caller reports it
+            time.sleep(0.05)
+        return True
 
     def signal(self, signum):
         self.proc.send_signal(signum)
