@@ -13,5 +13,6 @@ class AppleEventReceiver {
 public:
     using Handler = std::function<OSStatus()>;
     virtual ~AppleEventReceiver() = default;
-    virtual void installEventHandler(std::uint32_t eventClass, std::uint32_t eventID, Handler handler) = 0;
+    virtual void installEventHandler(std::uint32_t eventClass, std::uint32_t eventID,
+                                     Handler handler) = 0;
 };

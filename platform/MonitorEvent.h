@@ -4,7 +4,8 @@
 
 // Four-character codes as the event and Apple Event names use them: 'keyb', 'cmds', 'quit', …
 constexpr std::uint32_t fourCharCode(const char (&code)[5]) {
-    return (std::uint32_t(std::uint8_t(code[0])) << 24) | (std::uint32_t(std::uint8_t(code[1])) << 16) |
+    return (std::uint32_t(std::uint8_t(code[0])) << 24) |
+           (std::uint32_t(std::uint8_t(code[1])) << 16) |
            (std::uint32_t(std::uint8_t(code[2])) << 8) | std::uint32_t(std::uint8_t(code[3]));
 }
 
