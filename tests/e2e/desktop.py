@@ -192,13 +192,6 @@ class Helper:
     def signal(self, signum):
         self.proc.send_signal(signum)
 
-    def spawn(self, command):
-        """Starts a program on this desktop; it ends with the desktop."""
-        proc = subprocess.Popen(command, env=self.env(), stdout=subprocess.DEVNULL,
-                                stderr=subprocess.DEVNULL)
-        self._procs.append(proc)
-        return proc
-
     def stop(self):
         if self.proc.poll() is None:
             self.proc.send_signal(signal.SIGTERM)
