@@ -1,14 +1,14 @@
 #pragma once
 
-#include "AppleEventReceiver.h"
-#include "ApplicationEventLoop.h"
-#include "DisplayReconfiguration.h"
-#include "EventMonitor.h"
-#include "Indicators.h"
-#include "MenuBarFlasher.h"
-#include "Notifier.h"
-#include "ProcessInfo.h"
-#include "SoundService.h"
+#include "platform/AppleEventReceiver.h"
+#include "platform/ApplicationEventLoop.h"
+#include "platform/DisplayReconfiguration.h"
+#include "platform/EventMonitor.h"
+#include "platform/Indicators.h"
+#include "platform/MenuBarFlasher.h"
+#include "platform/Notifier.h"
+#include "platform/ProcessInfo.h"
+#include "platform/SoundService.h"
 
 // The platform services the helper's logic works through. The program's main picks the
 // implementations; tests hand in fakes.

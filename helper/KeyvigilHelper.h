@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HelperPlatform.h"
-#include "HelperSettings.h"
-#include "MonitorEvent.h"
-#include "MonitorState.h"
-#include "RVPrefs.h"
+#include "helper/HelperPlatform.h"
+#include "helper/HelperSettings.h"
+#include "helper/MonitorState.h"
+#include "platform/MonitorEvent.h"
+#include "shared/RVPrefs.h"
 
 #include <QLatin1StringView>
 

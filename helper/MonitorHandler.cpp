@@ -1,5 +1,5 @@
-#include "GrowlNames.h"
-#include "KeyvigilHelper.h"
+#include "helper/GrowlNames.h"
+#include "helper/KeyvigilHelper.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "ApplicationBundle.h"
-#include "GrowlNames.h"
-#include "KeyvigilHelper.h"
-#include "SettingsKeys.h"
+#include "helper/GrowlNames.h"
+#include "helper/KeyvigilHelper.h"
+#include "shared/ApplicationBundle.h"
+#include "shared/SettingsKeys.h"
 
 #include <algorithm>
 

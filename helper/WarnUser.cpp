@@ -1,5 +1,5 @@
-#include "KeyvigilHelper.h"
-#include "SettingsKeys.h"
+#include "helper/KeyvigilHelper.h"
+#include "shared/SettingsKeys.h"
 
 #include <cmath>
 

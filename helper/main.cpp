@@ -1,16 +1,16 @@
 // Keyvigil Helper: picks the Linux implementations of the platform services and starts the
 // helper's logic on them.
-#include "DBusNotifier.h"
-#include "KVObject.h"
-#include "KeyvigilHelper.h"
-#include "MenuBarFlashStrip.h"
-#include "QtApplicationEventLoop.h"
-#include "QtIndicators.h"
-#include "SdlSoundService.h"
-#include "SignalAppleEventReceiver.h"
-#include "X11DisplayReconfiguration.h"
-#include "X11EventMonitor.h"
-#include "X11FrontProcess.h"
+#include "helper/KeyvigilHelper.h"
+#include "helper/indicators/KVObject.h"
+#include "helper/indicators/QtIndicators.h"
+#include "platform/linux/DBusNotifier.h"
+#include "platform/linux/MenuBarFlashStrip.h"
+#include "platform/linux/QtApplicationEventLoop.h"
+#include "platform/linux/SdlSoundService.h"
+#include "platform/linux/SignalAppleEventReceiver.h"
+#include "platform/linux/X11DisplayReconfiguration.h"
+#include "platform/linux/X11EventMonitor.h"
+#include "platform/linux/X11FrontProcess.h"
 
 #include <QApplication>
 #include <QGuiApplication>

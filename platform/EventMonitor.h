@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonitorEvent.h"
+#include "platform/MonitorEvent.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "ApplicationBundle.h"
+#include "shared/ApplicationBundle.h"
 
-#include "PropertyListFile.h"
+#include "shared/PropertyListFile.h"
 
 #include <QFile>
 #include <QFileInfo>

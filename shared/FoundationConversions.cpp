@@ -1,4 +1,4 @@
-#include "FoundationConversions.h"
+#include "shared/FoundationConversions.h"
 
 #include <QByteArray>
 

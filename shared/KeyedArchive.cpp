@@ -1,6 +1,6 @@
-#include "KeyedArchive.h"
+#include "shared/KeyedArchive.h"
 
-#include "LibPlist.h"
+#include "shared/LibPlist.h"
 
 #include <QHash>
 #include <QStringList>

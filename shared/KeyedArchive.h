@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlistValue.h"
+#include "shared/PlistValue.h"
 
 #include <QByteArray>
 

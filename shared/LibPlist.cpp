@@ -1,7 +1,7 @@
-#include "LibPlist.h"
+#include "shared/LibPlist.h"
 
-#include "FoundationConversions.h"
-#include "PlistBounds.h"
+#include "shared/FoundationConversions.h"
+#include "shared/PlistBounds.h"
 
 #include <cstdlib>
 

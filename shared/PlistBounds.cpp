@@ -1,4 +1,4 @@
-#include "PlistBounds.h"
+#include "shared/PlistBounds.h"
 
 #include <QByteArrayView>
 

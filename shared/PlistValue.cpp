@@ -1,6 +1,6 @@
-#include "PlistValue.h"
+#include "shared/PlistValue.h"
 
-#include "FoundationConversions.h"
+#include "shared/FoundationConversions.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "PropertyListFile.h"
+#include "shared/PropertyListFile.h"
 
-#include "LibPlist.h"
-#include "PlistBounds.h"
+#include "shared/LibPlist.h"
+#include "shared/PlistBounds.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "RVPrefs.h"
+#include "shared/RVPrefs.h"
 
-#include "AtomicFile.h"
-#include "KeyedArchive.h"
-#include "PlistBounds.h"
-#include "PropertyListFile.h"
-#include "SettingsKeys.h"
+#include "shared/AtomicFile.h"
+#include "shared/KeyedArchive.h"
+#include "shared/PlistBounds.h"
+#include "shared/PropertyListFile.h"
+#include "shared/SettingsKeys.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "SettingsKeys.h"
+#include "shared/SettingsKeys.h"
 
 #include <vector>
 

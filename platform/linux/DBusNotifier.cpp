@@ -1,4 +1,4 @@
-#include "DBusNotifier.h"
+#include "platform/linux/DBusNotifier.h"
 
 #include <QDBusMessage>
 #include <QVariantMap>

@@ -1,4 +1,4 @@
-#include "HostFolders.h"
+#include "platform/linux/HostFolders.h"
 
 #include <QDir>
 #include <QStandardPaths>

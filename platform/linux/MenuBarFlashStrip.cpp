@@ -1,4 +1,4 @@
-#include "MenuBarFlashStrip.h"
+#include "platform/linux/MenuBarFlashStrip.h"
 
 #include <QGuiApplication>
 #include <QImage>

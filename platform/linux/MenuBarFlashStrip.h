@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuBarFlasher.h"
+#include "platform/MenuBarFlasher.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

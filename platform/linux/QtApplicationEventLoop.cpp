@@ -1,4 +1,4 @@
-#include "QtApplicationEventLoop.h"
+#include "platform/linux/QtApplicationEventLoop.h"
 
 #include <QCoreApplication>
 

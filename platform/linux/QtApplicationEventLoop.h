@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ApplicationEventLoop.h"
+#include "platform/ApplicationEventLoop.h"
 
 // The application's event loop is Qt's; a QCoreApplication (or subclass) must exist.
 class QtApplicationEventLoop final : public ApplicationEventLoop {

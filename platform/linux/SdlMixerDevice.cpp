@@ -1,4 +1,4 @@
-#include "SdlMixerDevice.h"
+#include "platform/linux/SdlMixerDevice.h"
 
 #include <QFile>
 

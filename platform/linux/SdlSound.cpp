@@ -1,6 +1,6 @@
-#include "SdlSound.h"
+#include "platform/linux/SdlSound.h"
 
-#include "SdlMixerDevice.h"
+#include "platform/linux/SdlMixerDevice.h"
 
 #include <SDL_mixer.h>
 

@@ -1,6 +1,6 @@
-#include "SdlSoundService.h"
+#include "platform/linux/SdlSoundService.h"
 
-#include "HostFolders.h"
+#include "platform/linux/HostFolders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SdlMixerDevice.h"
-#include "SdlSound.h"
-#include "SoundService.h"
+#include "platform/SoundService.h"
+#include "platform/linux/SdlMixerDevice.h"
+#include "platform/linux/SdlSound.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "SignalAppleEventReceiver.h"
+#include "platform/linux/SignalAppleEventReceiver.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppleEventReceiver.h"
+#include "platform/AppleEventReceiver.h"
 
 #include <map>
 #include <memory>

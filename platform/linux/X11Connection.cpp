@@ -1,4 +1,4 @@
-#include "X11Connection.h"
+#include "platform/linux/X11Connection.h"
 
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>

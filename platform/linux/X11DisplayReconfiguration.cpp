@@ -1,6 +1,6 @@
-#include "X11DisplayReconfiguration.h"
+#include "platform/linux/X11DisplayReconfiguration.h"
 
-#include "X11Connection.h"
+#include "platform/linux/X11Connection.h"
 
 #include <QTimer>
 

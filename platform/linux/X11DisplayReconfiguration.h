@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DisplayReconfiguration.h"
+#include "platform/DisplayReconfiguration.h"
 
 #include <memory>
 

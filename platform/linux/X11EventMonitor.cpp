@@ -1,9 +1,9 @@
-#include "X11EventMonitor.h"
+#include "platform/linux/X11EventMonitor.h"
 
-#include "X11Connection.h"
-#include "X11KeyRepeater.h"
-#include "X11Keymap.h"
-#include "X11ModifierWord.h"
+#include "platform/linux/X11Connection.h"
+#include "platform/linux/X11KeyRepeater.h"
+#include "platform/linux/X11Keymap.h"
+#include "platform/linux/X11ModifierWord.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EventMonitor.h"
+#include "platform/EventMonitor.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "X11FrontProcess.h"
+#include "platform/linux/X11FrontProcess.h"
 
-#include "X11Connection.h"
+#include "platform/linux/X11Connection.h"
 
 #include <QByteArray>
 #include <QFile>

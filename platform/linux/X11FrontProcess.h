@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProcessInfo.h"
+#include "platform/ProcessInfo.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "X11KeyCharacter.h"
+#include "platform/linux/X11KeyCharacter.h"
 
 #include <X11/keysym.h>
 

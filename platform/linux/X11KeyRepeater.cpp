@@ -1,4 +1,4 @@
-#include "X11KeyRepeater.h"
+#include "platform/linux/X11KeyRepeater.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

@@ -1,6 +1,6 @@
-#include "X11Keymap.h"
+#include "platform/linux/X11Keymap.h"
 
-#include "X11KeyCharacter.h"
+#include "platform/linux/X11KeyCharacter.h"
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xutil.h>

@@ -1,6 +1,6 @@
-#include "X11ModifierWord.h"
+#include "platform/linux/X11ModifierWord.h"
 
-#include "MonitorEvent.h"
+#include "platform/MonitorEvent.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

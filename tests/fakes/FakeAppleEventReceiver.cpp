@@ -1,4 +1,4 @@
-#include "FakeAppleEventReceiver.h"
+#include "tests/fakes/FakeAppleEventReceiver.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppleEventReceiver.h"
-#include "Journal.h"
+#include "platform/AppleEventReceiver.h"
+#include "tests/fakes/Journal.h"
 
 #include <map>
 #include <utility>

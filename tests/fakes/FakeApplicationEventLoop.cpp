@@ -1,4 +1,4 @@
-#include "FakeApplicationEventLoop.h"
+#include "tests/fakes/FakeApplicationEventLoop.h"
 
 void FakeApplicationEventLoop::runApplicationEventLoop() {
     journal_.record(QStringLiteral("eventLoop run"));

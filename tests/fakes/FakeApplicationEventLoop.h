@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ApplicationEventLoop.h"
-#include "Journal.h"
+#include "platform/ApplicationEventLoop.h"
+#include "tests/fakes/Journal.h"
 
 #include <functional>
 

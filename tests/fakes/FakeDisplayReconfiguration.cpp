@@ -1,4 +1,4 @@
-#include "FakeDisplayReconfiguration.h"
+#include "tests/fakes/FakeDisplayReconfiguration.h"
 
 void FakeDisplayReconfiguration::registerReconfigurationCallback(Callback callback) {
     callbacks_.push_back(std::move(callback));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DisplayReconfiguration.h"
-#include "Journal.h"
+#include "platform/DisplayReconfiguration.h"
+#include "tests/fakes/Journal.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "FakeEventMonitor.h"
+#include "tests/fakes/FakeEventMonitor.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EventMonitor.h"
-#include "Journal.h"
+#include "platform/EventMonitor.h"
+#include "tests/fakes/Journal.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "FakeIndicators.h"
+#include "tests/fakes/FakeIndicators.h"
 
 namespace {
 QString outlineName(OutlineColor outline) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Indicators.h"
-#include "Journal.h"
+#include "platform/Indicators.h"
+#include "tests/fakes/Journal.h"
 
 // Keeps which indicators exist and which centre windows show, and records every call.
 class FakeIndicators : public Indicators {

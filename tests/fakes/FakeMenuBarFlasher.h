@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Journal.h"
-#include "MenuBarFlasher.h"
+#include "platform/MenuBarFlasher.h"
+#include "tests/fakes/Journal.h"
 
 class FakeMenuBarFlasher : public MenuBarFlasher {
 public:

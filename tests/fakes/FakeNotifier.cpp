@@ -1,4 +1,4 @@
-#include "FakeNotifier.h"
+#include "tests/fakes/FakeNotifier.h"
 
 void FakeNotifier::setDelegate(const GrowlDelegate& delegate) {
     delegates.push_back(delegate);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Journal.h"
-#include "Notifier.h"
+#include "platform/Notifier.h"
+#include "tests/fakes/Journal.h"
 
 #include <vector>
 

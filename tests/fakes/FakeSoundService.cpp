@@ -1,4 +1,4 @@
-#include "FakeSoundService.h"
+#include "tests/fakes/FakeSoundService.h"
 
 void FakeSound::setVolume(float volume) {
     volume_ = volume;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Journal.h"
-#include "SoundService.h"
+#include "platform/SoundService.h"
+#include "tests/fakes/Journal.h"
 
 #include <map>
 #include <memory>

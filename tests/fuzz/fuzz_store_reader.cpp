@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the readers of store files and preferences domains.
-#include "KeyedArchive.h"
-#include "LibPlist.h"
-#include "PlistBounds.h"
+#include "shared/KeyedArchive.h"
+#include "shared/LibPlist.h"
+#include "shared/PlistBounds.h"
 
 #include <cstdint>
 #include <cstdlib>

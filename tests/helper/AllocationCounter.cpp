@@ -1,4 +1,4 @@
-#include "AllocationCounter.h"
+#include "tests/helper/AllocationCounter.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "HelperFixture.h"
+#include "tests/helper/HelperFixture.h"
 
-#include "Identifiers.h"
-#include "RVPrefs.h"
+#include "shared/Identifiers.h"
+#include "shared/RVPrefs.h"
 
 #include <QDir>
 

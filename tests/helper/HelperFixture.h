@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakePlatform.h"
-#include "KeyvigilHelper.h"
-#include "PlistValue.h"
+#include "helper/KeyvigilHelper.h"
+#include "shared/PlistValue.h"
+#include "tests/fakes/FakeHelperPlatform.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +21,7 @@ public:
     void start();
     QString homePath() const { return home_.path(); }
 
-    FakePlatform fakes;
+    FakeHelperPlatform fakes;
     HelperPlatform platform{fakes.eventMonitor,   fakes.appleEvents, fakes.displays,
                             fakes.eventLoop,      fakes.processInfo, fakes.sounds,
                             fakes.menuBarFlasher, fakes.notifier,    fakes.indicators};

@@ -1,5 +1,5 @@
-#include "AllocationCounter.h"
-#include "MonitorWorkload.h"
+#include "tests/helper/AllocationCounter.h"
+#include "tests/helper/MonitorWorkload.h"
 
 #include <gtest/gtest.h>
 

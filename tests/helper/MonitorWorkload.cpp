@@ -1,6 +1,6 @@
-#include "MonitorWorkload.h"
+#include "tests/helper/MonitorWorkload.h"
 
-#include "SettingsKeys.h"
+#include "shared/SettingsKeys.h"
 
 void MonitorWorkload::storeBusySettings(HelperFixture& fixture) {
     const QStringList words = {"NASA", "USA", "SA",   "ESA", "IBM",   "CERN",  "NATO", "FBI", "CIA",

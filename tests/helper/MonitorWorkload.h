@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelperFixture.h"
+#include "tests/helper/HelperFixture.h"
 
 #include <vector>
 

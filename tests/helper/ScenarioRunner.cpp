@@ -1,6 +1,6 @@
-#include "ScenarioRunner.h"
+#include "tests/helper/ScenarioRunner.h"
 
-#include "AppleEventReceiver.h"
+#include "platform/AppleEventReceiver.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "ScenarioRunner.h"
+#include "tests/helper/ScenarioRunner.h"
 
 #include <gtest/gtest.h>
 

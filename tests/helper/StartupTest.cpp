@@ -1,5 +1,5 @@
-#include "HelperFixture.h"
-#include "SettingsKeys.h"
+#include "shared/SettingsKeys.h"
+#include "tests/helper/HelperFixture.h"
 
 #include <gtest/gtest.h>
 

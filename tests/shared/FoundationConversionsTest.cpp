@@ -1,5 +1,5 @@
-#include "FoundationConversions.h"
-#include "PlistValue.h"
+#include "shared/FoundationConversions.h"
+#include "shared/PlistValue.h"
 
 #include <QFile>
 #include <QProcess>

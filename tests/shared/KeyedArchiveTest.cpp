@@ -1,4 +1,4 @@
-#include "KeyedArchive.h"
+#include "shared/KeyedArchive.h"
 
 #include <QFile>
 #include <QProcess>

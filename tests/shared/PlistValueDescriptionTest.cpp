@@ -1,4 +1,4 @@
-#include "PlistValue.h"
+#include "shared/PlistValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "RVPrefs.h"
-#include "SettingsKeys.h"
-#include "TempHome.h"
+#include "shared/RVPrefs.h"
+#include "shared/SettingsKeys.h"
+#include "tests/shared/TempHome.h"
 
 #include <QDir>
 #include <QFileInfo>

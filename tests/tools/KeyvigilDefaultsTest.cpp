@@ -1,6 +1,6 @@
-#include "Identifiers.h"
-#include "KeyedArchive.h"
-#include "RVPrefs.h"
+#include "shared/Identifiers.h"
+#include "shared/KeyedArchive.h"
+#include "shared/RVPrefs.h"
 
 #include <QDir>
 #include <QFile>

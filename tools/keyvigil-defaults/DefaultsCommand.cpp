@@ -1,8 +1,8 @@
-#include "DefaultsCommand.h"
+#include "tools/keyvigil-defaults/DefaultsCommand.h"
 
-#include "FoundationConversions.h"
-#include "Identifiers.h"
-#include "RVPrefs.h"
+#include "shared/FoundationConversions.h"
+#include "shared/Identifiers.h"
+#include "shared/RVPrefs.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "DefaultsCommand.h"
+#include "tools/keyvigil-defaults/DefaultsCommand.h"
 
 #include <QCoreApplication>
 

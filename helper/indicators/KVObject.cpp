@@ -1,0 +1,59 @@
+#include "helper/indicators/KVObject.h"
+
+#include "shared/RVPrefs.h"
+#include "shared/SettingsKeys.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+KVObject::KVObject(PrefsSource prefs, Launcher launcher)
+    : prefs_(std::move(prefs)), launcher_(std::move(launcher)) {}
+
+void KVObject::setUpperLHWindowAndOrigin(QWidget* window, QPoint origin) {
+    if (upperLHcornerWindow && upperLHcornerWindow != window)
+        upperLHcornerWindow->removeEventFilter(this);
+    upperLHcornerWindow = window;
+    upperLHOrigin = origin;
+    if (window)
+        window->installEventFilter(this);
+}
+
+void KVObject::windowDidMove() {
+    // Moving to where it already is sends no further move, so this settles at once.
+    if (upperLHcornerWindow && upperLHcornerWindow->pos() != upperLHOrigin)
+        upperLHcornerWindow->move(upperLHOrigin);
+}
+
+bool KVObject::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move && watched == upperLHcornerWindow)
+        windowDidMove();
+    return false;
+}
+
+void KVObject::openPrefPane() {
+    const RVPrefs* prefs = prefs_ ? prefs_() : nullptr;
+    if (!prefs)
+        return;
+    const PlistValue* path = prefs->find(SettingsKeys::PrefPanePath);
+    if (!path || !path->isString() || path->toString().isEmpty())
+        return;
+    // One argument, no shell: quotes, spaces and the like in the path reach the host intact.
+    const QString panePath = path->toString();
+    launcher_(preferencesHostFor(panePath), {panePath});
+}
+
+QString KVObject::preferencesHostFor(const QString& panePath) {
+    const QFileInfo beside(QFileInfo(panePath).absolutePath() + '/' + preferencesHostName);
+    if (beside.isFile() && beside.isExecutable())
+        return beside.absoluteFilePath();
+    const QString onPath = QStandardPaths::findExecutable(preferencesHostName);
+    return onPath.isEmpty() ? QString(preferencesHostName) : onPath;
+}
+
+void KVObject::startDetached(const QString& program, const QStringList& arguments) {
+    // The host keeps running as an application of its own, so nothing waits for it; a failed
+    // start is ignored like any failed platform call.
+    QProcess::startDetached(program, arguments);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class RVPrefs;
+
+// Keeps the upper-left window where it belongs and opens the preferences pane from the
+// status item's menu. The helper makes exactly one.
+class KVObject : public QObject {
+    Q_OBJECT
+
+public:
+    // Yields the settings store in use now: the settings load replaces it on every reload.
+    using PrefsSource = std::function<const RVPrefs*()>;
+    // Starts a program with its arguments, without a shell.
+    using Launcher = std::function<void(const QString& program, const QStringList& arguments)>;
+
+    static constexpr auto preferencesHostName = "keyvigil-preferences";
+
+    explicit KVObject(PrefsSource prefs, Launcher launcher = startDetached);
+
+    // Watches `window` (not owned) and puts it back at `origin`, in the desktop's top-down
+    // coordinates, whenever it moves.
+    void setUpperLHWindowAndOrigin(QWidget* window, QPoint origin);
+    void windowDidMove();
+    // Opens the pane whose bundle path the store holds under "PrefPanePath", if any.
+    void openPrefPane();
+
+    // The preferences host: beside the pane bundle when it is there, else from PATH.
+    static QString preferencesHostFor(const QString& panePath);
+    static void startDetached(const QString& program, const QStringList& arguments);
+
+    QPointer<QWidget> upperLHcornerWindow;
+    QPoint upperLHOrigin;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    PrefsSource prefs_;
+    Launcher launcher_;
+};

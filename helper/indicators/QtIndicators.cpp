@@ -1,0 +1,156 @@
+#include "helper/indicators/QtIndicators.h"
+
+#include "helper/indicators/IndicatorGeometry.h"
+#include "platform/ProcessInfo.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// Above every other window, full-screen ones included: the window manager is bypassed, so it
+// neither decorates, moves, stacks below others nor focuses the window.
+constexpr Qt::WindowFlags screenSaverLevel =
+    Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint |
+    Qt::WindowDoesNotAcceptFocus;
+
+constexpr QSize capsCenterSize{500, 500};
+constexpr QSize numCenterSize{268, 335};
+constexpr double capsCenterAlpha = 0.4;
+constexpr double appKitVersionNumber10_4 = 824.0;
+
+QScreen* mainScreen() {
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+                           const ProcessInfo& processInfo)
+    : openIcon(imageNamed(resourcesPath, "KVOpen")),
+      closedIcon(imageNamed(resourcesPath, "KVClosed")), resourcesPath_(resourcesPath),
+      KVHelperObject_(KVHelperObject), processInfo_(processInfo) {}
+
+QtIndicators::~QtIndicators() {
+    closeUpperLeftWindow();
+    closeCenterWindows();
+    removeStatusItem();
+}
+
+QString QtIndicators::imageNamed(const QString& resourcesPath, const QString& name) {
+    return resourcesPath + '/' + name + ".svg";
+}
+
+void QtIndicators::buildStatusItem() {
+    menuBarMenu = std::make_unique<QMenu>();
+    menuBarMenu->setTitle("KV");
+    QAction* open = menuBarMenu->addAction("Open Preferences");
+    QObject::connect(open, &QAction::triggered, &KVHelperObject_, &KVObject::openPrefPane);
+
+    menuBarIcon = std::make_unique<QSystemTrayIcon>();
+    menuBarIcon->setIcon(openIcon);
+    menuBarIcon->setContextMenu(menuBarMenu.get());
+    // A left click opens the same menu, as a menu-bar item does.
+    QObject::connect(menuBarIcon.get(), &QSystemTrayIcon::activated,
+                     [menu = menuBarMenu.get()](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Trigger)
+                             menu->popup(QCursor::pos());
+                     });
+    menuBarIcon->show();
+}
+
+void QtIndicators::removeStatusItem() {
+    menuBarIcon.reset();
+    menuBarMenu.reset();
+}
+
+void QtIndicators::menuBar(std::uint32_t active) {
+    if (!menuBarIcon)
+        return;
+    const QIcon& icon = active != 0 ? closedIcon : openIcon;
+    // The tray redraws on every setIcon; most modifier changes leave the icon as it is.
+    if (menuBarIcon->icon().cacheKey() != icon.cacheKey())
+        menuBarIcon->setIcon(icon);
+}
+
+void QtIndicators::closeCenterWindows() {
+    capsCenterWindow.reset();
+    numCenterWindow.reset();
+}
+
+void QtIndicators::buildCapsCenterWindow() {
+    capsCenterWindow =
+        std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "CapsLockCenter"), capsCenterSize,
+                                       screenSaverLevel | Qt::WindowTransparentForInput);
+    capsCenterWindow->setAttribute(Qt::WA_TranslucentBackground);
+    capsCenterWindow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    capsCenterWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    capsCenterWindow->setWindowOpacity(capsCenterAlpha);
+}
+
+void QtIndicators::buildNumCenterWindow() {
+    numCenterWindow = std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "NumLockCenter"),
+                                                     numCenterSize, screenSaverLevel);
+    numCenterWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void QtIndicators::showCentered(QWidget* window, bool show) {
+    if (!window)
+        return;
+    if (!show) {
+        window->hide();
+        return;
+    }
+    // Centred anew each time: the screen may have changed since the last showing.
+    if (QScreen* screen = mainScreen())
+        window->move(centeredOrigin(screen->availableGeometry(), window->size()));
+    window->show();
+    window->raise();
+}
+
+void QtIndicators::showCapsCenterWindow(bool show) {
+    showCentered(capsCenterWindow.get(), show);
+}
+
+void QtIndicators::showNumCenterWindow(bool show) {
+    showCentered(numCenterWindow.get(), show);
+}
+
+void QtIndicators::closeUpperLeftWindow() {
+    upperLHView = nullptr;
+    upperLHcorner.reset();
+}
+
+void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
+                                        std::uint32_t modifiers) {
+    const QScreen* screen = mainScreen();
+    const QRect screenFrame = screen ? screen->geometry() : QRect();
+    const UpperLeftFrame placement = upperLeftFrame(screenFrame, mask);
+    ourScreenHeight = static_cast<float>(screenFrame.height());
+    upperLHWindowOrigin = QPointF(0, placement.originY);
+
+    upperLHcorner = std::make_unique<QWidget>(nullptr, screenSaverLevel);
+    upperLHcorner->setAttribute(Qt::WA_TranslucentBackground);
+    upperLHcorner->setAttribute(Qt::WA_ShowWithoutActivating);
+    upperLHcorner->setGeometry(placement.frame);
+
+    upperLHView =
+        new keyModifiersView(QRect(QPoint(0, 0), placement.frame.size()), upperLHcorner.get());
+    upperLHcorner->show();
+    upperLHcorner->raise();
+
+    upperLHView->setMaskAndOutlineColor(mask, outline == OutlineColor::LightGray
+                                                  ? keyModifiersView::lightGrayColor
+                                                  : keyModifiersView::clearColor);
+    upperLHView->setModifiers(modifiers);
+
+    if (std::floor(processInfo_.appKitVersionNumber()) > appKitVersionNumber10_4)
+        KVHelperObject_.setUpperLHWindowAndOrigin(upperLHcorner.get(), placement.frame.topLeft());
+}
+
+void QtIndicators::setModifiers(std::uint32_t modifiers) {
+    if (upperLHView)
+        upperLHView->setModifiers(modifiers);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "helper/indicators/CenterWindow.h"
+#include "helper/indicators/KVObject.h"
+#include "helper/indicators/keyModifiersView.h"
+#include "platform/Indicators.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QPointF>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <memory>
+
+class ProcessInfo;
+
+// The indicators as Qt Widgets: a tray icon for the status item, two centre windows and the
+// upper-left window. Images are looked up by name in the helper bundle's resources folder.
+class QtIndicators : public Indicators {
+public:
+    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+                 const ProcessInfo& processInfo);
+    ~QtIndicators() override;
+
+    bool hasStatusItem() const override { return menuBarIcon != nullptr; }
+    void buildStatusItem() override;
+    void removeStatusItem() override;
+    void menuBar(std::uint32_t active) override;
+
+    void closeCenterWindows() override;
+    void buildCapsCenterWindow() override;
+    void buildNumCenterWindow() override;
+    void showCapsCenterWindow(bool show) override;
+    void showNumCenterWindow(bool show) override;
+
+    bool hasUpperLeftWindow() const override { return upperLHcorner != nullptr; }
+    void closeUpperLeftWindow() override;
+    void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
+                              std::uint32_t modifiers) override;
+    void setModifiers(std::uint32_t modifiers) override;
+
+    // "<resources>/<name>.svg", the way images are named in the bundle.
+    static QString imageNamed(const QString& resourcesPath, const QString& name);
+
+    std::unique_ptr<QSystemTrayIcon> menuBarIcon;
+    std::unique_ptr<QMenu> menuBarMenu;
+    std::unique_ptr<CenterWindow> capsCenterWindow;
+    std::unique_ptr<CenterWindow> numCenterWindow;
+    std::unique_ptr<QWidget> upperLHcorner;
+    keyModifiersView* upperLHView = nullptr; // owned by upperLHcorner
+    QPointF upperLHWindowOrigin;             // bottom-up, as the window's bottom-left corner
+    float ourScreenHeight = 0.0f;
+
+    // Loaded once, so that switching the status item's icon costs no image work.
+    const QIcon openIcon;
+    const QIcon closedIcon;
+
+private:
+    static void showCentered(QWidget* window, bool show);
+
+    const QString resourcesPath_;
+    KVObject& KVHelperObject_;
+    const ProcessInfo& processInfo_;
+};

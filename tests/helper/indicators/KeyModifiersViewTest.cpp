@@ -1,0 +1,125 @@
+#include "helper/indicators/QtIndicators.h"
+#include "tests/fakes/FakeProcessInfo.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint32_t command = 0x100, shift = 0x200, capsLock = 0x400, option = 0x800,
+                        control = 0x1000, numLock = 0x10000, function = 0x20000;
+constexpr std::uint32_t otherKeys = function | control | option | shift | command;
+
+const QColor grey{170, 170, 170};
+const QColor red{255, 0, 0};
+const QColor cyan{0, 255, 255};
+const QColor black{0, 0, 0};
+
+// The upper-left window as the settings load builds it, read back pixel by pixel.
+class UpperLeftPicture : public ::testing::Test {
+protected:
+    QImage draw(std::uint32_t mask, OutlineColor outline, std::uint32_t modifiers) {
+        indicators.buildUpperLeftWindow(mask, outline, modifiers);
+        return indicators.upperLHcorner->grab().toImage();
+    }
+    QImage redraw(std::uint32_t modifiers) {
+        indicators.setModifiers(modifiers);
+        return indicators.upperLHcorner->grab().toImage();
+    }
+    // A cell's middle pixel, the cell given in the view's bottom-up coordinates.
+    static QColor cell(const QImage& image, QRect r) {
+        return image.pixelColor(r.x() + r.width() / 2, image.height() - r.y() - r.height() / 2 - 1);
+    }
+    static bool clear(const QColor& c) { return c.alpha() == 0; }
+
+    FakeProcessInfo processInfo;
+    KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, processInfo};
+};
+
+TEST_F(UpperLeftPicture, BothLocksAndTheOtherKeysSplitTheTopRow) {
+    const QImage none = draw(capsLock | numLock | otherKeys, OutlineColor::LightGray, 0);
+    keyModifiersView& view = *indicators.upperLHView;
+    EXPECT_EQ(view.capsRect, QRect(1, 8, 7, 6));
+    EXPECT_EQ(view.numRect, QRect(9, 8, 7, 6));
+    ASSERT_EQ(none.size(), QSize(17, 15));
+
+    // Outline and the one-point gaps are grey; every cell is a transparent hole.
+    EXPECT_EQ(none.pixelColor(0, 0), grey);
+    EXPECT_EQ(none.pixelColor(16, 14), grey);
+    EXPECT_EQ(none.pixelColor(8, 3), grey);  // between the lock cells
+    EXPECT_EQ(none.pixelColor(4, 10), grey); // between fn and ctrl
+    EXPECT_EQ(none.pixelColor(8, 7), grey);  // between the rows
+    for (QRect r :
+         {view.capsRect, view.numRect, view.fnRect, view.ctrlRect, view.optionRect, view.cmdRect})
+        EXPECT_TRUE(clear(cell(none, r)));
+
+    const QImage all = redraw(capsLock | numLock | function | control | option | command);
+    EXPECT_EQ(cell(all, view.capsRect), red);
+    EXPECT_EQ(cell(all, view.numRect), red);
+    EXPECT_EQ(cell(all, view.fnRect), black);
+    EXPECT_EQ(cell(all, view.ctrlRect), cyan);
+    EXPECT_EQ(cell(all, view.optionRect), black);
+    EXPECT_EQ(cell(all, view.cmdRect), cyan);
+    // Cells fill exactly their rectangles: the corners of the Caps Lock cell in Qt's rows 1-6.
+    EXPECT_EQ(all.pixelColor(1, 1), red);
+    EXPECT_EQ(all.pixelColor(7, 6), red);
+    EXPECT_EQ(all.pixelColor(7, 0), grey);
+    EXPECT_EQ(all.pixelColor(0, 6), grey);
+
+    const QImage control_ = redraw(control);
+    EXPECT_TRUE(clear(cell(control_, view.capsRect)));
+    EXPECT_EQ(cell(control_, view.ctrlRect), cyan);
+    EXPECT_TRUE(clear(cell(control_, view.cmdRect)));
+
+    // Shift lights the Caps Lock cell.
+    const QImage shifted = redraw(shift);
+    EXPECT_EQ(cell(shifted, view.capsRect), red);
+    EXPECT_TRUE(clear(cell(shifted, view.numRect)));
+}
+
+TEST_F(UpperLeftPicture, OneLockAloneGetsTheWholeTopRow) {
+    const QImage off = draw(capsLock, OutlineColor::LightGray, 0);
+    keyModifiersView& view = *indicators.upperLHView;
+    ASSERT_EQ(off.size(), QSize(17, 8));
+    EXPECT_EQ(view.capsRect, QRect(1, 1, 15, 6));
+    EXPECT_EQ(view.numRect, view.capsRect);
+    EXPECT_TRUE(clear(off.pixelColor(1, 1)));
+    EXPECT_TRUE(clear(off.pixelColor(15, 6)));
+    EXPECT_EQ(off.pixelColor(16, 6), grey);
+
+    const QImage on = redraw(capsLock);
+    EXPECT_EQ(on.pixelColor(1, 1), red);
+    EXPECT_EQ(on.pixelColor(15, 6), red);
+    EXPECT_EQ(on.pixelColor(8, 7), grey);
+}
+
+TEST_F(UpperLeftPicture, NumLockIsDrawnSecondOnASharedCell) {
+    // Num Lock shown with the other keys but Caps Lock not: both lock steps paint the one
+    // top cell, and the Num Lock step, coming second, decides.
+    const QImage shiftOnly = draw(numLock | otherKeys, OutlineColor::LightGray, shift);
+    EXPECT_TRUE(clear(cell(shiftOnly, indicators.upperLHView->numRect)));
+    const QImage both = redraw(shift | numLock);
+    EXPECT_EQ(cell(both, indicators.upperLHView->numRect), red);
+}
+
+TEST_F(UpperLeftPicture, OtherKeysAloneLightTheTopRowWithShiftAndNeverWithNumLock) {
+    const QImage numOnly = draw(otherKeys, OutlineColor::LightGray, numLock);
+    keyModifiersView& view = *indicators.upperLHView;
+    EXPECT_EQ(view.modifiers, 0u); // Num Lock is not among the keys shown
+    EXPECT_TRUE(clear(cell(numOnly, view.capsRect)));
+    EXPECT_EQ(cell(redraw(shift), view.capsRect), red);
+}
+
+TEST_F(UpperLeftPicture, WithoutOutlinesOnlyLitCellsShow) {
+    const QImage image = draw(capsLock | numLock | otherKeys, OutlineColor::Clear, command);
+    int opaque = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            opaque += image.pixelColor(x, y).alpha() != 0;
+    EXPECT_EQ(opaque, 3 * 6);
+    EXPECT_EQ(cell(image, indicators.upperLHView->cmdRect), cyan);
+}
+
+} // namespace

@@ -1,0 +1,64 @@
+#include "tests/platform/support/XvfbServer.h"
+
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+XvfbServer::XvfbServer() {
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return;
+    // The server writes its display number to this descriptor once it accepts connections.
+    fcntl(fds[1], F_SETFD, 0);
+    const std::string fd = std::to_string(fds[1]);
+    const char* argv[] = {"Xvfb",     "-displayfd", fd.c_str(), "-nolisten",    "tcp",
+                          "-noreset", "-screen",    "0",        "1280x1024x24", nullptr};
+    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The server goes when the test process goes, however that ends.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(127);
+        dup2(devNull, 1);
+        dup2(devNull, 2);
+        execvp(argv[0], const_cast<char**>(argv));
+        _exit(127);
+    }
+    close(devNull);
+    close(fds[1]);
+    if (pid < 0) {
+        close(fds[0]);
+        return;
+    }
+    pid_ = pid;
+
+    std::string number;
+    pollfd poller{fds[0], POLLIN, 0};
+    while (poll(&poller, 1, 10000) > 0) {
+        char buffer[16];
+        const ssize_t count = read(fds[0], buffer, sizeof buffer);
+        if (count <= 0)
+            break;
+        number.append(buffer, std::size_t(count));
+        if (number.find('\n') != std::string::npos)
+            break;
+    }
+    close(fds[0]);
+    if (const auto end = number.find('\n'); end != std::string::npos && end > 0)
+        displayName_ = ":" + number.substr(0, end);
+}
+
+XvfbServer::~XvfbServer() {
+    if (pid_ <= 0)
+        return;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+}

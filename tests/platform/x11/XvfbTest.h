@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tests/platform/support/TestEventLoop.h"
+#include "tests/platform/support/XvfbServer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+// Tests that need an X server get a private Xvfb, named in $DISPLAY for the code under test
+// and for the tools the test runs. Without Xvfb they are skipped.
+class XvfbTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server_ = std::make_unique<XvfbServer>();
+        if (server_->isRunning())
+            setenv("DISPLAY", server_->displayName().c_str(), 1);
+    }
+    static void TearDownTestSuite() { server_.reset(); }
+
+    void SetUp() override {
+        if (!server_ || !server_->isRunning())
+            GTEST_SKIP() << "Xvfb is not available";
+        ensureCoreApplication();
+    }
+
+    static inline std::unique_ptr<XvfbServer> server_;
+};
