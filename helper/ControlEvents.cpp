@@ -14,7 +14,7 @@ OSStatus KeyvigilHelper::Handle_ReopenApplication() {
     gPrefs = std::make_unique<RVPrefs>(RVPrefs::initForApplicationID(kApplicationIdentifier));
     readPreferences();
     // The load leaves an existing status item's icon alone; show the keys held now.
-    platform.indicators.menuBar(monitor.modifiers & settings.menuBarMask);
+    platform.indicators.menuBar(monitor_.modifiers & settings_.menuBarMask);
     return noErr;
 }
 

@@ -10,7 +10,7 @@
 #include "platform/ProcessInfo.h"
 #include "platform/SoundService.h"
 
-// The platform services the helper's logic works through. The program's main picks the
+// The platform services and values the helper's logic works through. The program's main picks the
 // implementations; tests hand in fakes.
 struct HelperPlatform {
     EventMonitor& eventMonitor;
@@ -22,4 +22,5 @@ struct HelperPlatform {
     MenuBarFlasher& menuBarFlasher;
     Notifier& notifier;
     Indicators& indicators;
+    double NSAppKitVersionNumber;
 };

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-// The working state readPreferences makes from the store; the keyboard monitor reads it.
+// The working state readPreferences makes from the store; the keyboard monitor only reads it.
 // Counts are kept unsigned: a negative stored count acts as a very large one.
 struct HelperSettings {
     QStringList excludeWordsArray;
@@ -27,8 +27,6 @@ struct HelperSettings {
     std::uint32_t capsCountMask = 0;
     bool excludeWords = false;
     std::uint32_t maxExcludeWordLength = 0;
-    // Capacity for maxExcludeWordLength + 1 characters, so that typing never reallocates.
-    QString excludeWordsBuffer;
     // The case-folded last character of each excluded word, in list order: a cheap first
     // test before the full case-insensitive suffix comparison.
     std::vector<char16_t> excludeWordsLastFolded;

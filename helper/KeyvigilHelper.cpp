@@ -1,16 +1,13 @@
 #include "helper/KeyvigilHelper.h"
 #include "shared/Identifiers.h"
 
-#include <cstdlib>
-
 int KeyvigilHelper::helperMain() {
-    // The toolkit is already up (the program's main made the application object), and the
-    // indicators implementation owns the delegate object the status item and the upper-left
-    // window use.
+    // The toolkit is already up: the program's main made the application object and the
+    // delegate object the status item and the upper-left window use.
     gPrefs = std::make_unique<RVPrefs>(RVPrefs::initForApplicationID(kApplicationIdentifier));
     readPreferences();
-    monitor.warnCapsLimitCounter = 0;
-    if (settings.checkForUpdates) {
+    monitor_.warnCapsLimitCounter = 0;
+    if (settings_.checkForUpdates) {
         // There is no update service to ask: the check does nothing.
     }
     InstallMyEventHandlers();

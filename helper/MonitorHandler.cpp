@@ -37,109 +37,110 @@ OSStatus KeyvigilHelper::MonitorHandler(const MonitorEvent& event) {
 }
 
 OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
-    if (!settings.warnCaps)
+    if (!settings_.warnCaps)
         return eventNotHandledErr;
     // In an excluded application the run is neither counted nor ended.
     if (const QString* front = frontProcessName();
-        front && settings.excludeApplicationsArray.contains(*front))
+        front && settings_.excludeApplicationsArray.contains(*front))
         return eventNotHandledErr;
 
     if (event.hasModifiers)
-        monitor.modifiers = event.kmod;
-    const bool capital = (monitor.modifiers & settings.capsCountMask) != 0;
+        monitor_.modifiers = event.kmod;
+    const bool capital = (monitor_.modifiers & settings_.capsCountMask) != 0;
     if (!capital) {
-        if (settings.excludeWords)
-            settings.excludeWordsBuffer.resize(0); // keeps the reserved room
-        monitor.capsCount = 0;
-        monitor.warnCapsLimitCounter = 0;
+        if (settings_.excludeWords)
+            monitor_.excludeWordsBuffer.resize(0); // keeps the reserved room
+        monitor_.capsCount = 0;
+        monitor_.warnCapsLimitCounter = 0;
     }
-    if (settings.excludeCommandControl && (monitor.modifiers & kCommandOrControl))
+    if (settings_.excludeCommandControl && (monitor_.modifiers & kCommandOrControl))
         return noErr;
 
     const std::uint8_t character = event.hasCharacter ? event.kchr : kNoCharacter;
-    if (settings.excludeNonGraphics && (character < 0x20 || character > 0x7E))
+    if (settings_.excludeNonGraphics && (character < 0x20 || character > 0x7E))
         return noErr;
     if (!capital)
         return eventNotHandledErr;
 
-    if (settings.excludeWords) {
-        QString& buffer = settings.excludeWordsBuffer;
-        if (std::uint32_t(buffer.size()) >= settings.maxExcludeWordLength)
+    if (settings_.excludeWords) {
+        QString& buffer = monitor_.excludeWordsBuffer;
+        if (std::uint32_t(buffer.size()) >= settings_.maxExcludeWordLength)
             dropFirstCharacter(buffer);
         buffer.append(QLatin1Char(char(character)));
         // The later entry of two matching words decides.
-        const QStringList& words = settings.excludeWordsArray;
+        const QStringList& words = settings_.excludeWordsArray;
         const char16_t typed = buffer.back().toCaseFolded().unicode();
         for (qsizetype i = words.size() - 1; i >= 0; --i) {
             const QString& word = words[i];
             // An empty word is no suffix of anything; it must not swallow every key.
-            if (settings.excludeWordsLastFolded[std::size_t(i)] != typed || word.isEmpty() ||
+            if (settings_.excludeWordsLastFolded[std::size_t(i)] != typed || word.isEmpty() ||
                 !buffer.endsWith(word, Qt::CaseInsensitive))
                 continue;
             const std::int64_t remaining =
-                std::int64_t(monitor.capsCount) + 1 - std::int64_t(word.size());
-            monitor.capsCount = std::uint32_t(std::max<std::int64_t>(remaining, 0));
+                std::int64_t(monitor_.capsCount) + 1 - std::int64_t(word.size());
+            monitor_.capsCount = std::uint32_t(std::max<std::int64_t>(remaining, 0));
             buffer.resize(0);
             return eventNotHandledErr;
         }
     }
 
-    ++monitor.capsCount;
-    if (monitor.capsCount < settings.warnCount)
+    ++monitor_.capsCount;
+    if (monitor_.capsCount < settings_.warnCount)
         return eventNotHandledErr;
-    if (monitor.warnCapsLimitCounter++ >= settings.warnCapsLimitCount)
+    if (monitor_.warnCapsLimitCounter++ >= settings_.warnCapsLimitCount)
         return eventNotHandledErr;
     warnUser(false);
-    if (settings.warnWithGrowl && monitor.capsCount == settings.warnCount)
-        post(GrowlNames::tooManyCapsTyped, settings.growlCAPSCountWarning);
+    if (settings_.warnWithGrowl && monitor_.capsCount == settings_.warnCount)
+        post(GrowlNames::tooManyCapsTyped, settings_.growlCAPSCountWarning);
     return eventNotHandledErr;
 }
 
 OSStatus KeyvigilHelper::modifierPath(const MonitorEvent& event) {
     Indicators& indicators = platform.indicators;
     if (event.hasModifiers)
-        monitor.modifiers = event.kmod;
-    const std::uint32_t modifiers = monitor.modifiers;
+        monitor_.modifiers = event.kmod;
+    const std::uint32_t modifiers = monitor_.modifiers;
 
-    if (settings.showCapsCenter)
+    if (settings_.showCapsCenter)
         indicators.showCapsCenterWindow((modifiers & ModifierMask::capsLock) != 0);
-    if (settings.showNumCenter)
+    if (settings_.showNumCenter)
         indicators.showNumCenterWindow((modifiers & ModifierMask::numLock) != 0);
 
     // Caps Lock counts as off only once Shift is up as well.
     if (modifiers & kCapsLockOrShift) {
-        if (settings.warnCapsLock && !monitor.capsLockON && (modifiers & ModifierMask::capsLock)) {
-            monitor.capsLockON = true;
-            warnUser(settings.warnCapsLockContinuously);
-            if (settings.warnWithGrowl)
+        if (settings_.warnCapsLock && !monitor_.capsLockON &&
+            (modifiers & ModifierMask::capsLock)) {
+            monitor_.capsLockON = true;
+            warnUser(settings_.warnCapsLockContinuously);
+            if (settings_.warnWithGrowl)
                 post(GrowlNames::capsLockOn);
         }
     } else {
-        if (monitor.capsLockON) {
-            if (settings.warnWithGrowl)
+        if (monitor_.capsLockON) {
+            if (settings_.warnWithGrowl)
                 post(GrowlNames::capsLockOff);
             soundOff();
         }
-        monitor.capsLockON = false;
+        monitor_.capsLockON = false;
     }
 
     if (modifiers & ModifierMask::numLock) {
-        if (settings.warnNumLock && !monitor.numLockON) {
-            monitor.numLockON = true;
-            warnUser(settings.warnNumLockContinuously);
-            if (settings.warnWithGrowl)
+        if (settings_.warnNumLock && !monitor_.numLockON) {
+            monitor_.numLockON = true;
+            warnUser(settings_.warnNumLockContinuously);
+            if (settings_.warnWithGrowl)
                 post(GrowlNames::numLockOn);
         }
     } else {
-        if (monitor.numLockON) {
-            if (settings.warnWithGrowl)
+        if (monitor_.numLockON) {
+            if (settings_.warnWithGrowl)
                 post(GrowlNames::numLockOff);
             soundOff();
         }
-        monitor.numLockON = false;
+        monitor_.numLockON = false;
     }
 
-    indicators.menuBar(modifiers & settings.menuBarMask);
+    indicators.menuBar(modifiers & settings_.menuBarMask);
     if (indicators.hasUpperLeftWindow())
         indicators.setModifiers(modifiers);
     return eventNotHandledErr;
@@ -154,4 +155,9 @@ void KeyvigilHelper::post(QLatin1StringView name, const QString& description) {
     notification.isSticky = false;
     notification.hasClickContext = false;
     platform.notifier.notify(notification);
+}
+
+const QString* KeyvigilHelper::frontProcessName() const {
+    // The service keeps the name current, so asking on every key costs no lookup.
+    return platform.processInfo.frontProcessName();
 }

@@ -1,5 +1,6 @@
 #include "helper/GrowlNames.h"
 #include "helper/KeyvigilHelper.h"
+#include "shared/AppKitVersion.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/SettingsKeys.h"
 
@@ -7,21 +8,29 @@
 
 namespace {
 
-// A flag whose absence reads NO.
-bool flag(const RVPrefs& prefs, QLatin1StringView key) {
-    return prefs.boolForKey(key);
+// Every reader takes its default from the settings table, so the helper and the table cannot
+// drift apart. A key the helper reads always has a helper default there.
+const PlistValue& helperDefault(QLatin1StringView key) {
+    const PlistValue* value = SettingsKeys::helperDefault(key);
+    if (!value)
+        qFatal("the settings table has no helper default for %s", key.data());
+    return *value;
 }
 
-// A flag whose absence reads YES.
-bool flagOnByDefault(const RVPrefs& prefs, QLatin1StringView key) {
+bool flag(const RVPrefs& prefs, QLatin1StringView key) {
     const PlistValue* value = prefs.find(key);
-    return value ? value->boolValue() : true;
+    return (value ? *value : helperDefault(key)).boolValue();
 }
 
 // Counts go through the store's signed conversion and are kept unsigned from then on.
-std::uint32_t count(const RVPrefs& prefs, QLatin1StringView key, std::int32_t absent) {
+std::uint32_t count(const RVPrefs& prefs, QLatin1StringView key) {
     const PlistValue* value = prefs.find(key);
-    return std::uint32_t(value ? value->intValue() : absent);
+    return std::uint32_t((value ? *value : helperDefault(key)).intValue());
+}
+
+float number(const RVPrefs& prefs, QLatin1StringView key) {
+    const PlistValue* value = prefs.find(key);
+    return (value ? *value : helperDefault(key)).floatValue();
 }
 
 QStringList stringList(const RVPrefs& prefs, QLatin1StringView key) {
@@ -41,56 +50,55 @@ void KeyvigilHelper::readPreferences() {
 
     readExclusionLists();
 
-    settings.menuBarMask = 0;
+    settings_.menuBarMask = 0;
     if (flag(prefs, SettingsKeys::showCapsMenuBar))
-        settings.menuBarMask |= ModifierMask::capsLock;
+        settings_.menuBarMask |= ModifierMask::capsLock;
     if (flag(prefs, SettingsKeys::showShiftMenuBar))
-        settings.menuBarMask |= ModifierMask::shift;
+        settings_.menuBarMask |= ModifierMask::shift;
     if (flag(prefs, SettingsKeys::showNumMenuBar))
-        settings.menuBarMask |= ModifierMask::numLock;
+        settings_.menuBarMask |= ModifierMask::numLock;
 
     readIndicatorSettings();
 
-    settings.warnCaps = flagOnByDefault(prefs, SettingsKeys::warnCaps);
-    settings.warnCapsLimit = flagOnByDefault(prefs, SettingsKeys::warnCapsLimit);
-    settings.excludeCommandControl = flag(prefs, SettingsKeys::excludeCommandControl);
-    settings.excludeNonGraphics = flag(prefs, SettingsKeys::excludeNonGraphics);
-    settings.excludeSHIFT = flag(prefs, SettingsKeys::excludeSHIFT);
-    settings.capsCountMask = settings.excludeSHIFT ? ModifierMask::capsLock
-                                                   : ModifierMask::capsLock | ModifierMask::shift;
+    settings_.warnCaps = flag(prefs, SettingsKeys::warnCaps);
+    settings_.warnCapsLimit = flag(prefs, SettingsKeys::warnCapsLimit);
+    settings_.excludeCommandControl = flag(prefs, SettingsKeys::excludeCommandControl);
+    settings_.excludeNonGraphics = flag(prefs, SettingsKeys::excludeNonGraphics);
+    settings_.excludeSHIFT = flag(prefs, SettingsKeys::excludeSHIFT);
+    settings_.capsCountMask = settings_.excludeSHIFT ? ModifierMask::capsLock
+                                                     : ModifierMask::capsLock | ModifierMask::shift;
 
     readWordExclusion();
 
-    settings.warnCount = count(prefs, SettingsKeys::warnCount, 5);
-    settings.warnCapsLimitCount = count(prefs, SettingsKeys::warnCapsLimitCount, 2);
+    settings_.warnCount = count(prefs, SettingsKeys::warnCount);
+    settings_.warnCapsLimitCount = count(prefs, SettingsKeys::warnCapsLimitCount);
     // Shows the threshold, printed as the signed number that was stored.
-    settings.growlCAPSCountWarning =
-        QString::asprintf(GrowlNames::capsCountWarningFormat.data(), int(settings.warnCount));
+    settings_.growlCAPSCountWarning =
+        QString::asprintf(GrowlNames::capsCountWarningFormat.data(), int(settings_.warnCount));
 
-    settings.warnNumLock = flag(prefs, SettingsKeys::warnNumLock);
-    settings.warnNumLockContinuously = flag(prefs, SettingsKeys::warnNumLockContinuously);
-    settings.warnCapsLock = flagOnByDefault(prefs, SettingsKeys::warnCapsLock);
-    settings.warnCapsLockContinuously = flag(prefs, SettingsKeys::warnCapsLockContinuously);
-    settings.warnWithFlash = flag(prefs, SettingsKeys::warnWithFlash);
-    settings.warnWithSound = flagOnByDefault(prefs, SettingsKeys::warnWithSound);
+    settings_.warnNumLock = flag(prefs, SettingsKeys::warnNumLock);
+    settings_.warnNumLockContinuously = flag(prefs, SettingsKeys::warnNumLockContinuously);
+    settings_.warnCapsLock = flag(prefs, SettingsKeys::warnCapsLock);
+    settings_.warnCapsLockContinuously = flag(prefs, SettingsKeys::warnCapsLockContinuously);
+    settings_.warnWithFlash = flag(prefs, SettingsKeys::warnWithFlash);
+    settings_.warnWithSound = flag(prefs, SettingsKeys::warnWithSound);
     const PlistValue* sound = prefs.find(SettingsKeys::warnSound);
-    settings.sound = sound ? std::optional<QString>(sound->toString()) : std::nullopt;
-    const PlistValue* volume = prefs.find(SettingsKeys::soundVolume);
-    settings.volume = volume ? volume->floatValue() : 1.0f;
+    settings_.sound = sound ? std::optional<QString>(sound->toString()) : std::nullopt;
+    settings_.volume = number(prefs, SettingsKeys::soundVolume);
 
     // Turning notifications off withdraws nothing an earlier load registered.
-    settings.warnWithGrowl = flag(prefs, SettingsKeys::warnWithGrowl);
-    if (settings.warnWithGrowl)
+    settings_.warnWithGrowl = flag(prefs, SettingsKeys::warnWithGrowl);
+    if (settings_.warnWithGrowl)
         setUpGrowl();
 
-    settings.checkForUpdates = flagOnByDefault(prefs, SettingsKeys::checkForUpdates);
+    settings_.checkForUpdates = flag(prefs, SettingsKeys::checkForUpdates);
 
     buildOrRemoveStatusItem();
 }
 
 void KeyvigilHelper::readExclusionLists() {
     const RVPrefs& prefs = *gPrefs;
-    settings.excludeWordsArray = stringList(prefs, SettingsKeys::excludeWordsArray);
+    settings_.excludeWordsArray = stringList(prefs, SettingsKeys::excludeWordsArray);
 
     // Every name the application may show as the front process under.
     QStringList applications;
@@ -102,75 +110,78 @@ void KeyvigilHelper::readExclusionLists() {
             appendIfNew(applications, bundle->objectForInfoDictionaryKey(u"CFBundleDisplayName"));
         }
     }
-    settings.excludeApplicationsArray = std::move(applications);
+    settings_.excludeApplicationsArray = std::move(applications);
 }
 
 void KeyvigilHelper::readIndicatorSettings() {
     const RVPrefs& prefs = *gPrefs;
     Indicators& indicators = platform.indicators;
 
-    settings.showCapsCenter = flag(prefs, SettingsKeys::showCapsCenter);
-    settings.showNumCenter = flag(prefs, SettingsKeys::showNumCenter);
+    settings_.showCapsCenter = flag(prefs, SettingsKeys::showCapsCenter);
+    settings_.showNumCenter = flag(prefs, SettingsKeys::showNumCenter);
     indicators.closeCenterWindows();
-    if (settings.showCapsCenter)
+    if (settings_.showCapsCenter)
         indicators.buildCapsCenterWindow();
-    if (settings.showNumCenter)
+    if (settings_.showNumCenter)
         indicators.buildNumCenterWindow();
 
-    settings.upperLHmask = 0;
+    settings_.upperLHmask = 0;
     if (flag(prefs, SettingsKeys::showCapsUpperLeft))
-        settings.upperLHmask |= ModifierMask::capsLock;
+        settings_.upperLHmask |= ModifierMask::capsLock;
     if (flag(prefs, SettingsKeys::showNumUpperLeft))
-        settings.upperLHmask |= ModifierMask::numLock;
+        settings_.upperLHmask |= ModifierMask::numLock;
     if (flag(prefs, SettingsKeys::showOtherUpperLeft))
-        settings.upperLHmask |= ModifierMask::function | ModifierMask::control |
-                                ModifierMask::option | ModifierMask::shift | ModifierMask::command;
-    settings.showOutlines = flag(prefs, SettingsKeys::showOutlines);
+        settings_.upperLHmask |= ModifierMask::function | ModifierMask::control |
+                                 ModifierMask::option | ModifierMask::shift | ModifierMask::command;
+    settings_.showOutlines = flag(prefs, SettingsKeys::showOutlines);
     indicators.closeUpperLeftWindow();
-    if (settings.upperLHmask != 0)
-        indicators.buildUpperLeftWindow(settings.upperLHmask,
-                                        settings.showOutlines ? OutlineColor::LightGray
-                                                              : OutlineColor::Clear,
-                                        monitor.modifiers);
+    if (settings_.upperLHmask != 0) {
+        indicators.buildUpperLeftWindow(settings_.upperLHmask,
+                                        settings_.showOutlines ? OutlineColor::LightGray
+                                                               : OutlineColor::Clear,
+                                        monitor_.modifiers);
+        if (AppKitVersion::isLaterThan10_4(platform.NSAppKitVersionNumber))
+            indicators.holdUpperLeftWindowInPlace();
+    }
 }
 
 void KeyvigilHelper::readWordExclusion() {
-    settings.excludeWords = flag(*gPrefs, SettingsKeys::excludeWords);
-    if (!settings.excludeWords)
+    settings_.excludeWords = flag(*gPrefs, SettingsKeys::excludeWords);
+    if (!settings_.excludeWords)
         return; // the old length and buffer stay; nothing uses them
     qsizetype longest = 0;
-    settings.excludeWordsLastFolded.clear();
-    for (const QString& word : settings.excludeWordsArray) {
+    settings_.excludeWordsLastFolded.clear();
+    for (const QString& word : settings_.excludeWordsArray) {
         longest = std::max(longest, word.size());
-        settings.excludeWordsLastFolded.push_back(
+        settings_.excludeWordsLastFolded.push_back(
             word.isEmpty() ? char16_t(0) : word.back().toCaseFolded().unicode());
     }
-    settings.maxExcludeWordLength = std::uint32_t(longest);
-    if (settings.maxExcludeWordLength == 0) {
-        settings.excludeWords = false;
+    settings_.maxExcludeWordLength = std::uint32_t(longest);
+    if (settings_.maxExcludeWordLength == 0) {
+        settings_.excludeWords = false;
         return;
     }
     // A fresh buffer with all the room typing will need: keys never allocate.
-    settings.excludeWordsBuffer = QString();
-    settings.excludeWordsBuffer.reserve(qsizetype(settings.maxExcludeWordLength) + 1);
+    monitor_.excludeWordsBuffer = QString();
+    monitor_.excludeWordsBuffer.reserve(qsizetype(settings_.maxExcludeWordLength) + 1);
 }
 
 void KeyvigilHelper::setUpGrowl() {
     const QStringList names = {GrowlNames::capsLockOn, GrowlNames::capsLockOff,
                                GrowlNames::numLockOn, GrowlNames::numLockOff,
                                GrowlNames::tooManyCapsTyped};
-    settings.delegate = GrowlDelegate{};
-    settings.delegate.applicationName = GrowlNames::applicationName;
-    settings.delegate.allNotifications = names;
-    settings.delegate.defaultNotifications = names;
-    settings.delegate.referenceCount = 1;
-    platform.notifier.setDelegate(settings.delegate);
+    settings_.delegate = GrowlDelegate{};
+    settings_.delegate.applicationName = GrowlNames::applicationName;
+    settings_.delegate.allNotifications = names;
+    settings_.delegate.defaultNotifications = names;
+    settings_.delegate.referenceCount = 1;
+    platform.notifier.setDelegate(settings_.delegate);
 }
 
 void KeyvigilHelper::buildOrRemoveStatusItem() {
     // An existing status item keeps its icon; the reopen handler refreshes it.
     Indicators& indicators = platform.indicators;
-    if (settings.menuBarMask == 0) {
+    if (settings_.menuBarMask == 0) {
         if (indicators.hasStatusItem())
             indicators.removeStatusItem();
     } else if (!indicators.hasStatusItem()) {

@@ -3,19 +3,40 @@
 #include "helper/KeyvigilHelper.h"
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/QtIndicators.h"
+#include "platform/linux/AppKitVersionNumber.h"
 #include "platform/linux/DBusNotifier.h"
 #include "platform/linux/MenuBarFlashStrip.h"
 #include "platform/linux/QtApplicationEventLoop.h"
 #include "platform/linux/SdlSoundService.h"
 #include "platform/linux/SignalAppleEventReceiver.h"
+#include "platform/linux/X11Connection.h"
 #include "platform/linux/X11DisplayReconfiguration.h"
 #include "platform/linux/X11EventMonitor.h"
 #include "platform/linux/X11FrontProcess.h"
+#include "shared/CommandLine.h"
+#include "shared/ProgramLog.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 int main(int argc, char** argv) {
+    setProgramLogName("keyvigil.helper");
+    const ProgramDescription program{
+        "Keyvigil Helper", "",
+        "Watches the keyboard and warns about Caps Lock, Num Lock and runs of capitals, as the "
+        "settings in ~/Library/Preferences/org.keyvigil.Keyvigil.prefs say. Runs until it "
+        "receives SIGTERM; SIGHUP makes it read the settings again."};
+    if (const auto status = handleStandardOptions(argc, argv, program))
+        return *status;
+
+    // Every part of the helper speaks X11; without a display the toolkit would abort.
+    if (const QString problem = X11Connection::displayProblem(); !problem.isEmpty()) {
+        qCCritical(programLog).noquote() << "Keyvigil Helper needs an X11 display;" << problem;
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    const QString sessionBus = DBusNotifier::useSessionBusOnly();
+
     // The toolkit comes first: the indicators, the flash strip and every X connection's event
     // notifier need the application object.
     QApplication app(argc, argv);
@@ -37,18 +58,17 @@ int main(int argc, char** argv) {
     SdlSoundService sounds(
         {SdlSoundService::searchFolders(resources), std::chrono::seconds(3), display});
     MenuBarFlashStrip menuBarFlasher;
-    DBusNotifier notifier;
+    DBusNotifier notifier(sessionBus);
 
-    // The status item's menu opens the pane recorded in the store in use at that moment; the
-    // helper replaces its store on every reopen.
-    KeyvigilHelper* helper = nullptr;
-    KVObject KVHelperObject(
-        [&helper]() -> const RVPrefs* { return helper ? helper->gPrefs.get() : nullptr; });
-    QtIndicators indicators(resources, KVHelperObject, processInfo);
+    // The process-wide store: the helper makes it, and remakes it on every reopen; the status
+    // item's menu reads whichever is in use.
+    std::unique_ptr<RVPrefs> gPrefs;
+    KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); });
+    QtIndicators indicators(resources, KVHelperObject);
 
-    HelperPlatform platform{eventMonitor, appleEvents,    displays, eventLoop, processInfo,
-                            sounds,       menuBarFlasher, notifier, indicators};
-    KeyvigilHelper keyvigilHelper(platform);
-    helper = &keyvigilHelper;
+    HelperPlatform platform{
+        eventMonitor, appleEvents,    displays, eventLoop,  processInfo,
+        sounds,       menuBarFlasher, notifier, indicators, kLinuxAppKitVersionNumber};
+    KeyvigilHelper keyvigilHelper(platform, gPrefs);
     return keyvigilHelper.helperMain();
 }

@@ -26,4 +26,6 @@ public:
     virtual void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
                                       std::uint32_t modifiers) = 0;
     virtual void setModifiers(std::uint32_t modifiers) = 0;
+    // Puts the upper-left window back wherever anything moves it, until it is closed.
+    virtual void holdUpperLeftWindowInPlace() = 0;
 };

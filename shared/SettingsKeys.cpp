@@ -1,6 +1,8 @@
 #include "shared/SettingsKeys.h"
 
-#include <vector>
+#include "shared/RVPrefs.h"
+
+#include <algorithm>
 
 namespace SettingsKeys {
 namespace {
@@ -18,65 +20,83 @@ PlistValue emptyList() {
     return PlistValue::fromArray({});
 }
 
+// One row: a setting edited by `control` (empty: none), with each side's default.
+KeyInfo setting(QLatin1StringView key, Kind kind, QLatin1StringView control,
+                std::optional<PlistValue> pane, std::optional<PlistValue> helper) {
+    return {key,           kind, Role::Setting, control, std::move(pane), std::move(helper),
+            Seeding::None, {}};
+}
+
+KeyInfo fallback(QLatin1StringView key, Seeding seeding, std::vector<QLatin1StringView> seeds) {
+    return {key, Kind::Boolean, Role::Fallback, {}, {}, {}, seeding, std::move(seeds)};
+}
+
 std::vector<KeyInfo> makeTable() {
+    using L = QLatin1StringView;
     const std::optional<PlistValue> none;
-    const Role setting = Role::Setting;
+    const Kind boolean = Kind::Boolean;
     return {
         // Warning rules
-        {warnCaps, Kind::Boolean, setting, yes(), yes()},
-        {warnCount, Kind::Integer, setting, integer(5), integer(5)},
-        {warnCapsLimit, Kind::Boolean, setting, no(), yes()},
-        {warnCapsLimitCount, Kind::Integer, setting, integer(2), integer(2)},
-        {warnCapsLock, Kind::Boolean, setting, yes(), yes()},
-        {warnCapsLockContinuously, Kind::Boolean, setting, no(), no()},
-        {warnNumLock, Kind::Boolean, setting, no(), no()},
-        {warnNumLockContinuously, Kind::Boolean, setting, no(), no()},
-        // Exclusions
-        {excludeWords, Kind::Boolean, setting, no(), no()},
-        {excludeWordsArray, Kind::List, setting, emptyList(), emptyList()},
-        {excludeApplicationsArray, Kind::List, setting, emptyList(), emptyList()},
-        {excludeCommandControl, Kind::Boolean, setting, no(), no()},
-        {excludeNonGraphics, Kind::Boolean, setting, no(), no()},
-        {excludeSHIFT, Kind::Boolean, setting, no(), no()},
-        // Means of warning
-        {warnWithSound, Kind::Boolean, setting, yes(), yes()},
-        {warnSound, Kind::String, setting, PlistValue::fromString(systemAlertSound), none},
-        {soundVolume, Kind::Float, setting, PlistValue::fromFloat(1.0f),
-         PlistValue::fromFloat(1.0f)},
-        {warnWithFlash, Kind::Boolean, setting, no(), no()},
-        {warnWithGrowl, Kind::Boolean, setting, no(), no()},
-        // Indicators. The pane derives the first two from "noMenuBar" and "showOtherUpperLeft"
-        // from the four upper-left fallback keys when those are present; these are the plain
-        // defaults it starts from.
-        {showCapsMenuBar, Kind::Boolean, setting, yes(), no()},
-        {showShiftMenuBar, Kind::Boolean, setting, no(), no()},
-        {showNumMenuBar, Kind::Boolean, setting, no(), no()},
-        {showCapsCenter, Kind::Boolean, setting, no(), no()},
-        {showNumCenter, Kind::Boolean, setting, no(), no()},
-        {showCapsUpperLeft, Kind::Boolean, setting, no(), no()},
-        {showNumUpperLeft, Kind::Boolean, setting, no(), no()},
-        {showOtherUpperLeft, Kind::Boolean, setting, no(), no()},
-        {showOutlines, Kind::Boolean, setting, no(), no()},
+        setting(warnCaps, boolean, L("WarnCapsSwitch"), yes(), yes()),
+        setting(warnCount, Kind::Integer, L("WarnCountPopup"), integer(5), integer(5)),
+        setting(warnCapsLimit, boolean, L("WarnCapsLimitSwitch"), no(), yes()),
+        setting(warnCapsLimitCount, Kind::Integer, L("WarnCapsLimitPopup"), integer(2), integer(2)),
+        setting(warnCapsLock, boolean, L("WarnCapsLockPopup"), yes(), yes()),
+        setting(warnCapsLockContinuously, boolean, L("WarnCapsLockPopup"), no(), no()),
+        setting(warnNumLock, boolean, L("WarnNumLockPopup"), no(), no()),
+        setting(warnNumLockContinuously, boolean, L("WarnNumLockPopup"), no(), no()),
+        // Exclusions. The two lists are kept by the pane's tables, not by a control.
+        setting(excludeWords, boolean, L("excludeWordsSwitch"), no(), no()),
+        setting(excludeWordsArray, Kind::List, {}, emptyList(), emptyList()),
+        setting(excludeApplicationsArray, Kind::List, {}, emptyList(), emptyList()),
+        setting(excludeCommandControl, boolean, L("excludeCommandControlSwitch"), no(), no()),
+        setting(excludeNonGraphics, boolean, L("excludeNonGraphicSwitch"), no(), no()),
+        setting(excludeSHIFT, boolean, L("excludeSHIFTSwitch"), no(), no()),
+        // Means of warning. Without a stored name the helper plays the system alert.
+        setting(warnWithSound, boolean, L("WarnWithSoundSwitch"), yes(), yes()),
+        setting(warnSound, Kind::String, L("soundPopup"), PlistValue::fromString(systemAlertSound),
+                none),
+        setting(soundVolume, Kind::Float, L("volumeSlider"), PlistValue::fromFloat(1.0f),
+                PlistValue::fromFloat(1.0f)),
+        setting(warnWithFlash, boolean, L("WarnWithFlashSwitch"), no(), no()),
+        setting(warnWithGrowl, boolean, L("WarnWithGrowlSwitch"), no(), no()),
+        // Indicators
+        setting(showCapsMenuBar, boolean, L("showCapsMenuBarSwitch"), yes(), no()),
+        setting(showShiftMenuBar, boolean, L("showShiftMenuBarSwitch"), no(), no()),
+        setting(showNumMenuBar, boolean, L("showNumMenuBarSwitch"), no(), no()),
+        setting(showCapsCenter, boolean, L("showCapsCenterSwitch"), no(), no()),
+        setting(showNumCenter, boolean, L("showNumCenterSwitch"), no(), no()),
+        setting(showCapsUpperLeft, boolean, L("showCapsUpperLeftSwitch"), no(), no()),
+        setting(showNumUpperLeft, boolean, L("showNumUpperLeftSwitch"), no(), no()),
+        setting(showOtherUpperLeft, boolean, L("showOtherUpperLeftSwitch"), no(), no()),
+        setting(showOutlines, boolean, L("showOutlinesSwitch"), no(), no()),
         // Starting and housekeeping
-        {startAutomatically, Kind::Boolean, setting, no(), none},
-        {checkForUpdates, Kind::Boolean, setting, yes(), yes()},
-        {preferencesForPrefPane, Kind::Boolean, setting, no(), none},
-        {PrefPanePath, Kind::String, setting, none, none},
-        // Fallback keys: only their presence and value matter, so they have no default.
-        {noMenuBar, Kind::Boolean, Role::Fallback, none, none},
-        {showFnUpperLeft, Kind::Boolean, Role::Fallback, none, none},
-        {showCtrlUpperLeft, Kind::Boolean, Role::Fallback, none, none},
-        {showOptionUpperLeft, Kind::Boolean, Role::Fallback, none, none},
-        {showCmdUpperLeft, Kind::Boolean, Role::Fallback, none, none},
+        setting(startAutomatically, boolean, L("EnableKeyvigilSwitch"), no(), none),
+        setting(checkForUpdates, boolean, L("checkForUpdatesSwitch"), yes(), yes()),
+        setting(preferencesForPrefPane, boolean, {}, no(), none),
+        setting(PrefPanePath, Kind::String, {}, none, none),
+        // Fallback keys: written by no part of the system, read by the pane for other defaults.
+        fallback(noMenuBar, Seeding::Opposite, {showCapsMenuBar, showShiftMenuBar}),
+        fallback(showFnUpperLeft, Seeding::AnyYes, {showOtherUpperLeft}),
+        fallback(showCtrlUpperLeft, Seeding::AnyYes, {showOtherUpperLeft}),
+        fallback(showOptionUpperLeft, Seeding::AnyYes, {showOtherUpperLeft}),
+        fallback(showCmdUpperLeft, Seeding::AnyYes, {showOtherUpperLeft}),
         // The store's own keys
-        {convertedFromPlist, Kind::Boolean, Role::StoreOwn, none, none},
-        {reconstructedAfterCorruption, Kind::Boolean, Role::StoreOwn, none, none},
+        {convertedFromPlist, boolean, Role::StoreOwn, {}, none, none, Seeding::None, {}},
+        {reconstructedAfterCorruption, boolean, Role::StoreOwn, {}, none, none, Seeding::None, {}},
     };
 }
 
 const std::vector<KeyInfo>& table() {
     static const std::vector<KeyInfo> keys = makeTable();
     return keys;
+}
+
+template <typename Key> const KeyInfo* lookUp(const Key& key) {
+    const auto& keys = table();
+    const auto it = std::find_if(keys.begin(), keys.end(),
+                                 [&](const KeyInfo& info) { return info.key == key; });
+    return it == keys.end() ? nullptr : &*it;
 }
 
 } // namespace
@@ -86,19 +106,38 @@ std::span<const KeyInfo> all() {
 }
 
 const KeyInfo* find(QLatin1StringView key) {
-    for (const KeyInfo& info : table()) {
-        if (info.key == key)
-            return &info;
-    }
-    return nullptr;
+    return lookUp(key);
 }
 
 const KeyInfo* find(const QString& key) {
-    for (const KeyInfo& info : table()) {
-        if (info.key == key)
-            return &info;
+    return lookUp(key);
+}
+
+const PlistValue* helperDefault(QLatin1StringView key) {
+    const KeyInfo* info = find(key);
+    return info && info->helperDefault ? &*info->helperDefault : nullptr;
+}
+
+std::optional<PlistValue> paneDefault(QLatin1StringView key, const RVPrefs& store) {
+    const KeyInfo* info = find(key);
+    if (!info || !info->paneDefault)
+        return std::nullopt;
+    bool anyYesSeen = false;
+    bool anyYesFound = false;
+    for (const KeyInfo& source : table()) {
+        if (std::find(source.seeds.begin(), source.seeds.end(), key) == source.seeds.end())
+            continue;
+        const PlistValue* value = store.find(source.key);
+        if (source.seeding == Seeding::Opposite && value)
+            return PlistValue::fromBool(!value->boolValue());
+        if (source.seeding == Seeding::AnyYes) {
+            anyYesSeen = true;
+            anyYesFound = anyYesFound || (value && value->boolValue());
+        }
     }
-    return nullptr;
+    if (anyYesSeen)
+        return PlistValue::fromBool(anyYesFound);
+    return info->paneDefault;
 }
 
 } // namespace SettingsKeys

@@ -6,6 +6,9 @@
 
 #include <optional>
 #include <span>
+#include <vector>
+
+class RVPrefs;
 
 // Every key of the settings store, spelt once. Both programs read and write through these.
 namespace SettingsKeys {
@@ -62,14 +65,27 @@ inline constexpr QLatin1StringView systemAlertSound{"System Alert Sound"};
 
 enum class Kind { Boolean, Integer, Float, String, List };
 enum class Role { Setting, Fallback, StoreOwn };
+// How a fallback key decides the pane defaults of the settings it seeds.
+enum class Seeding {
+    None,     // not a fallback key
+    Opposite, // when present, each seeded default is the opposite of its value
+    AnyYes,   // when any key of the group is YES, each seeded default is YES
+};
 
 struct KeyInfo {
     QLatin1StringView key;
     Kind kind;
     Role role;
-    // nullopt: the side does not read the key, or has no default for it.
+    // The pane's control that edits the key; empty when none does. The pane writes the default of
+    // every key with a control back into the store when the key is absent.
+    QLatin1StringView control;
+    // nullopt: the side does not read the key, or has no default for it. For a seeded setting
+    // this is the default the pane starts from before the fallback keys are looked at.
     std::optional<PlistValue> paneDefault;
     std::optional<PlistValue> helperDefault;
+    // Fallback keys only: the settings whose pane default this key decides, and how.
+    Seeding seeding = Seeding::None;
+    std::vector<QLatin1StringView> seeds;
 };
 
 // The whole table, in the order the settings are documented.
@@ -77,5 +93,11 @@ std::span<const KeyInfo> all();
 // Null for a key not in the table.
 const KeyInfo* find(QLatin1StringView key);
 const KeyInfo* find(const QString& key);
+
+// The helper's value for an absent key; null when the helper has no default for it.
+const PlistValue* helperDefault(QLatin1StringView key);
+// The pane's value for an absent key, after the fallback keys `store` holds; nullopt when the
+// pane has no default for it.
+std::optional<PlistValue> paneDefault(QLatin1StringView key, const RVPrefs& store);
 
 } // namespace SettingsKeys

@@ -1,12 +1,10 @@
 #include "helper/indicators/QtIndicators.h"
 
 #include "helper/indicators/IndicatorGeometry.h"
-#include "platform/ProcessInfo.h"
+#include "shared/ProgramLog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <cmath>
 
 namespace {
 
@@ -19,7 +17,6 @@ constexpr Qt::WindowFlags screenSaverLevel =
 constexpr QSize capsCenterSize{500, 500};
 constexpr QSize numCenterSize{268, 335};
 constexpr double capsCenterAlpha = 0.4;
-constexpr double appKitVersionNumber10_4 = 824.0;
 
 QScreen* mainScreen() {
     return QGuiApplication::primaryScreen();
@@ -27,11 +24,10 @@ QScreen* mainScreen() {
 
 } // namespace
 
-QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
-                           const ProcessInfo& processInfo)
+QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject)
     : openIcon(imageNamed(resourcesPath, "KVOpen")),
       closedIcon(imageNamed(resourcesPath, "KVClosed")), resourcesPath_(resourcesPath),
-      KVHelperObject_(KVHelperObject), processInfo_(processInfo) {}
+      KVHelperObject_(KVHelperObject) {}
 
 QtIndicators::~QtIndicators() {
     closeUpperLeftWindow();
@@ -44,6 +40,11 @@ QString QtIndicators::imageNamed(const QString& resourcesPath, const QString& na
 }
 
 void QtIndicators::buildStatusItem() {
+    // Said once, at the first build: the icon still exists and shows if a tray starts.
+    static bool trayChecked = false;
+    if (!trayChecked && !QSystemTrayIcon::isSystemTrayAvailable())
+        qCWarning(programLog, "no system tray is running: the status item is not shown");
+    trayChecked = true;
     menuBarMenu = std::make_unique<QMenu>();
     menuBarMenu->setTitle("KV");
     QAction* open = menuBarMenu->addAction("Open Preferences");
@@ -130,6 +131,7 @@ void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline
     const UpperLeftFrame placement = upperLeftFrame(screenFrame, mask);
     ourScreenHeight = static_cast<float>(screenFrame.height());
     upperLHWindowOrigin = QPointF(0, placement.originY);
+    upperLHTopLeft = placement.frame.topLeft();
 
     upperLHcorner = std::make_unique<QWidget>(nullptr, screenSaverLevel);
     upperLHcorner->setAttribute(Qt::WA_TranslucentBackground);
@@ -145,9 +147,11 @@ void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline
                                                   ? keyModifiersView::lightGrayColor
                                                   : keyModifiersView::clearColor);
     upperLHView->setModifiers(modifiers);
+}
 
-    if (std::floor(processInfo_.appKitVersionNumber()) > appKitVersionNumber10_4)
-        KVHelperObject_.setUpperLHWindowAndOrigin(upperLHcorner.get(), placement.frame.topLeft());
+void QtIndicators::holdUpperLeftWindowInPlace() {
+    if (upperLHcorner)
+        KVHelperObject_.setUpperLHWindowAndOrigin(upperLHcorner.get(), upperLHTopLeft);
 }
 
 void QtIndicators::setModifiers(std::uint32_t modifiers) {

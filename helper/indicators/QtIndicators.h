@@ -13,14 +13,11 @@
 
 #include <memory>
 
-class ProcessInfo;
-
 // The indicators as Qt Widgets: a tray icon for the status item, two centre windows and the
 // upper-left window. Images are looked up by name in the helper bundle's resources folder.
 class QtIndicators : public Indicators {
 public:
-    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
-                 const ProcessInfo& processInfo);
+    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject);
     ~QtIndicators() override;
 
     bool hasStatusItem() const override { return menuBarIcon != nullptr; }
@@ -39,6 +36,7 @@ public:
     void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
                               std::uint32_t modifiers) override;
     void setModifiers(std::uint32_t modifiers) override;
+    void holdUpperLeftWindowInPlace() override;
 
     // "<resources>/<name>.svg", the way images are named in the bundle.
     static QString imageNamed(const QString& resourcesPath, const QString& name);
@@ -50,6 +48,7 @@ public:
     std::unique_ptr<QWidget> upperLHcorner;
     keyModifiersView* upperLHView = nullptr; // owned by upperLHcorner
     QPointF upperLHWindowOrigin;             // bottom-up, as the window's bottom-left corner
+    QPoint upperLHTopLeft;                   // the same place in the desktop's top-down terms
     float ourScreenHeight = 0.0f;
 
     // Loaded once, so that switching the status item's icon costs no image work.
@@ -61,5 +60,4 @@ private:
 
     const QString resourcesPath_;
     KVObject& KVHelperObject_;
-    const ProcessInfo& processInfo_;
 };

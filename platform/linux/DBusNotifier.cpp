@@ -1,9 +1,18 @@
 #include "platform/linux/DBusNotifier.h"
 
+#include "shared/ProgramLog.h"
+
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFile>
+#include <QFileInfo>
 #include <QVariantMap>
 
 namespace {
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 // Urgency levels of the notification service.
 constexpr uchar kNormal = 1;
 constexpr uchar kCritical = 2;
@@ -14,22 +23,72 @@ constexpr int kServerDefault = -1;
 constexpr int kNeverExpire = 0;
 } // namespace
 
+DBusNotifier::DBusNotifier(const QString& sessionBusAddress) : busAddress_(sessionBusAddress) {
+    if (busAddress_.isEmpty())
+        qCWarning(programLog, "no session bus (DBUS_SESSION_BUS_ADDRESS is not set and there is "
+                              "no bus in the runtime folder): notifications are off");
+}
+
+QString DBusNotifier::useSessionBusOnly() {
+    QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (address.isEmpty() && !runtime.isEmpty() && QFileInfo::exists(runtime + "/bus"))
+        address = QStringLiteral("unix:path=") + runtime + QStringLiteral("/bus");
+    // An address of a type no transport knows makes every connection fail at once.
+    qputenv("DBUS_SESSION_BUS_ADDRESS",
+            address.isEmpty() ? QByteArray("disabled:") : QFile::encodeName(address));
+    return address;
+}
+
+bool DBusNotifier::connect() {
+    if (connection_)
+        return connection_->isConnected();
+    if (busAddress_.isEmpty() || connectFailed_)
+        return false;
+    QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, QStringLiteral("keyvigil"));
+    if (!bus.isConnected()) {
+        connectFailed_ = true;
+        qCWarning(programLog).noquote() << "cannot connect to the session bus at" << busAddress_
+                                        << "(" + bus.lastError().message() + "):"
+                                        << "notifications are off";
+        return false;
+    }
+    connection_ = bus;
+    return true;
+}
+
+void DBusNotifier::checkServer() {
+    // Asked once, without waiting: a session without a notifications server shows nothing.
+    if (serverChecked_ || !connect())
+        return;
+    serverChecked_ = true;
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, kInterface, QStringLiteral("GetServerInformation"));
+    auto* watcher = new QDBusPendingCallWatcher(connection_->asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [](QDBusPendingCallWatcher* finished) {
+                         if (finished->isError())
+                             qCWarning(programLog).noquote()
+                                 << "no notifications server on the session bus (" +
+                                        finished->error().message() +
+                                        "): notifications are not shown until one starts";
+                         finished->deleteLater();
+                     });
+}
+
 void DBusNotifier::setDelegate(const GrowlDelegate& delegate) {
     delegate_ = delegate;
+    checkServer();
 }
 
 void DBusNotifier::notify(const GrowlNotification& notification) {
     if (!delegate_ || !delegate_->defaultNotifications.contains(notification.notificationName))
         return;
-    if (!connection_)
-        connection_ = QDBusConnection::sessionBus();
-    if (!connection_->isConnected())
+    if (!connect())
         return;
 
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     const QVariantMap hints{
         {QStringLiteral("urgency"),
          QVariant::fromValue(notification.priority >= kEmergencyPriority ? kCritical : kNormal)},

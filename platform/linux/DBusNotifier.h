@@ -15,14 +15,27 @@
 // notifications that the delegate lists as enabled by default are shown.
 class DBusNotifier final : public Notifier {
 public:
-    // Uses the session bus, connected on the first notification.
-    DBusNotifier() = default;
+    // Uses the bus at `sessionBusAddress`, connected on the first notification; an empty address
+    // (no session bus) leaves notifications off.
+    explicit DBusNotifier(const QString& sessionBusAddress);
     explicit DBusNotifier(const QDBusConnection& connection) : connection_(connection) {}
 
     void setDelegate(const GrowlDelegate& delegate) override;
     void notify(const GrowlNotification& notification) override;
 
+    // Points the whole process, the toolkit's own tray and accessibility connections included,
+    // at the session bus the environment names or the user's bus in the runtime folder, and at no
+    // bus when there is neither: left alone, the bus library would launch a bus of its own, which
+    // outlives the process. Call before the toolkit starts. Returns the address, empty for none.
+    static QString useSessionBusOnly();
+
 private:
+    bool connect();
+    void checkServer();
+
     std::optional<QDBusConnection> connection_;
+    QString busAddress_;
     std::optional<GrowlDelegate> delegate_;
+    bool connectFailed_ = false;
+    bool serverChecked_ = false;
 };

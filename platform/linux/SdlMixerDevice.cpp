@@ -1,5 +1,7 @@
 #include "platform/linux/SdlMixerDevice.h"
 
+#include "shared/ProgramLog.h"
+
 #include <QFile>
 
 #include <SDL.h>
@@ -30,11 +32,14 @@ SdlMixerDevice::~SdlMixerDevice() {
 bool SdlMixerDevice::open() {
     if (open_)
         return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
+        reportOpenFailure();
         return false;
+    }
     // No format changes allowed: SDL converts for the hardware, and chunks keep one layout.
     if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr, 0) <
         0) {
+        reportOpenFailure();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -45,6 +50,14 @@ bool SdlMixerDevice::open() {
     open_ = true;
     idleTimer_.start();
     return true;
+}
+
+void SdlMixerDevice::reportOpenFailure() {
+    // Said once: the output is tried again at every warning, and may come back.
+    if (openFailureReported_)
+        return;
+    openFailureReported_ = true;
+    qCWarning(programLog, "no audio output (%s): warnings go on without sound", SDL_GetError());
 }
 
 void SdlMixerDevice::close() {

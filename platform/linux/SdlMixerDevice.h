@@ -44,6 +44,7 @@ public:
     void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
 private:
+    void reportOpenFailure();
     static void channelDone(int channel);
     void channelsChanged();
     bool anyBusy() const;
@@ -54,6 +55,7 @@ private:
     QObject context_;
     QTimer idleTimer_;
     bool open_ = false;
+    bool openFailureReported_ = false;
     // Written by the audio thread when a channel ends, read on the main thread.
     std::array<std::atomic<bool>, kChannels> busy_{};
     std::array<const void*, kChannels> owner_{};

@@ -1,10 +1,13 @@
 #include "platform/linux/SignalAppleEventReceiver.h"
 
+#include "shared/ProgramLog.h"
+
 #include <QSocketNotifier>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -39,8 +42,13 @@ int signalFor(std::uint32_t eventClass, std::uint32_t eventID) {
 
 SignalAppleEventReceiver::SignalAppleEventReceiver() {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        qCWarning(programLog,
+                  "no pipe for SIGTERM and SIGHUP (%s): they end the process "
+                  "without any handling",
+                  std::strerror(errno));
         return;
+    }
     readFd_ = fds[0];
     writeFd_ = fds[1];
     signalWriteFd.store(writeFd_);

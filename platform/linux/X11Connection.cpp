@@ -1,5 +1,7 @@
 #include "platform/linux/X11Connection.h"
 
+#include "shared/ProgramLog.h"
+
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
@@ -20,12 +22,26 @@ bool errorHandlerInstalled = false;
 
 int ignoreOwnErrors(Display* display, XErrorEvent* error) {
     const auto& own = ownDisplays();
-    if (std::find(own.begin(), own.end(), display) != own.end())
+    if (std::find(own.begin(), own.end(), display) != own.end()) {
+        qCDebug(programLog, "X error %d on request %d.%d ignored", int(error->error_code),
+                int(error->request_code), int(error->minor_code));
         return 0;
+    }
     return previousErrorHandler ? previousErrorHandler(display, error) : 0;
 }
 
 } // namespace
+
+QString X11Connection::displayProblem(const char* displayName) {
+    const QByteArray name = displayName ? QByteArray(displayName) : qgetenv("DISPLAY");
+    if (name.isEmpty())
+        return QStringLiteral("DISPLAY is not set");
+    Display* display = XOpenDisplay(name.constData());
+    if (!display)
+        return QStringLiteral("cannot connect to display \"%1\"").arg(QString::fromLocal8Bit(name));
+    XCloseDisplay(display);
+    return {};
+}
 
 X11Connection::X11Connection(const char* displayName) {
     display_ = XOpenDisplay(displayName);
@@ -48,6 +64,8 @@ X11Connection::X11Connection(const char* displayName) {
                          [this] {
                              if (XEventsQueued(display_, QueuedAlready) > 0)
                                  processPendingEvents();
+                             if (beforeSleep_)
+                                 beforeSleep_();
                          });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -8,8 +10,8 @@ typedef struct _XDisplay Display;
 typedef union _XEvent XEvent;
 
 // A private Xlib connection whose events are read from Qt's event loop on the main thread.
-// Protocol errors on it are ignored: the windows and devices it asks about can vanish at any
-// moment, and a failed request must never end the process.
+// Protocol errors on it are ignored (and shown only in the debug log): the windows and devices
+// it asks about can vanish at any moment, and a failed request must never end the process.
 class X11Connection {
 public:
     using EventHandler = std::function<void(XEvent&)>;
@@ -20,9 +22,15 @@ public:
     X11Connection(const X11Connection&) = delete;
     X11Connection& operator=(const X11Connection&) = delete;
 
+    // Why no connection to the display can be made, in a few words; empty when one can.
+    static QString displayProblem(const char* displayName = nullptr);
+
     bool isOpen() const { return display_ != nullptr; }
     Display* display() const { return display_; }
     void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
+    // Runs each time the event loop is about to sleep, once every queued event has been handled:
+    // the place for work that must come after the current events.
+    void setBeforeSleepHandler(std::function<void()> handler) { beforeSleep_ = std::move(handler); }
 
     // Hands every queued event to the handler and flushes. Any Xlib call made outside the
     // handler may have queued events without the socket showing readable, so callers run
@@ -33,4 +41,5 @@ private:
     Display* display_ = nullptr;
     std::unique_ptr<QSocketNotifier> notifier_;
     EventHandler handler_;
+    std::function<void()> beforeSleep_;
 };

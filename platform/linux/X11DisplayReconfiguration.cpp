@@ -1,6 +1,7 @@
 #include "platform/linux/X11DisplayReconfiguration.h"
 
 #include "platform/linux/X11Connection.h"
+#include "shared/ProgramLog.h"
 
 #include <QTimer>
 
@@ -73,6 +74,8 @@ X11DisplayReconfiguration::Private::Private(const char* displayName) : connectio
     int minor = 0;
     if (!XRRQueryExtension(display, &randrEventBase, &errorBase) ||
         !XRRQueryVersion(display, &major, &minor) || major < 1 || (major == 1 && minor < 2)) {
+        qCWarning(programLog, "the X server has no XRandR 1.2: the upper-left window is not "
+                              "rebuilt when the screen size changes");
         randrEventBase = -1;
         return;
     }

@@ -4,6 +4,9 @@
 #include "platform/linux/X11KeyRepeater.h"
 #include "platform/linux/X11Keymap.h"
 #include "platform/linux/X11ModifierWord.h"
+#include "shared/ProgramLog.h"
+
+#include <QTimer>
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -21,14 +24,16 @@ struct X11EventMonitor::Private {
     void handleRawKey(int type, unsigned keycode);
     void keymapChanged();
     void setModifierWord(std::uint32_t word);
-    bool repeatKey(unsigned keycode);
+    void serviceRepeats();
     bool isKeyDown(unsigned keycode) const;
     void deliver(std::uint32_t kind, bool withCharacter, unsigned keycode);
 
     X11Connection connection;
     std::unique_ptr<X11Keymap> keymap;
     X11ModifierMasks masks;
-    X11KeyRepeater repeater{[this](unsigned keycode) { return repeatKey(keycode); }};
+    X11KeyRepeater repeater;
+    // Only wakes the event loop when a repeat is due; serviceRepeats does the work.
+    QTimer repeatWake;
     int xinputOpcode = -1;
     int xkbEventBase = -1;
     std::uint32_t modifierWord = 0;
@@ -48,6 +53,9 @@ X11EventMonitor::Private::Private(const char* displayName) : connection(displayN
     Display* display = connection.display();
     masks = lookUpModifierMasks(display);
     repeater.loadControls(display);
+    repeatWake.setSingleShot(true);
+    repeatWake.setTimerType(Qt::PreciseTimer);
+    connection.setBeforeSleepHandler([this] { serviceRepeats(); });
     modifierWord = composeModifierWord(keymap->effectiveMods(), keymap->lockedMods(), masks);
     connection.processPendingEvents();
 }
@@ -56,21 +64,29 @@ bool X11EventMonitor::Private::selectEvents() {
     Display* display = connection.display();
     int event = 0;
     int error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &xinputOpcode, &event, &error))
-        return false;
     int major = 2;
     int minor = 2;
-    if (XIQueryVersion(display, &major, &minor) != Success)
+    if (!XQueryExtension(display, "XInputExtension", &xinputOpcode, &event, &error) ||
+        XIQueryVersion(display, &major, &minor) != Success) {
+        qCWarning(programLog, "the X server has no XInput 2.2: key presses cannot be seen, so "
+                              "Keyvigil Helper will not warn");
         return false;
+    }
 
     int opcode = 0;
     major = XkbMajorVersion;
     minor = XkbMinorVersion;
-    if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
+    if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor)) {
+        qCWarning(programLog, "the X server has no XKB extension: the lock and modifier keys "
+                              "cannot be followed, so Keyvigil Helper will not warn");
         return false;
+    }
     keymap = std::make_unique<X11Keymap>(display);
-    if (!keymap->isValid())
+    if (!keymap->isValid()) {
+        qCWarning(programLog, "the keyboard's keymap cannot be read: Keyvigil Helper will not "
+                              "warn");
         return false;
+    }
 
     // Raw events reach the root window whichever application has the focus or a grab.
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
@@ -147,20 +163,31 @@ void X11EventMonitor::Private::handleRawKey(int type, unsigned keycode) {
         repeater.keyReleased(keycode);
         return;
     }
-    repeater.keyPressed(keycode);
+    repeater.keyPressed(keycode, X11KeyRepeater::Clock::now());
     if (!keymap->isModifierKey(keycode))
         deliver(kEventRawKeyDown, true, keycode);
 }
 
-bool X11EventMonitor::Private::repeatKey(unsigned keycode) {
-    // Catch up first: the release, or a newer key that takes the repeat over, may be waiting.
-    connection.processPendingEvents();
-    const bool repeats = repeater.repeatingKey() == keycode && isKeyDown(keycode);
-    if (repeats && !keymap->isModifierKey(keycode))
-        deliver(kEventRawKeyRepeat, true, keycode);
-    // The key-map query may have queued events behind the ones just handled.
-    connection.processPendingEvents();
-    return repeats;
+void X11EventMonitor::Private::serviceRepeats() {
+    if (!keymap)
+        return;
+    while (const unsigned keycode = repeater.takeDueRepeat(X11KeyRepeater::Clock::now())) {
+        // The release may still be on its way: the server knows whether the key is down.
+        if (!isKeyDown(keycode))
+            repeater.keyReleased(keycode);
+        else if (!keymap->isModifierKey(keycode))
+            deliver(kEventRawKeyRepeat, true, keycode);
+        // The key-map query may have read events into the queue; they come before any repeat.
+        connection.processPendingEvents();
+    }
+    const auto next = repeater.nextRepeat();
+    if (!next) {
+        repeatWake.stop();
+        return;
+    }
+    const auto wait =
+        std::chrono::ceil<std::chrono::milliseconds>(*next - X11KeyRepeater::Clock::now());
+    repeatWake.start(std::max(wait, std::chrono::milliseconds(0)));
 }
 
 bool X11EventMonitor::Private::isKeyDown(unsigned keycode) const {

@@ -82,18 +82,16 @@ QString processName(pid_t pid) {
 } // namespace
 
 struct X11FrontProcess::Private {
-    Private(const char* displayName, double appKitVersion);
+    explicit Private(const char* displayName);
     void update();
 
     X11Connection connection;
-    double appKitVersion;
     Atom activeWindowAtom = None;
     Atom pidAtom = None;
     std::optional<QString> name;
 };
 
-X11FrontProcess::Private::Private(const char* displayName, double appKitVersion)
-    : connection(displayName), appKitVersion(appKitVersion) {
+X11FrontProcess::Private::Private(const char* displayName) : connection(displayName) {
     if (!connection.isOpen())
         return;
     Display* display = connection.display();
@@ -127,15 +125,11 @@ void X11FrontProcess::Private::update() {
         name = std::move(found);
 }
 
-X11FrontProcess::X11FrontProcess(const char* displayName, double appKitVersion)
-    : d(std::make_unique<Private>(displayName, appKitVersion)) {}
+X11FrontProcess::X11FrontProcess(const char* displayName)
+    : d(std::make_unique<Private>(displayName)) {}
 
 X11FrontProcess::~X11FrontProcess() = default;
 
 const QString* X11FrontProcess::frontProcessName() const {
     return d->name ? &*d->name : nullptr;
-}
-
-double X11FrontProcess::appKitVersionNumber() const {
-    return d->appKitVersion;
 }

@@ -4,21 +4,16 @@
 
 #include <memory>
 
-// The newest system release the keyboard monitor's rules know about.
-inline constexpr double kNewestAppKitVersionNumber = 1265.0;
-
 // The front process is the owner of the window the window manager marks active. The name is
 // kept current by watching the root window's active-window property, so asking for it costs
 // nothing.
 class X11FrontProcess final : public ProcessInfo {
 public:
     // displayName null: $DISPLAY.
-    explicit X11FrontProcess(const char* displayName = nullptr,
-                             double appKitVersion = kNewestAppKitVersionNumber);
+    explicit X11FrontProcess(const char* displayName = nullptr);
     ~X11FrontProcess() override;
 
     const QString* frontProcessName() const override;
-    double appKitVersionNumber() const override;
 
 private:
     struct Private;

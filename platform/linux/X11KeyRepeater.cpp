@@ -5,13 +5,6 @@
 
 #include <algorithm>
 
-X11KeyRepeater::X11KeyRepeater(RepeatHandler handler) : handler_(std::move(handler)) {
-    perKeyRepeat_.fill(0xFF);
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { onTimeout(); });
-}
-
 void X11KeyRepeater::loadControls(Display* display) {
     XkbDescPtr keyboard = XkbAllocKeyboard();
     if (!keyboard)
@@ -21,8 +14,8 @@ void X11KeyRepeater::loadControls(Display* display) {
         keyboard->ctrls) {
         const XkbControlsRec& controls = *keyboard->ctrls;
         enabled_ = (controls.enabled_ctrls & XkbRepeatKeysMask) != 0;
-        delayMs_ = controls.repeat_delay;
-        intervalMs_ = std::max<int>(1, controls.repeat_interval);
+        delay_ = std::chrono::milliseconds(controls.repeat_delay);
+        interval_ = std::chrono::milliseconds(std::max<int>(1, controls.repeat_interval));
         std::copy(std::begin(controls.per_key_repeat), std::end(controls.per_key_repeat),
                   perKeyRepeat_.begin());
     }
@@ -35,28 +28,25 @@ bool X11KeyRepeater::repeats(unsigned keycode) const {
     return enabled_ && keycode < 256 && (perKeyRepeat_[keycode / 8] & (1u << (keycode % 8)));
 }
 
-void X11KeyRepeater::keyPressed(unsigned keycode) {
+void X11KeyRepeater::keyPressed(unsigned keycode, Clock::time_point now) {
     if (!repeats(keycode))
         return;
     repeatKey_ = keycode;
-    timer_.start(delayMs_);
+    due_ = now + delay_;
 }
 
 void X11KeyRepeater::keyReleased(unsigned keycode) {
-    if (keycode == 0 || keycode != repeatKey_)
-        return;
-    repeatKey_ = 0;
-    timer_.stop();
+    if (keycode != 0 && keycode == repeatKey_)
+        repeatKey_ = 0;
 }
 
-void X11KeyRepeater::onTimeout() {
-    if (repeatKey_ == 0)
-        return;
-    const unsigned key = repeatKey_;
-    if (!handler_(key)) {
-        keyReleased(key);
-        return;
-    }
-    if (repeatKey_ == key)
-        timer_.start(intervalMs_);
+std::optional<X11KeyRepeater::Clock::time_point> X11KeyRepeater::nextRepeat() const {
+    return repeatKey_ != 0 ? std::optional(due_) : std::nullopt;
+}
+
+unsigned X11KeyRepeater::takeDueRepeat(Clock::time_point now) {
+    if (repeatKey_ == 0 || now < due_)
+        return 0;
+    due_ = now + interval_;
+    return repeatKey_;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QTimer>
-
 #include <array>
+#include <chrono>
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 typedef struct _XDisplay Display;
 
@@ -12,32 +11,39 @@ typedef struct _XDisplay Display;
 // recording extension shows a server repeat as a release and a press, which a quick real
 // re-press also looks like; the keyboard's own repeat controls (on or off, delay, interval,
 // the per-key repeat set) say exactly when the server repeats. As the server does, only the
-// key pressed last repeats, and its release ends the repeat. The timer runs only while a
-// repeating key is held, so an idle keyboard costs no wake-ups.
+// key pressed last repeats, and its release ends the repeat.
+//
+// It only keeps the schedule: its owner asks when the next repeat is due, wakes up then, and
+// takes the repeat between events, so nothing here runs from a timer or calls back.
 class X11KeyRepeater {
 public:
-    // Called at each repeat; returns false when the key turns out to be up after all.
-    using RepeatHandler = std::function<bool(unsigned keycode)>;
-
-    explicit X11KeyRepeater(RepeatHandler handler);
+    using Clock = std::chrono::steady_clock;
 
     // Reads the core keyboard's repeat controls; call again when they change.
     void loadControls(Display* display);
 
-    void keyPressed(unsigned keycode);
+    void keyPressed(unsigned keycode, Clock::time_point now);
     void keyReleased(unsigned keycode);
     // The key that repeats while held, 0 when none.
     unsigned repeatingKey() const { return repeatKey_; }
+    // When the held key repeats next; nullopt while no key repeats.
+    std::optional<Clock::time_point> nextRepeat() const;
+    // The key whose repeat is due by `now`, 0 when none. Its next one is due an interval after
+    // `now`, so a late wake-up never brings a burst of repeats.
+    unsigned takeDueRepeat(Clock::time_point now);
 
 private:
     bool repeats(unsigned keycode) const;
-    void onTimeout();
 
-    RepeatHandler handler_;
-    QTimer timer_;
     unsigned repeatKey_ = 0;
+    Clock::time_point due_;
     bool enabled_ = true;
-    int delayMs_ = 660;
-    int intervalMs_ = 40;
-    std::array<std::uint8_t, 32> perKeyRepeat_{};
+    std::chrono::milliseconds delay_{660};
+    std::chrono::milliseconds interval_{40};
+    // Every key repeats until the controls are read.
+    std::array<std::uint8_t, 32> perKeyRepeat_ = [] {
+        std::array<std::uint8_t, 32> all{};
+        all.fill(0xFF);
+        return all;
+    }();
 };

@@ -103,7 +103,7 @@ class Desktop:
         env.update(DISPLAY=self.display, HOME=str(self.home), DBUS_SESSION_BUS_ADDRESS=self.bus_address,
                    QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.tmp))
         env.update(extra)
-        return env
+        return {k: v for k, v in env.items() if v is not None}
 
     def defaults(self, *args):
         tool = self.build_dir / "tools/keyvigil-defaults/keyvigil-defaults"
@@ -165,12 +165,13 @@ class Desktop:
 class Helper:
     """Keyvigil Helper running on a Desktop, with its sound written to a file."""
 
-    def __init__(self, desktop):
+    def __init__(self, desktop, **env):
+        """`env` adds to the desktop's environment; a value of None removes the variable."""
         self.desktop = desktop
         self.audio = desktop.tmp / f"audio-{time.monotonic_ns()}.raw"
         binary = desktop.build_dir / HELPER_RELATIVE
         self.proc = subprocess.Popen([str(binary)], env=desktop.env(
-            SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=str(self.audio)),
+            SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=str(self.audio), **env),
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         # Start-up ends with the event loop, after every keyboard event is selected: wait for
         # the main thread to sit in poll for a while, and give a loaded machine a second at least.
@@ -193,6 +194,7 @@ class Helper:
         self.proc.send_signal(signum)
 
     def stop(self):
+        """Ends the helper; returns what it wrote on stderr."""
         if self.proc.poll() is None:
             self.proc.send_signal(signal.SIGTERM)
             try:
@@ -200,7 +202,11 @@ class Helper:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+        if self.proc.stderr.closed:
+            return ""
+        text = self.proc.stderr.read()
         self.proc.stderr.close()
+        return text
 
     def audio_bytes(self):
         try:

@@ -2,11 +2,12 @@
 
 import os
 import signal
+import subprocess
 import sys
 import time
 import unittest
 
-from desktop import Desktop, Helper, wait_for
+from desktop import HELPER_RELATIVE, Desktop, Helper, wait_for
 
 BUILD_DIR = os.environ.get("KEYVIGIL_BUILD_DIR", "build")
 
@@ -118,6 +119,54 @@ class Windows(HelperTest):
         self.desktop.key("Caps_Lock", "Num_Lock")
         self.assertTrue(wait_for(lambda: not [w for w in self.desktop.windows()
                                               if w[:2] in ((500, 500), (268, 335))], 3.0))
+
+
+def dbus_daemons():
+    out = subprocess.run(["pgrep", "-x", "dbus-daemon"], capture_output=True, text=True).stdout
+    return set(out.split())
+
+
+class Diagnostics(unittest.TestCase):
+    """What the helper says when it cannot do its work, and what it answers on its command line."""
+
+    def run_helper(self, *args, **env):
+        environment = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        environment.update(env)
+        return subprocess.run([os.path.join(BUILD_DIR, HELPER_RELATIVE), *args], env=environment,
+                              capture_output=True, text=True, timeout=10)
+
+    def test_options_and_a_missing_display(self):
+        help_run = self.run_helper("--help")
+        self.assertEqual((help_run.returncode, help_run.stderr), (0, ""))
+        self.assertIn("SIGHUP", help_run.stdout)
+        self.assertEqual(self.run_helper("--version").stdout, "Keyvigil Helper 6.2\n")
+        unknown = self.run_helper("--frobnicate")
+        self.assertEqual(unknown.returncode, 2)
+        self.assertEqual(len(unknown.stderr.splitlines()), 1)
+        for env in ({}, {"DISPLAY": ":4711"}):
+            run = self.run_helper(**env)
+            self.assertEqual(run.returncode, 1, run.stderr)
+            self.assertEqual(len(run.stderr.splitlines()), 1, run.stderr)
+            self.assertIn("needs an X11 display", run.stderr)
+
+    def test_without_a_session_bus_no_bus_is_started_and_one_line_says_so(self):
+        desktop = Desktop(BUILD_DIR)
+        desktop.start()
+        self.addCleanup(desktop.stop)
+        desktop.write_settings({"warnWithGrowl": True, "showCapsMenuBar": True})
+        before = dbus_daemons()
+        helper = Helper(desktop, DBUS_SESSION_BUS_ADDRESS=None)
+        desktop.key("Caps_Lock")
+        desktop.type("HELLO")
+        desktop.key("Caps_Lock")
+        time.sleep(0.5)
+        stderr = helper.stop()
+        self.assertEqual(dbus_daemons() - before, set())
+        lines = stderr.splitlines()
+        self.assertEqual(len([line for line in lines if "no session bus" in line]), 1, stderr)
+        # The start-up lines only: keys and warnings print nothing.
+        self.assertTrue(all(line.startswith("keyvigil.helper: ") for line in lines), stderr)
+        self.assertLessEqual(len(lines), 3, stderr)
 
 
 if __name__ == "__main__":

@@ -70,3 +70,7 @@ void FakeIndicators::setModifiers(std::uint32_t modifiers) {
     upperLeftModifiers = modifiers & upperLeftMask;
     journal_.record(QStringLiteral("indicators setModifiers %1").arg(hexWord(modifiers)));
 }
+
+void FakeIndicators::holdUpperLeftWindowInPlace() {
+    journal_.record(QStringLiteral("indicators holdUpperLeftWindowInPlace"));
+}

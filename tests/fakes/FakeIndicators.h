@@ -24,6 +24,7 @@ public:
     void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
                               std::uint32_t modifiers) override;
     void setModifiers(std::uint32_t modifiers) override;
+    void holdUpperLeftWindowInPlace() override;
 
     bool statusItem = false;
     bool statusItemClosed = false; // the icon: KVClosed when true, KVOpen when false

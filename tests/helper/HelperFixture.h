@@ -1,6 +1,7 @@
 #pragma once
 
 #include "helper/KeyvigilHelper.h"
+#include "shared/AppKitVersion.h"
 #include "shared/PlistValue.h"
 #include "tests/fakes/FakeHelperPlatform.h"
 
@@ -24,8 +25,10 @@ public:
     FakeHelperPlatform fakes;
     HelperPlatform platform{fakes.eventMonitor,   fakes.appleEvents, fakes.displays,
                             fakes.eventLoop,      fakes.processInfo, fakes.sounds,
-                            fakes.menuBarFlasher, fakes.notifier,    fakes.indicators};
-    KeyvigilHelper helper{platform};
+                            fakes.menuBarFlasher, fakes.notifier,    fakes.indicators,
+                            AppKitVersion::v10_9};
+    std::unique_ptr<RVPrefs> gPrefs;
+    KeyvigilHelper helper{platform, gPrefs};
 
 private:
     QTemporaryDir home_;

@@ -19,16 +19,23 @@ void writeFile(const QString& path, const QByteArray& contents) {
 
 TEST(ReadPreferences, LoadLeavesTheMonitorStateAlone) {
     HelperFixture fixture;
+    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(2));
+    fixture.store(SettingsKeys::warnNumLock, PlistValue::fromBool(true));
     fixture.start();
-    fixture.helper.monitor = {0x10600, 4, 1, true, true};
-    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(3));
+    fixture.fakes.eventMonitor.deliver(
+        {kEventClassKeyboard, kEventRawKeyModifiersChanged, true, 0x10600, false, 0});
+    for (const char c : {'A', 'B', 'C'})
+        fixture.fakes.eventMonitor.deliver(
+            {kEventClassKeyboard, kEventRawKeyDown, true, 0x10600, true, std::uint8_t(c)});
+
+    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(7));
     fixture.helper.Handle_ReopenApplication();
-    const MonitorState& m = fixture.helper.monitor;
+    const MonitorState& m = fixture.helper.monitorState();
     EXPECT_EQ(m.modifiers, 0x10600u);
-    EXPECT_EQ(m.capsCount, 4u);
-    EXPECT_EQ(m.warnCapsLimitCounter, 1u);
+    EXPECT_EQ(m.capsCount, 3u);
+    EXPECT_EQ(m.warnCapsLimitCounter, 2u);
     EXPECT_TRUE(m.capsLockON && m.numLockON);
-    EXPECT_EQ(fixture.helper.settings.warnCount, 3u);
+    EXPECT_EQ(fixture.helper.settings().warnCount, 7u);
 }
 
 TEST(ReadPreferences, ApplicationNamesComeFromPathsBundlesAndDesktopEntries) {
@@ -52,7 +59,7 @@ TEST(ReadPreferences, ApplicationNamesComeFromPathsBundlesAndDesktopEntries) {
         PlistValue::fromStringList({apps + "/TextEdit.app", apps + "/org.example.Browser.desktop",
                                     "/nowhere/TextEdit.app", "/nowhere/Tool"}));
     fixture.start();
-    EXPECT_EQ(fixture.helper.settings.excludeApplicationsArray,
+    EXPECT_EQ(fixture.helper.settings().excludeApplicationsArray,
               QStringList({"TextEdit", "Text Edit", "Editor", "org.example.Browser", "browse",
                            "TextEdit", "Tool"}));
 }

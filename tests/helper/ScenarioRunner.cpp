@@ -104,7 +104,7 @@ void ScenarioRunner::action(const QString& command, const QString& rest) {
         fixture_.fakes.processInfo.front =
             rest == u"none" ? std::nullopt : std::optional<QString>(rest);
     } else if (command == u"appkit") {
-        fixture_.fakes.processInfo.appKitVersion = rest.toDouble();
+        fixture_.platform.NSAppKitVersionNumber = rest.toDouble();
     } else if (kModifierKeys.contains(command)) {
         setModifier(kModifierKeys.value(command), rest);
     } else if (command == u"modifiers") {
@@ -224,8 +224,7 @@ void ScenarioRunner::expect(const QString& what) {
 }
 
 QString ScenarioRunner::state(const QString& name) const {
-    const MonitorState& monitor = fixture_.helper.monitor;
-    const HelperSettings& settings = fixture_.helper.settings;
+    const MonitorState& monitor = fixture_.helper.monitorState();
     const FakeIndicators& indicators = fixture_.fakes.indicators;
     if (name == u"capsCount")
         return QString::number(monitor.capsCount);
@@ -236,7 +235,7 @@ QString ScenarioRunner::state(const QString& name) const {
     if (name == u"capsLockON")
         return yesNo(monitor.capsLockON);
     if (name == u"excludeWordsBuffer")
-        return u'"' + settings.excludeWordsBuffer + u'"';
+        return u'"' + monitor.excludeWordsBuffer + u'"';
     if (name == u"statusItem")
         return indicators.statusItem ? (indicators.statusItemClosed ? QStringLiteral("KVClosed")
                                                                     : QStringLiteral("KVOpen"))

@@ -1,10 +1,18 @@
+#include "shared/CommandLine.h"
 #include "tools/keyvigil-defaults/DefaultsCommand.h"
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
+    const ProgramDescription program{
+        "keyvigil-defaults",
+        "[-d IDENTIFIER] read [KEY] | write KEY -bool|-int|-float|-string VALUE | "
+        "write KEY -array [VALUE...] | delete KEY",
+        "Reads, writes and deletes keys of Keyvigil's settings store "
+        "(~/Library/Preferences/IDENTIFIER.prefs; org.keyvigil.Keyvigil by default).",
+        true};
+    if (const auto status = handleStandardOptions(argc, argv, program))
+        return *status;
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,5 +1,4 @@
 #include "helper/indicators/QtIndicators.h"
-#include "tests/fakes/FakeProcessInfo.h"
 
 #include <QApplication>
 #include <QImage>
@@ -37,9 +36,8 @@ constexpr std::uint32_t upperLHmask = 0x31F00;
 constexpr std::uint32_t sequence[] = {0x200, 0x400, 0x10400, 0x900, 0x20000, 0x1000, 0};
 
 struct Helper {
-    FakeProcessInfo processInfo;
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    QtIndicators indicators{KEYVIGIL_BENCH_IMAGES, kvObject, processInfo};
+    QtIndicators indicators{KEYVIGIL_BENCH_IMAGES, kvObject};
     Helper() {
         indicators.buildStatusItem();
         indicators.buildUpperLeftWindow(upperLHmask, OutlineColor::LightGray, 0);

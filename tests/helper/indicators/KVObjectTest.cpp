@@ -2,7 +2,6 @@
 #include "helper/indicators/QtIndicators.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
-#include "tests/fakes/FakeProcessInfo.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -48,8 +47,7 @@ protected:
 };
 
 TEST_F(OpenPrefPane, TheStatusItemsOnlyMenuItemOpensIt) {
-    FakeProcessInfo processInfo;
-    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, processInfo);
+    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject);
     indicators.buildStatusItem();
     setPanePath("/Users/me/Keyvigil.prefPane");
     QMenu* menu = indicators.menuBarIcon->contextMenu();

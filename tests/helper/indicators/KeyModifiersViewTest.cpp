@@ -1,5 +1,4 @@
 #include "helper/indicators/QtIndicators.h"
-#include "tests/fakes/FakeProcessInfo.h"
 
 #include <QImage>
 
@@ -33,9 +32,8 @@ protected:
     }
     static bool clear(const QColor& c) { return c.alpha() == 0; }
 
-    FakeProcessInfo processInfo;
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, processInfo};
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject};
 };
 
 TEST_F(UpperLeftPicture, BothLocksAndTheOtherKeysSplitTheTopRow) {

@@ -1,6 +1,5 @@
 #include "helper/indicators/QtIndicators.h"
 #include "helper/indicators/IndicatorGeometry.h"
-#include "tests/fakes/FakeProcessInfo.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,9 +13,8 @@ constexpr std::uint32_t otherKeys = 0x21B00;
 
 class QtIndicatorsTest : public ::testing::Test {
 protected:
-    FakeProcessInfo processInfo;
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, processInfo};
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject};
 };
 
 TEST_F(QtIndicatorsTest, TheImagesLoadFromTheResourcesFolder) {
@@ -114,22 +112,19 @@ TEST_F(QtIndicatorsTest, UpperLeftWindowSitsOnTheTopBarOfTheMainScreen) {
     indicators.setModifiers(0x400);
 }
 
-TEST_F(QtIndicatorsTest, UpperLeftWindowIsPutBackWheneverItMoves) {
+TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
     indicators.buildUpperLeftWindow(otherKeys, OutlineColor::LightGray, 0);
     QWidget& window = *indicators.upperLHcorner;
+    EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
+    window.move(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(window.pos(), QPoint(300, 200));
+
+    indicators.holdUpperLeftWindowInPlace();
     EXPECT_EQ(kvObject.upperLHcornerWindow, &window);
     window.move(300, 200);
     QApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(0, 4));
-}
-
-TEST_F(QtIndicatorsTest, UpperLeftWindowIsNotHeldInPlaceOnTheOldestToolkit) {
-    processInfo.appKitVersion = 824.9;
-    indicators.buildUpperLeftWindow(otherKeys, OutlineColor::LightGray, 0);
-    EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
-    indicators.upperLHcorner->move(300, 200);
-    QApplication::processEvents();
-    EXPECT_EQ(indicators.upperLHcorner->pos(), QPoint(300, 200));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVariantMap>
 
@@ -137,15 +138,42 @@ TEST_F(DBusNotifierTest, WithoutABusNotifyingDoesNothing) {
     notifier.notify(notification("CAPS LOCK On"));
     QDBusConnection::disconnectFromBus("keyvigil-test-nowhere");
 
-    // The session bus of the environment pointing nowhere: the same.
-    const QByteArray sessionAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/keyvigil-bus");
-    DBusNotifier session;
-    session.setDelegate(delegate());
-    session.notify(notification("CAPS LOCK On"));
-    EXPECT_FALSE(QDBusConnection::sessionBus().isConnected());
+    // A session bus address pointing nowhere, or none at all: the same.
+    for (const QString& address :
+         {QStringLiteral("unix:path=/nonexistent/keyvigil-bus"), QString()}) {
+        DBusNotifier session(address);
+        session.setDelegate(delegate());
+        session.notify(notification("CAPS LOCK On"));
+    }
     EXPECT_TRUE(recorder->received.empty());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress);
+}
+
+// Without a session bus the process is pointed at none, so that nothing in it, the toolkit
+// included, launches a bus of its own.
+TEST_F(DBusNotifierTest, TheSessionBusIsTheEnvironmentsTheRuntimeFoldersOrNone) {
+    const QByteArray savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/somewhere/bus");
+    EXPECT_EQ(DBusNotifier::useSessionBusOnly(), "unix:path=/somewhere/bus");
+
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    EXPECT_EQ(DBusNotifier::useSessionBusOnly(), QString());
+    EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "disabled:");
+    EXPECT_FALSE(QDBusConnection::connectToBus(QDBusConnection::SessionBus, "keyvigil-test-none")
+                     .isConnected());
+    QDBusConnection::disconnectFromBus("keyvigil-test-none");
+
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    QFile(runtime.path() + "/bus").open(QIODevice::WriteOnly);
+    EXPECT_EQ(DBusNotifier::useSessionBusOnly(), "unix:path=" + runtime.path() + "/bus");
+    EXPECT_EQ(qgetenv("DBUS_SESSION_BUS_ADDRESS"),
+              QFile::encodeName("unix:path=" + runtime.path() + "/bus"));
+
+    qputenv("DBUS_SESSION_BUS_ADDRESS", savedAddress);
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
 }
 
 } // namespace

@@ -72,9 +72,4 @@ TEST_F(X11FrontProcessTest, WindowWithoutPidIsTracedToItsClient) {
     EXPECT_EQ(*front_->frontProcessName(), ownExecutableName());
 }
 
-TEST_F(X11FrontProcessTest, AppKitVersionIsTheNewestCoveredUnlessGiven) {
-    EXPECT_GE(front_->appKitVersionNumber(), 1265.0);
-    EXPECT_EQ(X11FrontProcess(nullptr, 824.0).appKitVersionNumber(), 824.0);
-}
-
 } // namespace
