@@ -22,8 +22,24 @@ done
 if ((${#missing[@]})); then
     sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # A freshly started desktop often runs its automatic updates now: wait for their lock
+    # rather than fail.
+    wait_for_lock=(-o DPkg::Lock::Timeout=600)
+    echo "Installing ${#missing[@]} packages (waiting up to 10 minutes if another package manager is busy)..."
+    # The package lists' lock is not covered by the timeout: try again while it is held.
+    for attempt in $(seq 120); do
+        if errors=$($sudo apt-get "${wait_for_lock[@]}" update -qq 2>&1 >/dev/null); then
+            break
+        fi
+        if ! grep -q "lock" <<<"$errors" || ((attempt == 120)); then
+            echo "$errors" >&2
+            exit 1
+        fi
+        ((attempt > 1)) || echo "Another package manager holds the package lists; waiting..."
+        sleep 5
+    done
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait_for_lock[@]}" install -y -qq \
+        --no-install-recommends "${missing[@]}"
 fi
 
 build_dir="${KEYVIGIL_BUILD_DIR:-build}"

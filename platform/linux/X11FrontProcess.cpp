@@ -1,6 +1,7 @@
 #include "platform/linux/X11FrontProcess.h"
 
 #include "platform/linux/X11Connection.h"
+#include "shared/ProgramLog.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XRes.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
@@ -79,6 +81,27 @@ QString processName(pid_t pid) {
     return {};
 }
 
+// Whether the root window's list of supported hints names the active-window property.
+bool windowManagerReportsActiveWindow(Display* display, Atom activeWindow) {
+    const Atom supported = XInternAtom(display, "_NET_SUPPORTED", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, 4096, False, XA_ATOM,
+                           &type, &format, &count, &remaining, &data) != Success)
+        return false;
+    bool found = false;
+    if (data && type == XA_ATOM && format == 32) {
+        const auto* atoms = reinterpret_cast<const unsigned long*>(data);
+        found = std::find(atoms, atoms + count, activeWindow) != atoms + count;
+    }
+    if (data)
+        XFree(data);
+    return found;
+}
+
 } // namespace
 
 struct X11FrontProcess::Private {
@@ -102,6 +125,9 @@ X11FrontProcess::Private::Private(const char* displayName) : connection(displayN
             update();
     });
     XSelectInput(display, DefaultRootWindow(display), PropertyChangeMask);
+    if (!windowManagerReportsActiveWindow(display, activeWindowAtom))
+        qCWarning(programLog, "the window manager does not report the active window: excluded "
+                              "applications are not recognised until one that does runs");
     update();
     connection.processPendingEvents();
 }
