@@ -6,43 +6,43 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 TEST(ApplicationBundle, NameFromPathDropsFolderAndLastExtension) {
-    EXPECT_EQ(ApplicationBundle::nameFromPath("/Applications/Foo.app"), "Foo");
-    EXPECT_EQ(ApplicationBundle::nameFromPath("/Applications/Foo.app/"), "Foo");
-    EXPECT_EQ(ApplicationBundle::nameFromPath("/opt/Foo.Bar.app"), "Foo.Bar");
-    EXPECT_EQ(ApplicationBundle::nameFromPath("/usr/bin/tool"), "tool");
-    EXPECT_EQ(ApplicationBundle::nameFromPath("/home/me/.hidden"), ".hidden");
-    EXPECT_EQ(ApplicationBundle::nameFromPath("Plain"), "Plain");
+    using Row = std::pair<const char*, const char*>;
+    for (const auto& [path, name] :
+         {Row{"/Applications/Foo.app", "Foo"}, Row{"/Applications/Foo.app/", "Foo"},
+          Row{"/opt/Foo.Bar.app", "Foo.Bar"}, Row{"/usr/bin/tool", "tool"},
+          Row{"/home/me/.hidden", ".hidden"}, Row{"Plain", "Plain"}})
+        EXPECT_EQ(ApplicationBundle::nameFromPath(path), name) << path;
 }
 
-TEST(ApplicationBundle, WhatCountsAsABundle) {
+TEST(ApplicationBundle, AnyFolderIsABundleAndOtherFilesOnlyWhenTheyAreDesktopEntries) {
     QTemporaryDir dir;
-    const QString folder = dir.path() + "/Empty.app";
-    QDir().mkpath(folder);
-    const auto empty = ApplicationBundle::bundleWithPath(folder);
-    ASSERT_TRUE(empty.has_value());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Empty.app"));
+    ASSERT_TRUE(QFile(dir.filePath("plain.txt")).open(QIODevice::WriteOnly));
+    const auto empty = ApplicationBundle::bundleWithPath(dir.filePath("Empty.app"));
+    ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->infoDictionary().isEmpty());
-
-    QFile plain(dir.path() + "/plain.txt");
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    EXPECT_FALSE(ApplicationBundle::bundleWithPath(plain.fileName()).has_value());
-    EXPECT_FALSE(ApplicationBundle::bundleWithPath(dir.path() + "/missing.desktop").has_value());
+    EXPECT_FALSE(ApplicationBundle::bundleWithPath(dir.filePath("plain.txt")));
+    EXPECT_FALSE(ApplicationBundle::bundleWithPath(dir.filePath("missing.desktop")));
 }
 
 TEST(ApplicationBundle, DesktopEntryExecGivesTheProgramsFileName) {
     QTemporaryDir dir;
-    const auto execOf = [&](const QByteArray& exec) {
-        QFile file(dir.path() + "/app.desktop");
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QFile file(dir.filePath("app.desktop"));
+    // Backslashes are unescaped twice: once as an entry string, once inside the quotes.
+    using Row = std::pair<QByteArray, std::optional<QString>>;
+    for (const auto& [exec, program] :
+         {Row{"editor %U", "editor"}, Row{"/usr/bin/terminal --window", "terminal"},
+          Row{R"("/opt/My App/run \\"it\\"" --flag)", "run \"it\""},
+          Row{R"("/opt/tools/run\\\\1")", "run\\1"}, Row{"", std::nullopt}}) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("[Desktop Entry]\nExec=" + exec + "\n");
         file.close();
-        return ApplicationBundle::bundleWithPath(file.fileName())
-            ->objectForInfoDictionaryKey(u"CFBundleExecutable");
-    };
-    EXPECT_EQ(execOf("gedit %U"), "gedit");
-    EXPECT_EQ(execOf("/usr/bin/gnome-terminal --window"), "gnome-terminal");
-    EXPECT_EQ(execOf(R"("/opt/My App/run \\"it\\"" --flag)"), "run \"it\"");
-    EXPECT_EQ(execOf(R"("/opt/tools/run\\\\1")"), "run\\1");
-    EXPECT_EQ(execOf(""), std::nullopt);
+        const auto bundle = ApplicationBundle::bundleWithPath(file.fileName());
+        ASSERT_TRUE(bundle) << exec.constData();
+        EXPECT_EQ(bundle->objectForInfoDictionaryKey(u"CFBundleExecutable"), program)
+            << exec.constData();
+    }
 }

@@ -3,85 +3,65 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
-PlistValue str(const char* text) {
-    return PlistValue::fromString(QString::fromUtf8(text));
+using V = PlistValue;
+
+V str(const char* text) {
+    return V::fromString(QString::fromUtf8(text));
 }
 
-TEST(Description, ScalarsAndEmptyContainersPrintAsFoundationDoes) {
-    EXPECT_EQ(PlistValue::fromBool(true).description(), "1");
-    EXPECT_EQ(PlistValue::fromBool(false).description(), "0");
-    EXPECT_EQ(PlistValue::fromInt(-42).description(), "-42");
-    EXPECT_EQ(PlistValue::fromFloat(0.5f).description(), "0.5");
-    EXPECT_EQ(PlistValue::fromFloat(1.0f).description(), "1");
-    // A float prints with a float's precision, not its exact double value.
-    EXPECT_EQ(PlistValue::fromFloat(0.1f).description(), "0.1");
-    EXPECT_EQ(PlistValue::fromDouble(0.1f).description(), "0.1000000014901161");
-    EXPECT_EQ(PlistValue::fromDouble(1e20).description(), "1e+20");
-    EXPECT_EQ(PlistValue::fromDouble(1.0 / 3).description(), "0.3333333333333333");
-    EXPECT_EQ(PlistValue::fromDate(0).description(), "2001-01-01 00:00:00 +0000");
-    EXPECT_EQ(PlistValue::fromDate(-0.5).description(), "2000-12-31 23:59:59 +0000");
-    EXPECT_EQ(PlistValue::fromDate(std::nan("")).description(), "2001-01-01 00:00:00 +0000");
-    EXPECT_EQ(PlistValue::fromData(QByteArray::fromHex("0fbd777701")).description(),
-              "<0fbd7777 01>");
-    EXPECT_EQ(PlistValue::fromData({}).description(), "<>");
-    // A string on its own is its own description.
-    EXPECT_EQ(str("a b \"c\"").description(), "a b \"c\"");
-    EXPECT_EQ(PlistValue::fromDictionary({}).description(), "{\n}");
-    EXPECT_EQ(PlistValue::fromArray({}).description(), "(\n)");
+TEST(Description, ScalarsAndEmptyContainersPrintAsPropertyListText) {
+    using Row = std::pair<V, const char*>;
+    // A float prints with a float's precision, not its exact double value; a string on its own
+    // is printed bare.
+    for (const auto& [value, expected] :
+         {Row{V::fromBool(true), "1"}, Row{V::fromBool(false), "0"}, Row{V::fromInt(-42), "-42"},
+          Row{V::fromFloat(0.5f), "0.5"}, Row{V::fromFloat(1.0f), "1"},
+          Row{V::fromFloat(0.1f), "0.1"}, Row{V::fromDouble(0.1f), "0.1000000014901161"},
+          Row{V::fromDouble(1e20), "1e+20"}, Row{V::fromDouble(1.0 / 3), "0.3333333333333333"},
+          Row{V::fromDate(0), "2001-01-01 00:00:00 +0000"},
+          Row{V::fromDate(-0.5), "2000-12-31 23:59:59 +0000"},
+          Row{V::fromDate(std::nan("")), "2001-01-01 00:00:00 +0000"},
+          Row{V::fromData(QByteArray::fromHex("0fbd777701")), "<0fbd7777 01>"},
+          Row{V::fromData({}), "<>"}, Row{str("a b \"c\""), "a b \"c\""},
+          Row{V::fromDictionary({}), "{\n}"}, Row{V::fromArray({}), "(\n)"}})
+        EXPECT_EQ(value.description(), expected) << expected;
 }
 
-TEST(Description, StringsInContainersAreQuotedOnlyWhenNeeded) {
-    const PlistValue list = PlistValue::fromArray({
-        str("Plain_$:./09"),
-        str(""),
-        str("two words"),
-        str("dash-ed"),
-        str("quote\" back\\ nl\n tab\t"),
-        str("caf\xc3\xa9"),
-        str("bell\x01"),
-    });
-    EXPECT_EQ(list.description(), "(\n"
-                                  "    Plain_$:./09,\n"
-                                  "    \"\",\n"
-                                  "    \"two words\",\n"
-                                  "    \"dash-ed\",\n"
-                                  "    \"quote\\\" back\\\\ nl\\n tab\\t\",\n"
-                                  "    \"caf\\U00e9\",\n"
-                                  "    \"bell\\001\"\n"
-                                  ")");
-}
-
-TEST(Description, NestedContainersIndentByFourAndSortKeys) {
-    PlistValue::Dictionary inner;
-    inner.insert(QStringLiteral("b"), PlistValue::fromFloat(-1.5f));
-    inner.insert(QStringLiteral("a"), PlistValue::fromArray({}));
-    PlistValue::Dictionary outer;
-    outer.insert(QStringLiteral("zeta"), PlistValue::fromDictionary(inner));
-    outer.insert(QStringLiteral("alpha key"), PlistValue::fromStringList({"x", "y z"}));
-    outer.insert(QStringLiteral("Mid"), PlistValue::fromArray({PlistValue::fromDictionary({}),
-                                                               PlistValue::fromDate(86400)}));
-    outer.insert(QStringLiteral("blob"), PlistValue::fromData("\x01\x02\x03\x04\x05"));
-    EXPECT_EQ(PlistValue::fromDictionary(outer).description(),
-              "{\n"
-              "    Mid = (\n"
-              "        {\n"
-              "        },\n"
-              "        \"2001-01-02 00:00:00 +0000\"\n"
-              "    );\n"
-              "    \"alpha key\" = (\n"
-              "        x,\n"
-              "        \"y z\"\n"
-              "    );\n"
-              "    blob = <01020304 05>;\n"
-              "    zeta = {\n"
-              "        a = (\n"
-              "        );\n"
-              "        b = \"-1.5\";\n"
-              "    };\n"
-              "}");
+TEST(Description, ContainersIndentByFourSortKeysAndQuoteStringsOnlyWhenNeeded) {
+    const V quoting =
+        V::fromArray({str("Plain_$:./09"), str(""), str("two words"), str("dash-ed"),
+                      str("quote\" back\\ nl\n tab\t"), str("caf\xc3\xa9"), str("bell\x01")});
+    const V::Dictionary inner{{"b", V::fromFloat(-1.5f)}, {"a", V::fromArray({})}};
+    const V::Dictionary outer{{"zeta", V::fromDictionary(inner)},
+                              {"alpha key", quoting},
+                              {"Mid", V::fromArray({V::fromDictionary({}), V::fromDate(86400)})},
+                              {"blob", V::fromData("\x01\x02\x03\x04\x05")}};
+    EXPECT_EQ(V::fromDictionary(outer).description(), R"({
+    Mid = (
+        {
+        },
+        "2001-01-02 00:00:00 +0000"
+    );
+    "alpha key" = (
+        Plain_$:./09,
+        "",
+        "two words",
+        "dash-ed",
+        "quote\" back\\ nl\n tab\t",
+        "caf\U00e9",
+        "bell\001"
+    );
+    blob = <01020304 05>;
+    zeta = {
+        a = (
+        );
+        b = "-1.5";
+    };
+})");
 }
 
 } // namespace

@@ -2,12 +2,10 @@
 #include "shared/SettingsKeys.h"
 #include "tests/shared/TempHome.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <utility>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -15,217 +13,139 @@
 namespace {
 
 using namespace SettingsKeys;
+using Dictionary = PlistValue::Dictionary;
 
 const QString kId = QStringLiteral("org.keyvigil.Test");
-
-QString dataPath(const char* name) {
-    return QStringLiteral(KEYVIGIL_TEST_DATA "/") + name;
-}
-
-PlistValue yes() {
-    return PlistValue::fromBool(true);
-}
+const PlistValue kYes = PlistValue::fromBool(true);
 
 mode_t modeOf(const QString& path) {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return 0;
-    return info.st_mode & 07777;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
 class RVPrefsTest : public TempHome {
 protected:
-    QString storePath() const { return preferences() + u'/' + kId + QStringLiteral(".prefs"); }
-    QString domainPath() const { return preferences() + u'/' + kId + QStringLiteral(".plist"); }
-
-    void installDomain(const char* name) {
-        makePreferencesFolder();
-        writeFile(domainPath(), TempHome::readFile(dataPath(name)));
-    }
+    QString store() const { return storePath(kId); }
+    QString domain() const { return preferences() + u'/' + kId + ".plist"; }
+    QStringList files() const { return QDir(preferences()).entryList(QDir::Files); }
 };
 
-TEST_F(RVPrefsTest, AFirstStoreHoldsOnlyTheMigrationFlagAndWritesNothing) {
+TEST_F(RVPrefsTest, AFirstStoreWritesNothingUntilSynchronizeMakesPrivateFolderAndFile) {
     RVPrefs prefs(kId);
-    EXPECT_EQ(prefs.prefsPath(), storePath());
-    PlistValue::Dictionary expected;
-    expected.insert(convertedFromPlist, yes());
-    EXPECT_EQ(prefs.prefs(), expected);
-    EXPECT_FALSE(prefs.empty());
-    EXPECT_FALSE(QFileInfo::exists(home() + QStringLiteral("/Library")));
-
-    EXPECT_FALSE(prefs.objectForKey(warnCaps));
-    EXPECT_FALSE(prefs.boolForKey(warnCaps));
-    EXPECT_EQ(prefs.intForKey(warnCount), 0);
-    EXPECT_EQ(prefs.floatForKey(soundVolume), 0.0f);
-}
-
-TEST_F(RVPrefsTest, SynchronizeCreatesPrivateFoldersAndFile) {
-    RVPrefs prefs(kId);
-    ASSERT_TRUE(prefs.synchronize());
-    EXPECT_EQ(modeOf(home() + QStringLiteral("/Library")), 0700u);
-    EXPECT_EQ(modeOf(preferences()), 0700u);
-    EXPECT_EQ(modeOf(storePath()), 0600u);
-    EXPECT_EQ(QDir(preferences()).entryList(QDir::Files), QStringList{kId + ".prefs"});
-
-    // An existing file becomes private again when replaced.
-    ASSERT_EQ(::chmod(QFile::encodeName(storePath()).constData(), 0644), 0);
-    ASSERT_TRUE(RVPrefs(kId).synchronize());
-    EXPECT_EQ(modeOf(storePath()), 0600u);
-}
-
-TEST_F(RVPrefsTest, SettersChangeMemoryAndOnlySynchronizeReachesTheFile) {
-    RVPrefs prefs(kId);
-    prefs.setBoolForKey(true, warnCaps);
-    prefs.setIntForKey(-3, warnCount);
+    EXPECT_EQ(prefs.prefsPath(), store());
+    EXPECT_EQ(prefs.prefs(), Dictionary({{convertedFromPlist, kYes}}));
+    EXPECT_FALSE(prefs.boolForKey(warnCaps) || prefs.intForKey(warnCount));
     prefs.setFloatForKey(0.75f, soundVolume);
-    prefs.setObjectForKey(PlistValue::fromStringList({"NASA"}), excludeWordsArray);
-    prefs.setObjectForKey(PlistValue::fromString(QStringLiteral("Glass")), warnSound);
-    EXPECT_EQ(prefs.objectForKey(soundVolume)->kind(), PlistValue::Kind::Real32);
-    ASSERT_TRUE(prefs.synchronize());
-
-    prefs.setObjectForKey(std::nullopt, warnSound);
-    prefs.removeObjectForKey(QStringLiteral("neverThere"));
-    prefs.setIntForKey(9, warnCount);
-    EXPECT_FALSE(prefs.objectForKey(warnSound));
-
-    // A new store sees the file, not the unsynchronized changes.
-    RVPrefs again(kId);
-    EXPECT_TRUE(again.boolForKey(warnCaps));
-    EXPECT_EQ(again.intForKey(warnCount), -3);
-    EXPECT_FLOAT_EQ(again.floatForKey(soundVolume), 0.75f);
-    EXPECT_EQ(again.objectForKey(excludeWordsArray)->toStringList(), QStringList{"NASA"});
-    EXPECT_EQ(again.objectForKey(warnSound)->toString(), "Glass");
-}
-
-TEST_F(RVPrefsTest, MigrationCopiesTheDomainInItsOwnKeyOrderThenSetsTheFlag) {
-    installDomain("domains/binary.plist");
-    RVPrefs prefs(kId);
-    PlistValue::Dictionary expected;
-    // The domain lists warnCount twice; the later value replaces the earlier one.
-    expected.insert(warnCount, PlistValue::fromInt(9));
-    expected.insert(noMenuBar, yes());
-    expected.insert(warnSound, PlistValue::fromString(QStringLiteral("Submarine")));
-    expected.insert(soundVolume, PlistValue::fromFloat(0.25f));
-    expected.insert(excludeWordsArray, PlistValue::fromStringList({"OK", "NASA"}));
-    // The domain's own NO is overwritten by the flag.
-    expected.insert(convertedFromPlist, yes());
-    EXPECT_EQ(prefs.prefs(), expected);
-    // Until a synchronize, every new store migrates again with the same result.
-    EXPECT_EQ(RVPrefs(kId).prefs(), expected);
+    prefs.setObjectForKey(PlistValue::fromString("Glass"), warnSound);
+    prefs.setObjectForKey(std::nullopt, warnSound); // a null value removes the key
+    EXPECT_FALSE(QFileInfo::exists(home() + "/Library"));
 
     ASSERT_TRUE(prefs.synchronize());
-    writeFile(domainPath(), TempHome::readFile(dataPath("domains/xml.plist")));
-    EXPECT_EQ(RVPrefs(kId).prefs(), expected);
+    EXPECT_EQ(modeOf(home() + "/Library"), 0700u);
+    EXPECT_EQ(modeOf(preferences()), 0700u);
+    EXPECT_EQ(modeOf(store()), 0600u);
+    EXPECT_EQ(files(), QStringList{kId + ".prefs"});
+    // A float stays a 4-byte real in the file.
+    EXPECT_EQ(RVPrefs(kId).prefs(), Dictionary({{convertedFromPlist, kYes},
+                                                {soundVolume, PlistValue::fromFloat(0.75f)}}));
+    // An existing file becomes private again when replaced.
+    ASSERT_EQ(::chmod(QFile::encodeName(store()).constData(), 0644), 0);
+    ASSERT_TRUE(prefs.synchronize());
+    EXPECT_EQ(modeOf(store()), 0600u);
 }
 
-TEST_F(RVPrefsTest, MigrationReadsXmlDomains) {
-    installDomain("domains/xml.plist");
-    RVPrefs prefs(kId);
-    EXPECT_TRUE(prefs.boolForKey(showFnUpperLeft));
-    EXPECT_EQ(prefs.intForKey(QStringLiteral("warnCapsLimitCount")), 4);
-    EXPECT_EQ(prefs.objectForKey(QStringLiteral("lastCheck")), PlistValue::fromDate(86400));
-    EXPECT_EQ(prefs.objectForKey(QStringLiteral("token")),
-              PlistValue::fromData(QByteArray("\x00\xff", 2)));
-    PlistValue::Dictionary nested;
-    nested.insert(QStringLiteral("ratio"), PlistValue::fromFloat(0.75f));
-    nested.insert(QStringLiteral("below"), PlistValue::fromInt(-1));
-    EXPECT_EQ(prefs.objectForKey(QStringLiteral("nested")), PlistValue::fromDictionary(nested));
-    EXPECT_EQ(prefs.prefs().size(), 6);
+// The binary domain lists warnCount twice, the later value winning, and its own NO flag is
+// replaced.
+Dictionary migratedBinaryDomain() {
+    return {{warnCount, PlistValue::fromInt(9)},
+            {noMenuBar, kYes},
+            {warnSound, PlistValue::fromString("Submarine")},
+            {soundVolume, PlistValue::fromFloat(0.25f)},
+            {excludeWordsArray, PlistValue::fromStringList({"OK", "NASA"})},
+            {convertedFromPlist, kYes}};
+}
+
+TEST_F(RVPrefsTest, MigrationCopiesTheOldDomainOnceThenSetsTheFlag) {
+    const Dictionary nested{{"ratio", PlistValue::fromFloat(0.75f)},
+                            {"below", PlistValue::fromInt(-1)}};
+    const Dictionary xml{{showFnUpperLeft, kYes},
+                         {"warnCapsLimitCount", PlistValue::fromString("4")},
+                         {"lastCheck", PlistValue::fromDate(86400)},
+                         {"token", PlistValue::fromData(QByteArray("\x00\xff", 2))},
+                         {"nested", PlistValue::fromDictionary(nested)},
+                         {convertedFromPlist, kYes}};
+    using Row = std::pair<const char*, Dictionary>;
+    for (const auto& [name, expected] :
+         {Row{"domains/binary.plist", migratedBinaryDomain()}, Row{"domains/xml.plist", xml}}) {
+        writeFile(domain(), testData(name));
+        EXPECT_EQ(RVPrefs(kId).prefs(), expected) << name;
+        // Until a synchronize every new store migrates again, with the same result.
+        EXPECT_EQ(RVPrefs(kId).prefs(), expected) << name;
+    }
+    ASSERT_TRUE(RVPrefs(kId).synchronize());
+    writeFile(domain(), testData("domains/binary.plist"));
+    EXPECT_EQ(RVPrefs(kId).prefs(), xml);
 }
 
 TEST_F(RVPrefsTest, AnUnreadableDomainMigratesNothing) {
-    makePreferencesFolder();
-    const QList<QByteArray> unreadable = {
-        "<plist><dict><key>a</key>",
-        TempHome::readFile(dataPath("domains/nul_key.plist")),
-        TempHome::readFile(dataPath("domains/nul_reference.plist")),
-        TempHome::readFile(dataPath("archives/settings.prefs")).append(QByteArray(2 << 20, ' ')),
-    };
-    for (const QByteArray& contents : unreadable) {
-        writeFile(domainPath(), contents);
-        RVPrefs prefs(kId);
-        EXPECT_EQ(prefs.prefs().size(), 1);
-        EXPECT_TRUE(prefs.boolForKey(convertedFromPlist));
+    using Row = std::pair<const char*, QByteArray>;
+    for (const auto& [name, contents] :
+         {Row{"truncated xml", "<plist><dict><key>a</key>"},
+          Row{"binary NUL key", testData("domains/nul_key.plist")},
+          Row{"xml NUL key", testData("domains/nul_reference.plist")},
+          Row{"over 2 MiB", testData("archives/settings.prefs") + QByteArray(2 << 20, ' ')}}) {
+        writeFile(domain(), contents);
+        EXPECT_EQ(RVPrefs(kId).prefs(), Dictionary({{convertedFromPlist, kYes}})) << name;
     }
 }
 
-TEST_F(RVPrefsTest, UnreadableStoreFilesStartEmptyWithTheMarker) {
-    makePreferencesFolder();
-    QByteArray random(4096, Qt::Uninitialized);
-    for (qsizetype i = 0; i < random.size(); ++i)
-        random[i] = static_cast<char>((i * 7919 + 13) % 251);
-    const QByteArray settings = TempHome::readFile(dataPath("archives/settings.prefs"));
-    QByteArray oversized = settings;
-    oversized.append(QByteArray(2 << 20, ' '));
-    const QList<QByteArray> bad = {
-        random,
-        settings.left(settings.size() / 2),
-        TempHome::readFile(dataPath("archives/array_root.prefs")),
-        TempHome::readFile(dataPath("archives/cycle.prefs")),
-        TempHome::readFile(dataPath("archives/deep.prefs")),
-        oversized,
-        QByteArray(),
-    };
-    for (const QByteArray& contents : bad) {
-        writeFile(storePath(), contents);
-        RVPrefs prefs(kId);
-        PlistValue::Dictionary expected;
-        expected.insert(reconstructedAfterCorruption, yes());
-        expected.insert(convertedFromPlist, yes());
-        EXPECT_EQ(prefs.prefs(), expected);
-        // Making a store never writes: the bad file stays until a synchronize.
-        EXPECT_EQ(TempHome::readFile(storePath()), contents);
+TEST_F(RVPrefsTest, AnUnreadableStoreStartsOverWithTheMarkerAndMigratesAgain) {
+    writeFile(domain(), testData("domains/binary.plist"));
+    Dictionary expected = migratedBinaryDomain();
+    expected.insert(reconstructedAfterCorruption, kYes);
+    const QByteArray settings = testData("archives/settings.prefs");
+    using Row = std::pair<const char*, QByteArray>;
+    // Which archives the reader refuses is tested with it.
+    for (const auto& [name, contents] :
+         {Row{"truncated", settings.left(settings.size() / 2)}, Row{"empty", {}},
+          Row{"over 2 MiB", settings + QByteArray(2 << 20, ' ')}}) {
+        writeFile(store(), contents);
+        EXPECT_EQ(RVPrefs(kId).prefs(), expected) << name;
+        // Making a store never writes: the bad file stays until a synchronize repairs it.
+        EXPECT_EQ(readFile(store()), contents) << name;
     }
+    ASSERT_TRUE(RVPrefs(kId).synchronize());
+    EXPECT_EQ(RVPrefs(kId).prefs(), expected);
 }
 
-TEST_F(RVPrefsTest, ACorruptStoreMigratesAgainAndTheNextWriteRepairsIt) {
-    installDomain("domains/binary.plist");
-    writeFile(storePath(), "not an archive at all");
-    RVPrefs prefs(kId);
-    EXPECT_TRUE(prefs.boolForKey(reconstructedAfterCorruption));
-    EXPECT_EQ(prefs.intForKey(warnCount), 9);
-    ASSERT_TRUE(prefs.synchronize());
+TEST_F(RVPrefsTest, SomethingInTheWayFailsTheWriteAndChangesNothing) {
+    writeFile(preferences(), "a file, not a folder");
+    EXPECT_FALSE(RVPrefs(kId).synchronize());
+    EXPECT_EQ(readFile(preferences()), "a file, not a folder");
 
-    RVPrefs repaired(kId);
-    EXPECT_EQ(repaired.prefs(), prefs.prefs());
-    EXPECT_TRUE(repaired.boolForKey(reconstructedAfterCorruption));
-}
-
-TEST_F(RVPrefsTest, AFolderWhereTheStoreFileBelongsIsUnreadableAndUnwritable) {
-    makePreferencesFolder();
-    ASSERT_TRUE(QDir().mkpath(storePath() + QStringLiteral("/inside")));
+    ASSERT_TRUE(QFile::remove(preferences()) && QDir().mkpath(store() + "/inside"));
     RVPrefs prefs(kId);
-    EXPECT_TRUE(prefs.boolForKey(reconstructedAfterCorruption));
+    EXPECT_TRUE(prefs.boolForKey(reconstructedAfterCorruption)); // a folder cannot be read
     prefs.setIntForKey(5, warnCount);
-    const PlistValue::Dictionary before = prefs.prefs();
+    const Dictionary before = prefs.prefs();
     EXPECT_FALSE(prefs.synchronize());
     EXPECT_EQ(prefs.prefs(), before);
-    EXPECT_TRUE(QFileInfo(storePath()).isDir());
-    // No temporary file is left behind.
-    EXPECT_TRUE(QDir(preferences()).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(RVPrefsTest, APreferencesPathThatIsAFileFailsTheWrite) {
-    ASSERT_TRUE(QDir().mkpath(home() + QStringLiteral("/Library")));
-    writeFile(preferences(), "a file, not a folder");
-    RVPrefs prefs(kId);
-    EXPECT_FALSE(prefs.synchronize());
-    EXPECT_EQ(TempHome::readFile(preferences()), "a file, not a folder");
+    EXPECT_TRUE(QFileInfo(store()).isDir());
+    EXPECT_TRUE(files().isEmpty()) << "a temporary file was left behind";
 }
 
 TEST_F(RVPrefsTest, AFailedWriteLeavesTheOldFileAndMemoryAsTheyWere) {
     RVPrefs prefs(kId);
-    prefs.setObjectForKey(PlistValue::fromString(QStringLiteral("Glass")), warnSound);
+    prefs.setObjectForKey(PlistValue::fromString("Glass"), warnSound);
     ASSERT_TRUE(prefs.synchronize());
-    const QByteArray oldFile = TempHome::readFile(storePath());
+    const QByteArray oldFile = readFile(store());
 
     // Fill the store past what the file-size limit lets any process write, root included.
     prefs.setObjectForKey(PlistValue::fromString(QString(8192, u'x')), PrefPanePath);
-    const PlistValue::Dictionary before = prefs.prefs();
+    const Dictionary before = prefs.prefs();
     struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 4096;
+    const struct rlimit small = {.rlim_cur = 4096, .rlim_max = saved.rlim_max};
     auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const bool written = prefs.synchronize();
@@ -234,9 +154,8 @@ TEST_F(RVPrefsTest, AFailedWriteLeavesTheOldFileAndMemoryAsTheyWere) {
 
     EXPECT_FALSE(written);
     EXPECT_EQ(prefs.prefs(), before);
-    EXPECT_EQ(TempHome::readFile(storePath()), oldFile);
-    EXPECT_EQ(QDir(preferences()).entryList(QDir::Files), QStringList{kId + ".prefs"});
-    EXPECT_EQ(RVPrefs(kId).objectForKey(warnSound)->toString(), "Glass");
+    EXPECT_EQ(readFile(store()), oldFile);
+    EXPECT_EQ(files(), QStringList{kId + ".prefs"}) << "a temporary file was left behind";
 }
 
 } // namespace

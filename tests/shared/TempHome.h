@@ -3,40 +3,49 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// A fresh home folder for one test, so that stores never touch the real one.
+// A file under tests/data. A missing one fails the test: read as empty, it would pass every
+// "is refused" check.
+inline QByteArray testData(const char* name) {
+    QFile file(QStringLiteral(KEYVIGIL_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "missing test data " << name;
+    return file.readAll();
+}
+
+// A fresh home folder for each test, so that stores, and the programs a test starts, never
+// touch the real one.
 class TempHome : public ::testing::Test {
+public:
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
 protected:
     void SetUp() override {
         ASSERT_TRUE(home_.isValid());
-        oldHome_ = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home_.path()));
     }
     void TearDown() override { qputenv("HOME", oldHome_); }
 
     QString home() const { return home_.path(); }
-    QString preferences() const { return home_.path() + QStringLiteral("/Library/Preferences"); }
+    QString preferences() const { return home() + "/Library/Preferences"; }
+    QString storePath(const QString& id) const { return preferences() + u'/' + id + ".prefs"; }
 
-    void makePreferencesFolder() const { ASSERT_TRUE(QDir().mkpath(preferences())); }
-
-    void writeFile(const QString& path, const QByteArray& contents) const {
+    // Creates the parent folders too.
+    static void writeFile(const QString& path, const QByteArray& contents) {
         QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
         ASSERT_EQ(file.write(contents), contents.size());
-    }
-
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return file.readAll();
     }
 
 private:
     QTemporaryDir home_;
-    QByteArray oldHome_;
+    QByteArray oldHome_ = qgetenv("HOME");
 };

@@ -1,19 +1,13 @@
 #!/usr/bin/env python3
-"""Decodes a store archive with plistlib alone and prints it as canonical JSON.
-
-Checks the archive's envelope and prints {"root class": ..., "root": value}, where values
-are tagged so that kinds stay apart: reals as {"real": x}, data as {"data": hex}, dates as
-{"date": seconds}, arrays as lists, dictionaries as objects.
-"""
+"""Decodes the store archive on stdin with plistlib alone and prints it as canonical JSON:
+{"root class": ..., "root": value}, reals, data and dates tagged so that kinds stay apart."""
 
 import json
 import plistlib
 import sys
 
-with open(sys.argv[1], "rb") as f:
-    archive = plistlib.load(f)
-assert archive["$archiver"] == "NSKeyedArchiver", archive["$archiver"]
-assert archive["$version"] == 100000, archive["$version"]
+archive = plistlib.loads(sys.stdin.buffer.read())
+assert archive["$archiver"] == "NSKeyedArchiver" and archive["$version"] == 100000, archive
 objects = archive["$objects"]
 assert objects[0] == "$null"
 
@@ -23,14 +17,13 @@ def decode(uid):
     if isinstance(obj, dict):
         name = objects[obj["$class"].data]["$classname"]
         if name in ("NSDictionary", "NSMutableDictionary"):
-            keys = [decode(k) for k in obj["NS.keys"]]
-            return {k: decode(v) for k, v in zip(keys, obj["NS.objects"])}
+            return {decode(k): decode(v) for k, v in zip(obj["NS.keys"], obj["NS.objects"])}
         if name in ("NSArray", "NSMutableArray"):
             return [decode(v) for v in obj["NS.objects"]]
         if name == "NSDate":
             return {"date": obj["NS.time"]}
         raise ValueError(name)
-    if isinstance(obj, bool) or isinstance(obj, int) or isinstance(obj, str):
+    if isinstance(obj, (bool, int, str)):
         return obj
     if isinstance(obj, float):
         return {"real": obj}
