@@ -8,3 +8,5 @@ inline constexpr QLatin1StringView kHelpViewerIdentifier{"org.keyvigil.HelpViewe
 inline constexpr QLatin1StringView kAgentLabel{"org.keyvigil.Keyvigil.helper"};
 inline constexpr QLatin1StringView kSupportAddress{"support@keyvigil.org"};
 inline constexpr QLatin1StringView kPaneVersion{"6.2"};
+// The helper bundle's creator code, by which the pane finds the running helper.
+inline constexpr QLatin1StringView kHelperCreatorCode{"RVpC"};

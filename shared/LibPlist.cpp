@@ -1,5 +1,7 @@
 #include "shared/LibPlist.h"
 
+#include <cmath>
+
 #include "shared/FoundationConversions.h"
 #include "shared/PlistBounds.h"
 
@@ -169,6 +171,32 @@ plist_t newScalar(const PlistValue& value) {
     }
     default:
         return nullptr;
+    }
+}
+
+Node fromValue(const PlistValue& value) {
+    switch (value.kind()) {
+    case PlistValue::Kind::Array: {
+        Node array(plist_new_array());
+        for (const PlistValue& item : value.toArray())
+            plist_array_append_item(array.get(), fromValue(item).release());
+        return array;
+    }
+    case PlistValue::Kind::Dictionary: {
+        Node dict(plist_new_dict());
+        const PlistValue::Dictionary& entries = value.toDictionary();
+        for (auto it = entries.begin(); it != entries.end(); ++it)
+            plist_dict_set_item(dict.get(), it.key().toUtf8().constData(),
+                                fromValue(it.value()).release());
+        return dict;
+    }
+    case PlistValue::Kind::Date: {
+        const double seconds = value.toDate();
+        const double whole = std::floor(seconds);
+        return Node(plist_new_date(int32_t(whole), int32_t((seconds - whole) * 1e6)));
+    }
+    default:
+        return Node(newScalar(value));
     }
 }
 

@@ -38,5 +38,7 @@ plist_t dictItem(plist_t dict, const char* key);
 
 // Nodes for a value's scalar kinds; null for containers and dates.
 plist_t newScalar(const PlistValue& value);
+// A node for any value, containers and dates included.
+Node fromValue(const PlistValue& value);
 
 } // namespace LibPlist

@@ -1,5 +1,6 @@
 #include "shared/PropertyListFile.h"
 
+#include "shared/AtomicFile.h"
 #include "shared/LibPlist.h"
 #include "shared/PlistBounds.h"
 
@@ -45,6 +46,36 @@ Entries readDictionaryEntries(const QString& path) {
     }
     std::free(iter);
     return entries;
+}
+
+std::optional<Dictionary> readDictionary(const QString& path) {
+    QByteArray bytes;
+    if (!readFileCapped(path, PlistBounds::kMaxFileSize, bytes))
+        return std::nullopt;
+    LibPlist::Node root = LibPlist::parse(bytes);
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT)
+        return std::nullopt;
+    const std::optional<PlistValue> value = LibPlist::toValue(root.get());
+    if (!value)
+        return std::nullopt;
+    const Format format = bytes.startsWith("bplist") ? Format::Binary : Format::Xml;
+    return Dictionary{value->toDictionary(), format};
+}
+
+bool writeDictionary(const QString& path, const PlistValue::Dictionary& entries, Format format,
+                     mode_t mode) {
+    const LibPlist::Node root = LibPlist::fromValue(PlistValue::fromDictionary(entries));
+    char* data = nullptr;
+    uint32_t length = 0;
+    if (format == Format::Binary)
+        plist_to_bin(root.get(), &data, &length);
+    else
+        plist_to_xml(root.get(), &data, &length);
+    if (!data)
+        return false;
+    const QByteArray bytes(data, qsizetype(length));
+    std::free(data);
+    return writeFileAtomically(path, bytes, mode);
 }
 
 } // namespace PropertyListFile

@@ -63,4 +63,27 @@ QString hostPath(const QString& originalPath) {
     return originalPath;
 }
 
+QStringList settingsPanelCommand(const QString& systemPanePath) {
+    static const QStringList accessibilityPanes = {
+        QStringLiteral("/System/Library/PreferencePanes/UniversalAccessPref.prefPane"),
+        QStringLiteral("/System/Library/PreferencePanes/Security.prefPane")};
+    if (!accessibilityPanes.contains(systemPanePath))
+        return {};
+    static const QList<QStringList> accessibilityPanels = {
+        {QStringLiteral("gnome-control-center"), QStringLiteral("universal-access")},
+        {QStringLiteral("systemsettings"), QStringLiteral("kcm_access")},
+        {QStringLiteral("systemsettings5"), QStringLiteral("kcm_access")},
+        {QStringLiteral("xfce4-accessibility-settings")},
+        {QStringLiteral("mate-at-properties")},
+    };
+    for (QStringList command : accessibilityPanels) {
+        const QString program = QStandardPaths::findExecutable(command.first());
+        if (!program.isEmpty()) {
+            command.first() = program;
+            return command;
+        }
+    }
+    return {};
+}
+
 } // namespace HostFolders

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The host platform's folders that the original system names, and their Linux equivalents. This
 // is the one place that maps them; everything else asks here.
@@ -30,6 +31,11 @@ enum class Folder {
 
 // The Linux path of a host folder (or file, for the system log), "~" already expanded.
 QString path(Folder folder);
+
+// The desktop's own settings panel for a system pane the original system names, as a program
+// and its arguments: the accessibility panel of GNOME, KDE, Xfce or MATE, whichever is
+// installed, for the Universal Access and Security & Privacy panes. Empty when there is none.
+QStringList settingsPanelCommand(const QString& systemPanePath);
 
 // The Linux path for a path the original system names, matched exactly as listed above (with
 // "~" or with the expanded home folder); any other path comes back unchanged.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "pane/PaneForm.h"
+#include "platform/AgentControl.h"
+#include "platform/AppleEventSender.h"
+#include "platform/PaneHost.h"
+#include "platform/PreferencesDomains.h"
+#include "platform/ProcessManager.h"
+#include "platform/Workspace.h"
+
+// The services and values the pane's logic works through. The pane's plug-in entry picks the
+// implementations; tests hand in fakes.
+struct PanePlatform {
+    PaneHost& host;
+    PaneForm& form;
+    ProcessManager& processes;
+    AppleEventSender& appleEvents;
+    AgentControl& agents;
+    PreferencesDomains& domains;
+    Workspace& workspace;
+    double NSAppKitVersionNumber;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/ProcessManager.h"
+
+#include <sys/types.h>
+
+#include <optional>
+
+// The user's processes from /proc, in PID order. A process's serial number is its start time
+// (in clock ticks since boot, as /proc/PID/stat gives it) and its PID, so that a reused PID never
+// names the process that had it before. Its creator code is the CFBundleSignature of the
+// application bundle whose Contents/MacOS folder holds its executable.
+class ProcProcessManager final : public ProcessManager {
+public:
+    OSErr GetNextProcess(ProcessSerialNumber& psn) override;
+    std::optional<QString> fileCreator(const ProcessSerialNumber& psn) override;
+
+    // The serial number of a running process; nullopt when there is none with that PID.
+    static std::optional<ProcessSerialNumber> serialNumberOf(pid_t pid);
+};

@@ -1,0 +1,108 @@
+// keyvigil-preferences: shows a pane bundle in a window of its own, as the settings host does,
+// once per user session.
+#include "pane/plugin/PanePlugin.h"
+#include "platform/linux/SignalPipe.h"
+#include "shared/ApplicationBundle.h"
+#include "shared/CommandLine.h"
+#include "shared/ProgramLog.h"
+#include "tools/keyvigil-preferences/PreferencesWindow.h"
+#include "tools/keyvigil-preferences/QtPaneHost.h"
+#include "tools/keyvigil-preferences/SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+
+#include <csignal>
+
+namespace {
+
+// The bundle named on the command line, else the one beside this program (a build tree), else
+// the installed one.
+QString paneBundle(const QStringList& arguments) {
+    if (arguments.size() > 1)
+        return QFileInfo(arguments.at(1)).absoluteFilePath();
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {here + QStringLiteral("/Keyvigil.prefPane"),
+                                     here + QStringLiteral("/../lib/keyvigil/Keyvigil.prefPane")}) {
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
+
+PanePlugin* loadPlugin(const QString& bundlePath, QPluginLoader& loader) {
+    const auto bundle = ApplicationBundle::bundleWithPath(bundlePath);
+    const QString executable =
+        bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleExecutable").value_or(QString())
+               : QString();
+    if (executable.isEmpty()) {
+        qCCritical(programLog).noquote() << bundlePath << "is no pane bundle";
+        return nullptr;
+    }
+    loader.setFileName(bundlePath + QStringLiteral("/Contents/MacOS/") + executable +
+                       QStringLiteral(".so"));
+    auto* plugin = qobject_cast<PanePlugin*>(loader.instance());
+    if (!plugin)
+        qCCritical(programLog).noquote() << "cannot load the pane:" << loader.errorString();
+    return plugin;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setProgramLogName("keyvigil.preferences");
+    const ProgramDescription program{
+        "keyvigil-preferences", "[PANE.prefPane]",
+        "Opens Keyvigil's settings window. While it is open Keyvigil is paused; closing it "
+        "starts Keyvigil again if it is switched on. A second start raises the open window."};
+    if (const auto status = handleStandardOptions(argc, argv, program))
+        return *status;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qCCritical(programLog, "keyvigil-preferences needs a display; neither DISPLAY nor "
+                               "WAYLAND_DISPLAY is set");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Keyvigil"));
+    QApplication::setOrganizationName(QStringLiteral("Keyvigil"));
+    QApplication::setApplicationVersion(QStringLiteral("6.2"));
+
+    if (SingleInstance::raiseRunningInstance())
+        return 0;
+
+    const QString bundlePath = paneBundle(app.arguments());
+    if (bundlePath.isEmpty()) {
+        qCCritical(programLog, "no Keyvigil.prefPane beside this program, and none given");
+        return 1;
+    }
+    QPluginLoader loader;
+    PanePlugin* pane = loadPlugin(bundlePath, loader);
+    if (!pane)
+        return 1;
+
+    QtPaneHost host([] { QCoreApplication::exit(0); });
+    if (!pane->initWithBundle(bundlePath, host) || host.terminateRequested()) {
+        loader.unload();
+        return 0; // the pane was never shown: nothing to leave
+    }
+
+    PreferencesWindow window(pane->mainView(), [pane] { pane->willUnselect(); });
+    SingleInstance instance;
+    instance.listen([&window] { window.raiseToFront(); });
+    SignalPipe signalPipe;
+    for (const int signalNumber : {SIGTERM, SIGINT})
+        signalPipe.handle(signalNumber, [&window] { window.close(); });
+    QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+
+    pane->willSelect();
+    window.show();
+    const int status = app.exec();
+    // The pane and its view go while the application still exists.
+    window.releasePaneView();
+    loader.unload();
+    return status;
+}
