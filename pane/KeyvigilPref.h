@@ -79,6 +79,8 @@ private:
     PanePlatform& platform;
     std::unique_ptr<RVPrefs> gPrefs;
     QString bundlePath_;
+
+public:
     // The per-class version number: 0 until the class has loaded once in this process.
     static int classVersion;
 };

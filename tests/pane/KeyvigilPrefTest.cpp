@@ -1,0 +1,248 @@
+#include "pane/KeyvigilPref.h"
+#include "pane/Outlets.h"
+#include "pane/ProcessControl.h"
+#include "shared/Identifiers.h"
+#include "shared/PropertyListFile.h"
+#include "shared/SettingsKeys.h"
+#include "tests/fakes/FakePanePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kHelperPath = QStringLiteral("/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/"
+                                           "Keyvigil Helper");
+
+PlistValue loginItem(const QString& path) {
+    return PlistValue::fromDictionary({{QStringLiteral("Path"), PlistValue::fromString(path)}});
+}
+
+// A pane on fakes, with a home and a pane bundle of its own; the home's name has a space and a
+// quote in it.
+class Pane : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        home = root.path() + QStringLiteral("/it's home");
+        bundle = home + QStringLiteral("/Keyvigil.prefPane");
+        writeInfo(QStringLiteral("6.2"));
+        qputenv("HOME", QFile::encodeName(home));
+        KeyvigilPref::classVersion = 0;
+    }
+    void TearDown() override { qputenv("HOME", savedHome); }
+
+    void writeInfo(const QString& version) {
+        QDir().mkpath(bundle + QStringLiteral("/Contents"));
+        PropertyListFile::writeDictionary(
+            bundle + QStringLiteral("/Contents/Info.plist"),
+            {{QStringLiteral("CFBundleVersion"), PlistValue::fromString(version)}},
+            PropertyListFile::Format::Xml, 0644);
+    }
+    void store(QLatin1StringView key, const PlistValue& value) {
+        RVPrefs prefs(kApplicationIdentifier);
+        prefs.setObjectForKey(value, key);
+        ASSERT_TRUE(prefs.synchronize());
+    }
+    void helperRuns(std::uint32_t pid) {
+        fakes.processes.processes.push_back({{7, pid}, QString(kHelperCreatorCode)});
+    }
+    void setLoginItems(const QStringList& paths) {
+        PlistValue::Array items;
+        for (const QString& path : paths)
+            items.append(loginItem(path));
+        fakes.domains.domains[QStringLiteral("loginwindow")] = {
+            {QStringLiteral("AutoLaunchedApplicationDictionary"), PlistValue::fromArray(items)}};
+    }
+    QStringList loginItemPaths() {
+        QStringList paths;
+        const auto domain = fakes.domains.domains.value(QStringLiteral("loginwindow"));
+        for (const PlistValue& item :
+             domain.value(QStringLiteral("AutoLaunchedApplicationDictionary")).toArray())
+            paths.append(item.toDictionary().value(QStringLiteral("Path")).toString());
+        return paths;
+    }
+    QString agentFile() const {
+        return home + QStringLiteral("/Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist");
+    }
+    // Shows the pane, as the host does after loading it.
+    void show() {
+        ASSERT_TRUE(pref.initWithBundle(bundle));
+        pref.willSelect();
+    }
+
+    QTemporaryDir root;
+    QString home;
+    QString bundle;
+    QByteArray savedHome = qgetenv("HOME");
+    FakePanePlatform fakes;
+    PanePlatform platform{fakes.host,   fakes.form,    fakes.processes, fakes.appleEvents,
+                          fakes.agents, fakes.domains, fakes.workspace, 1265.0};
+    KeyvigilPref pref{platform};
+};
+
+TEST_F(Pane, ShowingStopsARunningHelperQuitFirstThenUnloadThenTheFileGoes) {
+    helperRuns(300);
+    QDir().mkpath(QFileInfo(agentFile()).path());
+    QFile(agentFile()).open(QIODevice::WriteOnly);
+    show();
+    EXPECT_FALSE(QFile::exists(agentFile()));
+    const QStringList journal = fakes.journal.take();
+    const qsizetype quit = journal.indexOf(QStringLiteral("send quit 300"));
+    const qsizetype unload = journal.indexOf("agent unload " + agentFile());
+    ASSERT_GE(quit, 0);
+    EXPECT_GT(unload, quit);
+    EXPECT_EQ(journal.last(), QStringLiteral("form setHidden stoppedMsg NO"));
+
+    // Told once per visit: a second stop sends nothing and finds no agent.
+    pref.killHelper();
+    EXPECT_EQ(fakes.journal.take(), QStringList({"form setHidden stoppedMsg NO"}));
+}
+
+TEST_F(Pane, TheFirstHelperInProcessOrderIsTheOneFound) {
+    fakes.processes.processes = {{{1, 10}, "ttxt"}, {{2, 20}, "RVpC"}, {{3, 30}, "RVpC"}};
+    ProcessSerialNumber psn;
+    EXPECT_EQ(findProcess(fakes.processes, QStringLiteral("RVpC"), &psn), noErr);
+    EXPECT_EQ(psn, (ProcessSerialNumber{2, 20}));
+    EXPECT_EQ(findProcess(fakes.processes, QStringLiteral("none"), &psn), procNotFound);
+}
+
+TEST_F(Pane, LoginItemsLoseOneMatchPerNameAndAreWrittenOnlyWhenReadThisVisit) {
+    setLoginItems({"/Applications/Keyvigil Helper.app", "/Other/Keyvigil Helper.app",
+                   "/Old/KeyVigil Helper.app", "/Applications/Mail.app"});
+    show();
+    // The later of two same-case matches goes first; the other case goes too.
+    EXPECT_EQ(loginItemPaths(),
+              QStringList({"/Applications/Keyvigil Helper.app", "/Applications/Mail.app"}));
+    pref.killHelper();
+    EXPECT_EQ(loginItemPaths(), QStringList({"/Applications/Mail.app"}));
+
+    pref.willUnselect();
+    fakes.journal.clear();
+    setLoginItems({"/Applications/Keyvigil Helper.app"});
+    pref.killHelper(); // between visits: nothing read, nothing written
+    EXPECT_FALSE(fakes.journal.entries().contains("domain write loginwindow"));
+    EXPECT_EQ(loginItemPaths(), QStringList({"/Applications/Keyvigil Helper.app"}));
+}
+
+TEST_F(Pane, NoLoginDomainNoHelperNoAgentFile) {
+    show();
+    const QStringList journal = fakes.journal.entries();
+    EXPECT_FALSE(journal.contains("domain write loginwindow"));
+    EXPECT_TRUE(journal.filter("send ").isEmpty());
+    EXPECT_TRUE(journal.filter("agent ").isEmpty());
+    EXPECT_FALSE(fakes.form.hidden.value(Outlets::stoppedMsg));
+}
+
+TEST_F(Pane, TheSwitchShowsOffUntilThePaneHasTakenTheSettingsOver) {
+    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
+    show();
+    EXPECT_FALSE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
+    EXPECT_FALSE(pref.enabled);
+    EXPECT_TRUE(pref.prefs()->boolForKey(SettingsKeys::startAutomatically)); // not changed
+    EXPECT_EQ(pref.prefs()->find(SettingsKeys::PrefPanePath)->toString(), bundle);
+    EXPECT_EQ(fakes.form.texts.value(Outlets::versionString), "Version 6.2");
+
+    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    pref.willSelect();
+    EXPECT_TRUE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
+}
+
+TEST_F(Pane, LeavingWithTheSwitchOnInstallsAndStartsTheHelperWithThisVisitsSettings) {
+    helperRuns(300);
+    show();
+    fakes.form.states[Outlets::EnableKeyvigilSwitch] = true;
+    pref.enabledChanged();
+    fakes.journal.clear();
+    pref.willUnselect();
+    EXPECT_EQ(fakes.journal.take(), QStringList({"agent load " + agentFile()}));
+
+    const auto agent = PropertyListFile::readDictionary(agentFile());
+    ASSERT_TRUE(agent);
+    EXPECT_EQ(agent->format, PropertyListFile::Format::Xml);
+    EXPECT_EQ(agent->entries, KeyvigilPref::agentDictionary(bundle));
+    EXPECT_EQ(agent->entries.value("Program").toString(), bundle + kHelperPath);
+    EXPECT_EQ(agent->entries.keys(), QStringList({"KeepAlive", "Label", "Program", "RunAtLoad"}));
+    EXPECT_EQ(QFile(agentFile()).permissions() & QFile::WriteOther, 0);
+
+    RVPrefs written(kApplicationIdentifier);
+    EXPECT_TRUE(written.boolForKey(SettingsKeys::startAutomatically));
+    EXPECT_TRUE(written.boolForKey(SettingsKeys::preferencesForPrefPane));
+    EXPECT_EQ(written.find(SettingsKeys::PrefPanePath)->toString(), bundle);
+}
+
+TEST_F(Pane, LeavingWithTheSwitchOffLeavesNothingInstalled) {
+    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
+    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    show();
+    fakes.form.states[Outlets::EnableKeyvigilSwitch] = false;
+    pref.enabledChanged();
+    pref.willUnselect();
+    EXPECT_FALSE(QFile::exists(agentFile()));
+    EXPECT_TRUE(fakes.journal.entries().filter("agent load").isEmpty());
+    EXPECT_FALSE(RVPrefs(kApplicationIdentifier).boolForKey(SettingsKeys::startAutomatically));
+}
+
+TEST_F(Pane, TheAccessibilityButtonSwitchesOffAndOpensThePanel) {
+    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
+    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    show();
+    fakes.journal.clear();
+    pref.openUniversalAccess();
+    EXPECT_FALSE(pref.enabled);
+    EXPECT_FALSE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
+    EXPECT_FALSE(pref.prefs()->boolForKey(SettingsKeys::startAutomatically));
+    EXPECT_EQ(fakes.journal.entries().last(),
+              "open /System/Library/PreferencePanes/Security.prefPane");
+}
+
+TEST_F(Pane, AccessibilityTextsFollowTheToolkitVersion) {
+    const struct {
+        double version;
+        const char* button;
+        const char* pane;
+    } rows[] = {
+        {1186.9, "Disable & Go To Universal Access", "UniversalAccessPref.prefPane"},
+        {1187.0, "Disable & Go To Accessibility", "UniversalAccessPref.prefPane"},
+        {1264.9, "Disable & Go To Accessibility", "UniversalAccessPref.prefPane"},
+        {1265.0, "Disable & Go To Security & Privacy", "Security.prefPane"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.version);
+        KeyvigilPref::classVersion = 0;
+        platform.NSAppKitVersionNumber = row.version;
+        show();
+        EXPECT_EQ(fakes.form.texts.value(Outlets::accessibilityButton), row.button);
+        EXPECT_EQ(pref.accessibilityPrefPaneToOpen,
+                  QStringLiteral("/System/Library/PreferencePanes/") + row.pane);
+    }
+    EXPECT_TRUE(fakes.form.texts.value(Outlets::accessibilityMessage).contains("Privacy"));
+}
+
+TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
+    writeInfo(QStringLiteral("6.1"));
+    EXPECT_FALSE(pref.initWithBundle(bundle));
+    EXPECT_EQ(fakes.journal.take(),
+              QStringList({"alert Upgrading Keyvigil | System Preferences will now quit.\r\rYou "
+                           "must restart System Preferences and choose Keyvigil to complete the "
+                           "update. | OK",
+                           "terminate"}));
+
+    writeInfo(QStringLiteral("6.2"));
+    ASSERT_TRUE(pref.initWithBundle(bundle));
+    const QString restart = bundle + QStringLiteral("/Contents/Resources/Restart");
+    QDir().mkpath(QFileInfo(restart).path());
+    QFile(restart).open(QIODevice::WriteOnly);
+    KeyvigilPref second(platform);
+    EXPECT_FALSE(second.initWithBundle(bundle));
+    EXPECT_EQ(fakes.journal.take(),
+              QStringList({"launch " + restart + ' ' + bundle + " 4242",
+                           "alert Upgrading Keyvigil | System Preferences will now restart to "
+                           "complete the update of Keyvigil. | OK",
+                           "terminate"}));
+}
+
+} // namespace
