@@ -84,6 +84,24 @@ class Session:
         print(f"    screenshot: {path}")
 
 
+def show_settings_window(desktop, build_dir, out_dir):
+    """Opens Keyvigil's settings window, as the run command does on a real display."""
+    print("\n>>> Keyvigil's settings window opened")
+    window = desktop.spawn([str(build_dir / "keyvigil-preferences"),
+                            str(build_dir / "Keyvigil.prefPane")])
+    mapped = wait_for(lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=desktop.env(),
+        capture_output=True).returncode == 0, timeout=10.0)
+    print("    window shown: Keyvigil settings" if mapped else "    the settings window did not open")
+    time.sleep(0.5)
+    path = out_dir / "00-settings-window.png"
+    desktop.screenshot(path)
+    print(f"    screenshot: {path}")
+    window.terminate()
+    window.wait(5)
+    print("    window closed (Keyvigil is not switched on in this demonstration, so nothing starts)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--build-dir", default=str(ROOT / "build"))
@@ -99,6 +117,7 @@ def main():
         desktop.spawn(["xcompmgr"])  # translucent windows need a compositing manager
         desktop.write_settings(DEMO_SETTINGS)
         time.sleep(0.5)  # let the panel and its tray come up before the helper docks its icon
+        show_settings_window(desktop, Path(args.build_dir), out_dir)
         helper = Helper(desktop)
         try:
             print("\n>>> Keyvigil Helper started")
