@@ -26,12 +26,12 @@ def wait_for(predicate, timeout=5.0, interval=0.01):
 
 
 class Desktop:
-    def __init__(self, build_dir, width=1280, height=900, window_manager=None):
+    def __init__(self, build_dir, width=1280, height=900, window_manager=None, home_name="home"):
         self.build_dir = Path(build_dir)
         self.width, self.height = width, height
         self.window_manager = window_manager
         self.tmp = Path(tempfile.mkdtemp(prefix="keyvigil-e2e-"))
-        self.home = self.tmp / "home"
+        self.home = self.tmp / home_name
         self.home.mkdir()
         self.notifications = []
         self._lock = threading.Lock()

@@ -1,0 +1,113 @@
+"""The settings window end to end: the real host, pane, agent tool and helper on a private X
+display, in a home whose path holds a space and a quote."""
+
+import os
+import plistlib
+import shutil
+import signal
+import subprocess
+import sys
+import time
+import unittest
+from pathlib import Path
+
+from desktop import HELPER_RELATIVE, Desktop, wait_for
+
+BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
+AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
+
+
+def pids_running(executable):
+    """PIDs, in order, of the processes running `executable`."""
+    found = []
+    for entry in Path("/proc").iterdir():
+        if entry.name.isdigit():
+            try:
+                if os.readlink(entry / "exe") == str(executable):
+                    found.append(int(entry.name))
+            except OSError:
+                pass
+    return sorted(found)
+
+
+class PaneTest(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop(BUILD_DIR, home_name="it's home")
+        self.desktop.start()
+        self.addCleanup(self.desktop.stop)
+        # A copy of the bundle in the home, so that every path the pane writes has the quote.
+        self.bundle = self.desktop.home / "Keyvigil.prefPane"
+        shutil.copytree(BUILD_DIR / "Keyvigil.prefPane", self.bundle, symlinks=True)
+        self.helper = self.desktop.home / HELPER_RELATIVE
+        self.env = self.desktop.env(KEYVIGIL_AGENT_MODE="supervisor",
+                                    XDG_STATE_HOME=str(self.desktop.tmp / "state"))
+        self.addCleanup(self.unload_agent)
+
+    def unload_agent(self):
+        subprocess.run([str(self.bundle / "Contents/Resources/keyvigil-agent"), "unload",
+                        str(self.desktop.home / AGENT_FILE)], env=self.env, capture_output=True)
+        for pid in pids_running(self.helper):
+            os.kill(pid, signal.SIGKILL)
+
+    def open_window(self):
+        host = subprocess.Popen([str(BUILD_DIR / "keyvigil-preferences"), str(self.bundle)],
+                                env=self.env, stderr=subprocess.PIPE, text=True)
+        self.addCleanup(host.stderr.close)
+        self.addCleanup(lambda: host.poll() is None and host.kill())
+        shown = wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=self.env,
+            capture_output=True).stdout.split(), timeout=10.0)
+        self.assertTrue(shown, "the settings window did not open")
+        return host, shown[0]
+
+    def close_window(self, host):
+        host.send_signal(signal.SIGTERM)
+        self.assertEqual(host.wait(15), 0, host.stderr.read())
+
+    def start_helper_directly(self):
+        proc = subprocess.Popen([str(self.helper)], env=self.env, stderr=subprocess.DEVNULL)
+        self.addCleanup(lambda: proc.poll() is None and proc.kill())
+        return proc
+
+    def test_switch_on_runs_the_helper_as_a_service_until_the_window_opens_again(self):
+        self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True})
+        host, _ = self.open_window()
+        self.close_window(host)
+
+        agent = self.desktop.home / AGENT_FILE
+        with open(agent, "rb") as f:
+            self.assertEqual(plistlib.load(f), {
+                "Label": "org.keyvigil.Keyvigil.helper", "Program": str(self.helper),
+                "RunAtLoad": True, "KeepAlive": True})
+        first = wait_for(lambda: pids_running(self.helper), timeout=5.0)
+        self.assertEqual(len(first), 1, "the helper is not running as a service")
+
+        os.kill(first[0], signal.SIGKILL)
+        again = wait_for(lambda: [p for p in pids_running(self.helper) if p != first[0]], 5.0)
+        self.assertEqual(len(again), 1, "the helper was not started again")
+
+        host, window = self.open_window()
+        self.assertTrue(wait_for(lambda: not pids_running(self.helper), timeout=5.0))
+        self.assertFalse(agent.exists())
+        # Switched off with its keyboard shortcut, closing leaves nothing running.
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "alt+r"], env=self.env,
+                       check=True)
+        time.sleep(0.3)
+        self.close_window(host)
+        time.sleep(1.0)
+        self.assertEqual(pids_running(self.helper), [])
+        self.assertFalse(agent.exists())
+        self.assertEqual(self.desktop.defaults("read", "startAutomatically").strip(), "0")
+
+    def test_of_two_helpers_the_first_in_pid_order_is_told_to_quit(self):
+        first, second = self.start_helper_directly(), self.start_helper_directly()
+        self.assertTrue(wait_for(lambda: len(pids_running(self.helper)) == 2, timeout=5.0))
+        lower, higher = sorted([first, second], key=lambda p: p.pid)
+        host, _ = self.open_window()
+        self.assertEqual(lower.wait(5), 0)  # 'quit' ends the helper at once
+        self.assertIsNone(higher.poll())
+        self.close_window(host)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
