@@ -9,15 +9,8 @@
 
 namespace {
 
-class SignalAppleEventReceiverTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        GTEST_FLAG_SET(death_test_style, "threadsafe");
-        ensureCoreApplication();
-    }
-};
-
-TEST_F(SignalAppleEventReceiverTest, HangUpRunsTheReopenHandlerFromTheEventLoop) {
+TEST(SignalAppleEventReceiverTest, HangUpRunsTheReopenHandlerFromTheEventLoopOncePerSignal) {
+    ensureApplication();
     SignalAppleEventReceiver receiver;
     int reopened = 0;
     receiver.installEventHandler(kCoreEventClass, kAEReopenApplication, [&] {
@@ -32,10 +25,13 @@ TEST_F(SignalAppleEventReceiverTest, HangUpRunsTheReopenHandlerFromTheEventLoop)
     EXPECT_TRUE(processEventsUntil([&] { return reopened == 3; }));
 }
 
-TEST_F(SignalAppleEventReceiverTest, TerminateKeepsItsDefaultUntilQuitIsInstalled) {
+// Until the quit handler is installed, SIGTERM keeps its default, which ends the process; other
+// handlers do not change that.
+TEST(SignalAppleEventReceiverTest, TerminateEndsTheProcessByDefaultOrThroughTheQuitHandler) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            ensureCoreApplication();
+            ensureApplication();
             SignalAppleEventReceiver receiver;
             const auto unexpected = [] {
                 _exit(3);
@@ -49,12 +45,9 @@ TEST_F(SignalAppleEventReceiverTest, TerminateKeepsItsDefaultUntilQuitIsInstalle
             _exit(4);
         },
         ::testing::KilledBySignal(SIGTERM), "");
-}
-
-TEST_F(SignalAppleEventReceiverTest, TerminateRunsTheQuitHandlerWhichEndsTheProcessAtOnce) {
     EXPECT_EXIT(
         {
-            ensureCoreApplication();
+            ensureApplication();
             SignalAppleEventReceiver receiver;
             QtApplicationEventLoop loop;
             receiver.installEventHandler(kCoreEventClass, kAEQuitApplication,

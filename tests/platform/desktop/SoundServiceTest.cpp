@@ -4,7 +4,6 @@
 #include "tests/platform/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,38 +15,32 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// Every sound here is a copy of the warning sound, which is a quarter of a second long.
 class SoundServiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ensureApplication();
         ASSERT_TRUE(dir.isValid());
-        useDriver("dummy");
+        qputenv("SDL_AUDIODRIVER", "dummy");
     }
-
-    static void useDriver(const char* driver) { qputenv("SDL_AUDIODRIVER", driver); }
 
     QString folder(const QString& name) {
-        const QString path = dir.filePath(name);
-        QDir().mkpath(path);
-        return path;
+        QDir().mkpath(dir.filePath(name));
+        return dir.filePath(name);
     }
 
-    std::unique_ptr<SdlSoundService> service(QStringList folders,
-                                             std::chrono::milliseconds idleClose = 3s) {
+    // A service over one folder holding "CAPS".
+    std::unique_ptr<SdlSoundService> capsService(std::chrono::milliseconds idleClose = 3s) {
+        EXPECT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, folder("s") + "/CAPS.aiff"));
         return std::make_unique<SdlSoundService>(
-            SdlSoundService::Options{std::move(folders), idleClose, nullptr});
-    }
-
-    static QString pathOf(Sound* sound) {
-        auto* sdl = dynamic_cast<SdlSound*>(sound);
-        return sdl ? sdl->path() : QString();
+            SdlSoundService::Options{{dir.filePath("s")}, idleClose, nullptr});
     }
 
     QTemporaryDir dir;
 };
 
 TEST_F(SoundServiceTest, HelperBundleSearchesItsOwnThenThePanesResourcesThenTheSoundFolders) {
-    const QString pane = folder("Keyvigil.prefPane/Contents/Resources");
+    const QString pane = dir.filePath("Keyvigil.prefPane/Contents/Resources");
     const QString helper = folder("Keyvigil.prefPane/Contents/Resources/Keyvigil Helper.app/"
                                   "Contents/Resources");
     const QStringList expected{helper, pane, HostFolders::path(HostFolders::Folder::UserSounds),
@@ -58,122 +51,91 @@ TEST_F(SoundServiceTest, HelperBundleSearchesItsOwnThenThePanesResourcesThenTheS
     EXPECT_EQ(SdlSoundService::searchFolders(pane), expected.mid(1));
 }
 
+// Folder order comes before extension order; a file that does not decode is passed over.
 TEST_F(SoundServiceTest, FindsNamesInFolderOrderAndKeepsOneObjectPerName) {
-    const QString helper = folder("helper");
-    const QString pane = folder("pane");
-    const QString user = folder("user");
-    ASSERT_TRUE(writeTone(helper + "/Both.wav", 50));
-    ASSERT_TRUE(writeTone(pane + "/Both.wav", 50));
-    ASSERT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, pane + "/CAPS.aiff"));
-    ASSERT_TRUE(writeTone(user + "/Mine.wav", 50));
-    ASSERT_TRUE(writeTone(user + "/Ping.wav", 50));
-    ASSERT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, user + "/Ping.aiff"));
-    // Not a sound at all: the lookup goes on to the next file that decodes.
-    QFile broken(helper + "/Broken.aiff");
+    const QString first = folder("first"), second = folder("second");
+    QFile broken(first + "/Broken.aiff");
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a sound") > 0);
     broken.close();
-    ASSERT_TRUE(writeTone(user + "/Broken.wav", 50));
-
-    auto sounds = service({helper, pane, user});
-    EXPECT_EQ(pathOf(sounds->soundNamed("Both")), helper + "/Both.wav");
-    EXPECT_EQ(pathOf(sounds->soundNamed("CAPS")), pane + "/CAPS.aiff");
-    EXPECT_EQ(pathOf(sounds->soundNamed("Mine")), user + "/Mine.wav");
-    EXPECT_EQ(pathOf(sounds->soundNamed("Ping")), user + "/Ping.aiff");
-    EXPECT_EQ(pathOf(sounds->soundNamed("Broken")), user + "/Broken.wav");
-    EXPECT_EQ(sounds->soundNamed("Missing"), nullptr);
-    EXPECT_EQ(sounds->soundNamed(""), nullptr);
-
-    Sound* caps = sounds->soundNamed("CAPS");
-    EXPECT_EQ(sounds->soundNamed("CAPS"), caps);
-    EXPECT_TRUE(caps->play());
+    for (const QString& file : {first + "/Both.wav", second + "/Both.aiff", second + "/Ping.wav",
+                                second + "/Ping.aiff", second + "/Broken.wav"})
+        ASSERT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, file));
+    SdlSoundService sounds({{first, second}, 3s, nullptr});
+    const std::pair<QString, QString> rows[] = {{"Both", first + "/Both.wav"},
+                                                {"Ping", second + "/Ping.aiff"},
+                                                {"Broken", second + "/Broken.wav"},
+                                                {"Missing", ""},
+                                                {"", ""}};
+    for (const auto& [name, path] : rows) {
+        auto* sound = dynamic_cast<SdlSound*>(sounds.soundNamed(name));
+        EXPECT_EQ(sound ? sound->path() : QString(), path) << name.toStdString();
+    }
+    EXPECT_EQ(sounds.soundNamed("Both"), sounds.soundNamed("Both"));
     // A miss is remembered: a file added later is not picked up by this service.
-    ASSERT_TRUE(writeTone(user + "/Missing.wav", 50));
-    EXPECT_EQ(sounds->soundNamed("Missing"), nullptr);
+    ASSERT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, second + "/Missing.aiff"));
+    EXPECT_EQ(sounds.soundNamed("Missing"), nullptr);
 }
 
-TEST_F(SoundServiceTest, PlayingSoundIsNotStartedAgainAndEndsByItself) {
-    ASSERT_TRUE(writeTone(folder("s") + "/Tone.wav", 200));
-    auto sounds = service({dir.filePath("s")});
-    Sound* tone = sounds->soundNamed("Tone");
-    ASSERT_NE(tone, nullptr);
-    EXPECT_FALSE(tone->isPlaying());
-    EXPECT_TRUE(tone->play());
-    EXPECT_TRUE(tone->isPlaying());
-    EXPECT_FALSE(tone->play());
-    EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !tone->isPlaying(); }, 5000));
-    EXPECT_FALSE(tone->stop());
-    EXPECT_TRUE(tone->play());
-}
-
-TEST_F(SoundServiceTest, LoopingSoundPlaysUntilStoppedOrUntilItsPassEnds) {
-    ASSERT_TRUE(writeTone(folder("s") + "/Tone.wav", 30));
-    auto sounds = service({dir.filePath("s")});
-    Sound* tone = sounds->soundNamed("Tone");
-    ASSERT_NE(tone, nullptr);
-
-    tone->setLoops(true);
-    ASSERT_TRUE(tone->play());
-    QTest::qWait(200);
-    EXPECT_TRUE(tone->isPlaying());
-    EXPECT_TRUE(tone->stop());
-    EXPECT_FALSE(tone->isPlaying());
-
-    // Looping turned off mid-play: the pass under way is the last.
-    ASSERT_TRUE(tone->play());
-    QTest::qWait(100);
-    tone->setLoops(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !tone->isPlaying(); }, 5000));
-
-    // Looping turned on while playing once: it goes on after the pass.
-    ASSERT_TRUE(tone->play());
-    tone->setLoops(true);
-    QTest::qWait(200);
-    EXPECT_TRUE(tone->isPlaying());
-    tone->setLoops(false);
-    tone->stop();
-    EXPECT_FALSE(tone->isPlaying());
-}
-
-TEST_F(SoundServiceTest, WithoutAudioDeviceSoundsExistButPlayNothing) {
-    useDriver("keyvigil-no-such-driver");
-    ASSERT_TRUE(writeTone(folder("s") + "/Tone.wav", 50));
-    auto sounds = service({dir.filePath("s")});
-    Sound* tone = sounds->soundNamed("Tone");
-    ASSERT_NE(tone, nullptr);
-    tone->setVolume(0.5f);
-    tone->setLoops(true);
-    EXPECT_FALSE(tone->play());
-    EXPECT_FALSE(tone->isPlaying());
-    EXPECT_FALSE(tone->stop());
-    EXPECT_FALSE(sounds->isOutputOpen());
-    EXPECT_EQ(sounds->soundNamed("Missing"), nullptr);
-
-    // A device that turns up later is used.
-    useDriver("dummy");
-    EXPECT_TRUE(tone->play());
-}
-
-TEST_F(SoundServiceTest, OutputClosesWhenIdleAndSoundsPlayAtTheirVolumeAfterReopening) {
-    const QString output = dir.filePath("output.raw");
-    useDriver("disk");
-    qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
-    ASSERT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, folder("s") + "/CAPS.aiff"));
-    auto sounds = service({dir.filePath("s")}, 50ms);
+// A warning that comes while its sound plays must not start it a second time.
+TEST_F(SoundServiceTest, PlaysOnceOrLoopsAndIsNeverStartedTwice) {
+    auto sounds = capsService();
     Sound* caps = sounds->soundNamed("CAPS");
     ASSERT_NE(caps, nullptr);
+    ASSERT_TRUE(caps->play());
+    EXPECT_TRUE(caps->isPlaying());
+    EXPECT_FALSE(caps->play());
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
 
+    caps->setLoops(true);
+    ASSERT_TRUE(caps->play());
+    QTest::qWait(400);
+    EXPECT_TRUE(caps->isPlaying());
+    EXPECT_TRUE(caps->stop());
+    EXPECT_FALSE(caps->isPlaying());
+
+    // Looping turned off mid-play: the pass under way is the last.
+    ASSERT_TRUE(caps->play());
+    QTest::qWait(400);
+    caps->setLoops(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+
+    // Looping turned on while playing once: it goes on after the pass.
+    ASSERT_TRUE(caps->play());
+    caps->setLoops(true);
+    QTest::qWait(400);
+    EXPECT_TRUE(caps->isPlaying());
+    caps->stop();
+}
+
+TEST_F(SoundServiceTest, WithoutAudioDeviceSoundsExistButPlayNothingUntilOneTurnsUp) {
+    qputenv("SDL_AUDIODRIVER", "keyvigil-no-such-driver");
+    auto sounds = capsService();
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    EXPECT_FALSE(caps->play());
+    EXPECT_FALSE(caps->isPlaying());
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    EXPECT_TRUE(caps->play());
+}
+
+// The disk driver writes what the device plays, so the file shows the sound and its volume.
+TEST_F(SoundServiceTest, OutputClosesWhenIdleAndSoundsPlayAtTheirVolumeAfterReopening) {
+    const QString output = dir.filePath("output.raw");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
+    auto sounds = capsService(50ms);
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
     ASSERT_TRUE(caps->play());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sounds->isOutputOpen(); }, 5000));
-    const int fullPeak = peakOf(readSamples(output));
-    // The file is made at -6 dBFS.
-    EXPECT_GT(fullPeak, 14000);
+    const int fullPeak = peakOfSamples(output);
+    EXPECT_GT(fullPeak, 14000); // the file is made at -6 dBFS
 
     caps->setVolume(0.25f);
     ASSERT_TRUE(caps->play());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sounds->isOutputOpen(); }, 5000));
-    const int quarterPeak = peakOf(readSamples(output));
-    EXPECT_NEAR(quarterPeak, fullPeak / 4, fullPeak / 40);
+    EXPECT_NEAR(peakOfSamples(output), fullPeak / 4, fullPeak / 40);
     qunsetenv("SDL_DISKAUDIOFILE");
 }
 

@@ -1,17 +1,19 @@
 #include "tests/platform/support/TestEventLoop.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QTimer>
 
-void ensureCoreApplication() {
+void ensureApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "platform_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: at exit, Qt's own globals may already be gone.
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
+    new QApplication(argc, argv);
 }
 
 bool processEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
@@ -30,8 +32,4 @@ bool processEventsUntil(const std::function<bool()>& done, std::chrono::millisec
 
 void processEventsFor(std::chrono::milliseconds duration) {
     processEventsUntil([] { return false; }, duration);
-}
-
-int runTool(const QString& program, const QStringList& arguments) {
-    return QProcess::execute(program, arguments);
 }

@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QString>
+#include "tests/platform/support/TestEventLoop.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <cstdint>
-#include <ostream>
-#include <vector>
+#include <cstdlib>
+#include <cstring>
 
-// Writes a 16-bit mono 44.1 kHz WAV file holding a sine tone; false when it cannot be written.
-bool writeTone(const QString& path, int milliseconds, double amplitude = 0.5);
-
-// The 16-bit samples of a raw output file as the audio device wrote it.
-std::vector<std::int16_t> readSamples(const QString& path);
-int peakOf(const std::vector<std::int16_t>& samples);
-
-// A QApplication for the whole test program, made on first use (offscreen when unset).
-void ensureApplication();
-
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
+// The largest magnitude among the 16-bit samples of a raw file as the audio device wrote it.
+inline int peakOfSamples(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = file.readAll();
+    int peak = 0;
+    for (qsizetype at = 0; at + 1 < data.size(); at += 2) {
+        std::int16_t sample;
+        std::memcpy(&sample, data.constData() + at, sizeof sample);
+        peak = std::max(peak, std::abs(int(sample)));
+    }
+    return peak;
 }

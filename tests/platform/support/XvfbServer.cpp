@@ -1,7 +1,6 @@
 #include "tests/platform/support/XvfbServer.h"
 
 #include <csignal>
-#include <cstring>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -33,22 +32,15 @@ XvfbServer::XvfbServer() {
     }
     close(devNull);
     close(fds[1]);
-    if (pid < 0) {
-        close(fds[0]);
-        return;
-    }
     pid_ = pid;
-
     std::string number;
+    char buffer[16];
     pollfd poller{fds[0], POLLIN, 0};
-    while (poll(&poller, 1, 10000) > 0) {
-        char buffer[16];
+    while (pid > 0 && number.find('\n') == std::string::npos && poll(&poller, 1, 10000) > 0) {
         const ssize_t count = read(fds[0], buffer, sizeof buffer);
         if (count <= 0)
             break;
         number.append(buffer, std::size_t(count));
-        if (number.find('\n') != std::string::npos)
-            break;
     }
     close(fds[0]);
     if (const auto end = number.find('\n'); end != std::string::npos && end > 0)
@@ -59,6 +51,5 @@ XvfbServer::~XvfbServer() {
     if (pid_ <= 0)
         return;
     kill(pid_, SIGTERM);
-    int status = 0;
-    waitpid(pid_, &status, 0);
+    waitpid(pid_, nullptr, 0);
 }

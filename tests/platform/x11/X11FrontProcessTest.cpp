@@ -11,65 +11,36 @@
 
 namespace {
 
-class X11FrontProcessTest : public XvfbTest {
-protected:
-    void SetUp() override {
-        XvfbTest::SetUp();
-        if (IsSkipped())
-            return;
-        display_ = XOpenDisplay(nullptr);
-        ASSERT_NE(display_, nullptr);
-        front_ = std::make_unique<X11FrontProcess>();
-    }
-    void TearDown() override {
-        front_.reset();
-        if (display_)
-            XCloseDisplay(display_);
-    }
+class X11FrontProcessTest : public XvfbTest {};
 
-    Window makeWindow(bool withPid) {
-        const Window window =
-            XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 10, 10, 0, 0, 0);
-        if (withPid) {
-            const long pid = getpid();
-            XChangeProperty(display_, window, XInternAtom(display_, "_NET_WM_PID", False),
-                            XA_CARDINAL, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(&pid), 1);
-        }
-        return window;
-    }
-
-    void activate(Window window) {
-        const long value = long(window);
-        XChangeProperty(display_, DefaultRootWindow(display_),
-                        XInternAtom(display_, "_NET_ACTIVE_WINDOW", False), XA_WINDOW, 32,
-                        PropModeReplace, reinterpret_cast<const unsigned char*>(&value), 1);
-        XSync(display_, False);
-    }
-
-    static QString ownExecutableName() {
-        return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).fileName();
-    }
-
-    Display* display_ = nullptr;
-    std::unique_ptr<X11FrontProcess> front_;
-};
-
-TEST_F(X11FrontProcessTest, NameFollowsTheActiveWindowAndIsNullWithoutOne) {
-    EXPECT_EQ(front_->frontProcessName(), nullptr);
-
-    activate(makeWindow(true));
-    ASSERT_TRUE(processEventsUntil([&] { return front_->frontProcessName() != nullptr; }));
-    EXPECT_EQ(*front_->frontProcessName(), ownExecutableName());
-
-    activate(None);
-    EXPECT_TRUE(processEventsUntil([&] { return front_->frontProcessName() == nullptr; }));
+void setProperty(Display* display, Window window, const char* name, Atom type, long value) {
+    XChangeProperty(display, window, XInternAtom(display, name, False), type, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&value), 1);
+    XSync(display, False);
 }
 
-TEST_F(X11FrontProcessTest, WindowWithoutPidIsTracedToItsClient) {
-    activate(makeWindow(false));
-    ASSERT_TRUE(processEventsUntil([&] { return front_->frontProcessName() != nullptr; }));
-    EXPECT_EQ(*front_->frontProcessName(), ownExecutableName());
+// A window without _NET_WM_PID is traced to its client through the X-Resource extension.
+TEST_F(X11FrontProcessTest, NameIsTheActiveWindowsOwnerAndNullWithoutOne) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const Window root = DefaultRootWindow(display);
+    X11FrontProcess front;
+    EXPECT_EQ(front.frontProcessName(), nullptr);
+
+    const QString self = QFileInfo(QFile::symLinkTarget("/proc/self/exe")).fileName();
+    for (const bool withPid : {true, false}) {
+        SCOPED_TRACE(withPid ? "with _NET_WM_PID" : "without _NET_WM_PID");
+        const Window window = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+        if (withPid)
+            setProperty(display, window, "_NET_WM_PID", XA_CARDINAL, getpid());
+        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(window));
+        ASSERT_TRUE(processEventsUntil([&] { return front.frontProcessName() != nullptr; }));
+        EXPECT_EQ(*front.frontProcessName(), self);
+
+        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, None);
+        EXPECT_TRUE(processEventsUntil([&] { return front.frontProcessName() == nullptr; }));
+    }
+    XCloseDisplay(display);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "tests/platform/support/TestEventLoop.h"
 #include "tests/platform/support/XvfbServer.h"
 
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,17 +14,20 @@
 // and for the tools the test runs. Without Xvfb they are skipped.
 class XvfbTest : public ::testing::Test {
 protected:
+    // Before the fixtures, whose members may connect to the display.
     static void SetUpTestSuite() {
+        ensureApplication();
         server_ = std::make_unique<XvfbServer>();
         if (server_->isRunning())
             setenv("DISPLAY", server_->displayName().c_str(), 1);
+        else
+            unsetenv("DISPLAY"); // never the user's own display
     }
     static void TearDownTestSuite() { server_.reset(); }
 
     void SetUp() override {
-        if (!server_ || !server_->isRunning())
+        if (!server_->isRunning())
             GTEST_SKIP() << "Xvfb is not available";
-        ensureCoreApplication();
     }
 
     static inline std::unique_ptr<XvfbServer> server_;
