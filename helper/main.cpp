@@ -9,6 +9,7 @@
 #include "platform/linux/QtApplicationEventLoop.h"
 #include "platform/linux/SdlSoundService.h"
 #include "platform/linux/SignalAppleEventReceiver.h"
+#include "platform/linux/SystemTrayWatcher.h"
 #include "platform/linux/X11Connection.h"
 #include "platform/linux/X11DisplayReconfiguration.h"
 #include "platform/linux/X11EventMonitor.h"
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
     // item's menu reads whichever is in use.
     std::unique_ptr<RVPrefs> gPrefs;
     KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); });
-    QtIndicators indicators(resources, KVHelperObject);
+    SystemTrayWatcher trays;
+    QtIndicators indicators(resources, KVHelperObject, &trays);
 
     HelperPlatform platform{
         eventMonitor, appleEvents,    displays, eventLoop,  processInfo,

@@ -8,14 +8,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <optional>
 
-// The Keyvigil pane's logic: its lifecycle in the host, the settings it reads into the form,
-// and the control of the helper (finding, stopping, installing and starting it). The controls
-// are reached through the form by outlet name; every other service through the platform.
+// The Keyvigil pane's logic: its lifecycle in the host, the settings form, the sound and
+// upper-left previews, and the control of the helper (finding, stopping, installing and starting
+// it). The controls are reached through the form by outlet name; every other service through the
+// platform.
 class KeyvigilPref {
 public:
+    using Sender = std::optional<QLatin1StringView>;
+
     explicit KeyvigilPref(PanePlatform& platform) : platform(platform) {}
     KeyvigilPref(const KeyvigilPref&) = delete;
     KeyvigilPref& operator=(const KeyvigilPref&) = delete;
@@ -27,20 +31,25 @@ public:
     bool initWithBundle(const QString& bundlePath);
     void willSelect();
     void willUnselect();
-
-    // Actions.
-    void openUniversalAccess();
-    void enabledChanged();
-    void preferenceChanged(std::optional<QLatin1StringView> sender);
+    void tabViewWillSelectTabViewItem();
 
     // The settings form.
     void readPreferences();
     void readBoolPreferenceWithDefaultSetVariableSetSwitch(QLatin1StringView key, bool defaultValue,
-                                                           bool* variable,
-                                                           std::optional<QLatin1StringView> box);
+                                                           bool* variable, Sender box);
+    void preferenceChanged(Sender sender);
     void configureContinuousSoundOption();
 
+    // Sounds and the upper-left preview.
+    void addSoundsFromDirectory(const QString& path);
+    void playSound(Sender sender);
+    void setVolumeSliderForSound(const QString& name);
+    void flashScreen(Sender sender);
+    void upperLeftChanged(Sender sender);
+
     // Control of the helper.
+    void openUniversalAccess();
+    void enabledChanged();
     void killHelper();
     void enable();
     void disable();
@@ -53,9 +62,13 @@ public:
     const QString& bundlePath() const { return bundlePath_; }
     const RVPrefs* prefs() const { return gPrefs.get(); }
 
-    // Fields the steps set; kept public so that the form's widgets can show them.
+    // The names of the eight preview pictures, by the bits Caps Lock 1, Num Lock 2, other 4.
+    static const std::array<QLatin1StringView, 8> upperLeftPictures;
+
+    // Fields the steps set.
     QString accessibilityPrefPaneToOpen;
     std::uint32_t warnCount = 0;
+    std::uint32_t WarnCapsLimit = 0;
     bool enabled = false;
     bool preferencesForPrefPane = false;
     bool excludeWords = false;
@@ -69,18 +82,25 @@ public:
     OSErr helperStatus = procNotFound;
     ProcessSerialNumber helperProcessPSN;
     QString launchdPlistPath;
+    Sound* capsSound = nullptr;
+    // One slot per preview picture, in the order of upperLeftPictures; loaded on first use.
+    std::array<std::unique_ptr<PaneImage>, 8> upperLeftSlots;
     float volume = 1.0f;
+
+    // The per-class version number: 0 until the class has loaded once in this process.
+    static int classVersion;
 
 private:
     void setAccessibilityTexts();
     void writeLoginItems();
     void quitHelperIfRunning();
+    void readBool(QLatin1StringView key, bool* variable, Sender box);
+    void readLockPopup(QLatin1StringView popup, QLatin1StringView onKey,
+                       QLatin1StringView continuousKey);
+    void upperLeftImageFile(std::unique_ptr<PaneImage>& slot, QLatin1StringView name);
+    bool continuousWarningsPossible() const;
 
     PanePlatform& platform;
     std::unique_ptr<RVPrefs> gPrefs;
     QString bundlePath_;
-
-public:
-    // The per-class version number: 0 until the class has loaded once in this process.
-    static int classVersion;
 };

@@ -75,7 +75,10 @@ void KeyvigilPref::willSelect() {
     PaneForm& form = platform.form;
     form.selectTabViewItem(Outlets::tabView, Outlets::configureTabViewItem);
     form.setHidden(Outlets::stoppedMsg, true);
-    // The pane's sound and the sound folders come with the sound pop-up.
+    // The sound service looks in the pane bundle's resources first: this is the bundle's own.
+    capsSound = platform.sounds.soundNamed(QStringLiteral("CAPS"));
+    for (const QString& folder : platform.soundFolders)
+        addSoundsFromDirectory(folder);
 
     gPrefs = std::make_unique<RVPrefs>(RVPrefs::initForApplicationID(kApplicationIdentifier));
     readPreferences();
@@ -104,6 +107,10 @@ void KeyvigilPref::willSelect() {
     gPrefs->setObjectForKey(PlistValue::fromString(bundlePath_), SettingsKeys::PrefPanePath);
     setAccessibilityTexts();
     helperStatus = findProcess(platform.processes, kHelperCreatorCode, &helperProcessPSN);
+    killHelper();
+}
+
+void KeyvigilPref::tabViewWillSelectTabViewItem() {
     killHelper();
 }
 

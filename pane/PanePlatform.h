@@ -6,6 +6,7 @@
 #include "platform/PaneHost.h"
 #include "platform/PreferencesDomains.h"
 #include "platform/ProcessManager.h"
+#include "platform/SoundService.h"
 #include "platform/Workspace.h"
 
 // The services and values the pane's logic works through. The pane's plug-in entry picks the
@@ -18,5 +19,9 @@ struct PanePlatform {
     AgentControl& agents;
     PreferencesDomains& domains;
     Workspace& workspace;
+    SoundService& sounds;
+    PaneImageLoader& images;
+    // The system's, the local and the user's sound folders, listed in this order.
+    QStringList soundFolders;
     double NSAppKitVersionNumber;
 };

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libplist-dev libplist++-dev libplist-utils
     libsdl2-mixer-dev
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev

@@ -24,12 +24,21 @@ QScreen* mainScreen() {
 
 } // namespace
 
-QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject)
+QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+                           TrayWatcher* trays)
     : openIcon(imageNamed(resourcesPath, "KVOpen")),
       closedIcon(imageNamed(resourcesPath, "KVClosed")), resourcesPath_(resourcesPath),
-      KVHelperObject_(KVHelperObject) {}
+      KVHelperObject_(KVHelperObject), trays_(trays) {
+    if (trays_)
+        trays_->setAppearedHandler([this] {
+            if (statusItemBuilt_ && !menuBarIcon)
+                makeMenuBarIcon();
+        });
+}
 
 QtIndicators::~QtIndicators() {
+    if (trays_)
+        trays_->setAppearedHandler({});
     closeUpperLeftWindow();
     closeCenterWindows();
     removeStatusItem();
@@ -40,18 +49,22 @@ QString QtIndicators::imageNamed(const QString& resourcesPath, const QString& na
 }
 
 void QtIndicators::buildStatusItem() {
-    // Said once, at the first build: the icon still exists and shows if a tray starts.
-    static bool trayChecked = false;
-    if (!trayChecked && !QSystemTrayIcon::isSystemTrayAvailable())
-        qCWarning(programLog, "no system tray is running: the status item is not shown");
-    trayChecked = true;
+    removeStatusItem();
     menuBarMenu = std::make_unique<QMenu>();
     menuBarMenu->setTitle("KV");
     QAction* open = menuBarMenu->addAction("Open Preferences");
     QObject::connect(open, &QAction::triggered, &KVHelperObject_, &KVObject::openPrefPane);
+    statusItemBuilt_ = true;
 
-    menuBarIcon = std::make_unique<QSystemTrayIcon>();
-    menuBarIcon->setIcon(openIcon);
+    if (!trays_ || trays_->available())
+        makeMenuBarIcon();
+    else if (!trayChecked_) // said once, at the first build, and not again on later ones
+        qCWarning(programLog, "no system tray yet: the status item appears when one starts");
+    trayChecked_ = true;
+}
+
+void QtIndicators::makeMenuBarIcon() {
+    menuBarIcon = std::make_unique<QSystemTrayIcon>(menuBarImage());
     menuBarIcon->setContextMenu(menuBarMenu.get());
     // A left click opens the same menu, as a menu-bar item does.
     QObject::connect(menuBarIcon.get(), &QSystemTrayIcon::activated,
@@ -63,14 +76,19 @@ void QtIndicators::buildStatusItem() {
 }
 
 void QtIndicators::removeStatusItem() {
+    statusItemBuilt_ = false;
+    menuBarActive_ = false;
     menuBarIcon.reset();
     menuBarMenu.reset();
 }
 
 void QtIndicators::menuBar(std::uint32_t active) {
+    if (!statusItemBuilt_)
+        return;
+    menuBarActive_ = active != 0;
     if (!menuBarIcon)
         return;
-    const QIcon& icon = active != 0 ? closedIcon : openIcon;
+    const QIcon& icon = menuBarImage();
     // The tray redraws on every setIcon; most modifier changes leave the icon as it is.
     if (menuBarIcon->icon().cacheKey() != icon.cacheKey())
         menuBarIcon->setIcon(icon);

@@ -4,6 +4,7 @@
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/keyModifiersView.h"
 #include "platform/Indicators.h"
+#include "platform/linux/TrayWatcher.h"
 
 #include <QIcon>
 #include <QMenu>
@@ -15,12 +16,18 @@
 
 // The indicators as Qt Widgets: a tray icon for the status item, two centre windows and the
 // upper-left window. Images are looked up by name in the helper bundle's resources folder.
+//
+// The status item's tray icon is made once `trays` says a tray is running, at once or when one
+// starts: the toolkit settles how to reach a tray at the first icon, so an icon made before the
+// panel would never show. Without `trays` the icon is made at once. `trays` must outlive this.
 class QtIndicators : public Indicators {
 public:
-    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject);
+    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+                 TrayWatcher* trays = nullptr);
     ~QtIndicators() override;
 
-    bool hasStatusItem() const override { return menuBarIcon != nullptr; }
+    // True from the build on, whether or not a tray has shown the icon yet.
+    bool hasStatusItem() const override { return statusItemBuilt_; }
     void buildStatusItem() override;
     void removeStatusItem() override;
     void menuBar(std::uint32_t active) override;
@@ -41,7 +48,7 @@ public:
     // "<resources>/<name>.svg", the way images are named in the bundle.
     static QString imageNamed(const QString& resourcesPath, const QString& name);
 
-    std::unique_ptr<QSystemTrayIcon> menuBarIcon;
+    std::unique_ptr<QSystemTrayIcon> menuBarIcon; // null until a tray is running
     std::unique_ptr<QMenu> menuBarMenu;
     std::unique_ptr<CenterWindow> capsCenterWindow;
     std::unique_ptr<CenterWindow> numCenterWindow;
@@ -57,7 +64,13 @@ public:
 
 private:
     static void showCentered(QWidget* window, bool show);
+    void makeMenuBarIcon();
+    const QIcon& menuBarImage() const { return menuBarActive_ ? closedIcon : openIcon; }
 
     const QString resourcesPath_;
     KVObject& KVHelperObject_;
+    TrayWatcher* const trays_;
+    bool statusItemBuilt_ = false;
+    bool menuBarActive_ = false; // the icon the last menuBar asked for, kept for a late tray
+    bool trayChecked_ = false;
 };

@@ -1,15 +1,44 @@
 #include "pane/plugin/KeyvigilPanePlugin.h"
 
+#include "pane/Outlets.h"
 #include "platform/linux/AppKitVersionNumber.h"
+#include "platform/linux/HostFolders.h"
 #include "shared/ProgramLog.h"
+#include "shared/SettingsKeys.h"
 
 #include "ui_KeyvigilPref.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+SdlSoundService::Options soundOptions(const QString& bundlePath) {
+    _XDisplay* display = nullptr;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        display = x11->display();
+    return {SdlSoundService::searchFolders(bundlePath + QStringLiteral("/Contents/Resources")),
+            std::chrono::seconds(3), display};
+}
+
+} // namespace
 
 struct KeyvigilPanePlugin::Pane {
     Pane(const QString& bundlePath, PaneHost& host)
         : agents(bundlePath + QStringLiteral("/Contents/Resources/keyvigil-agent")),
-          platform{host,   form,    processes, appleEvents,
-                   agents, domains, workspace, kLinuxAppKitVersionNumber} {}
+          sounds(soundOptions(bundlePath)),
+          platform{host,
+                   form,
+                   processes,
+                   appleEvents,
+                   agents,
+                   domains,
+                   workspace,
+                   sounds,
+                   images,
+                   {HostFolders::path(HostFolders::Folder::SystemSounds),
+                    HostFolders::path(HostFolders::Folder::LocalSounds),
+                    HostFolders::path(HostFolders::Folder::UserSounds)},
+                   kLinuxAppKitVersionNumber} {}
 
     KeyvigilPrefView view;
     QtPaneForm form{view};
@@ -18,6 +47,8 @@ struct KeyvigilPanePlugin::Pane {
     AgentToolControl agents;
     PropertyListDomains domains;
     DesktopWorkspace workspace;
+    SdlSoundService sounds;
+    QtPaneImageLoader images;
     PanePlatform platform;
     KeyvigilPref pref{platform};
 };
@@ -31,13 +62,57 @@ bool KeyvigilPanePlugin::initWithBundle(const QString& bundlePath, PaneHost& hos
     pane_ = std::make_unique<Pane>(bundlePath, host);
     if (!pane_->pref.initWithBundle(bundlePath))
         return false;
-    Ui::KeyvigilPrefView& ui = pane_->view.ui();
-    KeyvigilPref& pref = pane_->pref;
-    QObject::connect(ui.EnableKeyvigilSwitch, &QAbstractButton::toggled, &pane_->view,
-                     [&pref] { pref.enabledChanged(); });
-    QObject::connect(ui.accessibilityButton, &QAbstractButton::clicked, &pane_->view,
-                     [&pref] { pref.openUniversalAccess(); });
+    connectActions();
     return true;
+}
+
+void KeyvigilPanePlugin::connectActions() {
+    using namespace Outlets;
+    KeyvigilPref& pref = pane_->pref;
+    QWidget& view = pane_->view;
+    Ui::KeyvigilPrefView& ui = pane_->view.ui();
+
+    // Every check box of the settings table stores its key; a few first do more.
+    for (const SettingsKeys::KeyInfo& info : SettingsKeys::all()) {
+        auto* box = view.findChild<QAbstractButton*>(QString(info.control));
+        if (info.control.isEmpty() || !box)
+            continue;
+        const QLatin1StringView name = info.control;
+        std::function<void()> action = [&pref, name] { pref.preferenceChanged(name); };
+        if (name == EnableKeyvigilSwitch)
+            action = [&pref] { pref.enabledChanged(); };
+        else if (name == showCapsUpperLeftSwitch || name == showNumUpperLeftSwitch ||
+                 name == showOtherUpperLeftSwitch)
+            action = [&pref, name] { pref.upperLeftChanged(name); };
+        else if (name == WarnWithFlashSwitch)
+            action = [&pref, name] { pref.flashScreen(name); };
+        QObject::connect(box, &QAbstractButton::toggled, &view, action);
+    }
+    for (QComboBox* popup :
+         {ui.WarnCountPopup, ui.WarnCapsLimitPopup, ui.WarnCapsLockPopup, ui.WarnNumLockPopup}) {
+        const QLatin1StringView name = popup == ui.WarnCountPopup       ? WarnCountPopup
+                                       : popup == ui.WarnCapsLimitPopup ? WarnCapsLimitPopup
+                                       : popup == ui.WarnCapsLockPopup  ? WarnCapsLockPopup
+                                                                        : WarnNumLockPopup;
+        QObject::connect(popup, &QComboBox::activated, &view,
+                         [&pref, name] { pref.preferenceChanged(name); });
+    }
+    QObject::connect(ui.soundPopup, &QComboBox::activated, &view,
+                     [&pref] { pref.playSound(soundPopup); });
+    // Dragging stores the volume; letting go, or a key, plays the sound at it once.
+    QSlider* slider = ui.volumeSlider;
+    QObject::connect(slider, &QSlider::valueChanged, &view, [&pref, slider] {
+        if (slider->isSliderDown())
+            pref.preferenceChanged(volumeSlider);
+        else
+            pref.playSound(volumeSlider);
+    });
+    QObject::connect(slider, &QSlider::sliderReleased, &view,
+                     [&pref] { pref.playSound(volumeSlider); });
+    QObject::connect(ui.tabView, &QTabWidget::currentChanged, &view,
+                     [&pref] { pref.tabViewWillSelectTabViewItem(); });
+    QObject::connect(ui.accessibilityButton, &QAbstractButton::clicked, &view,
+                     [&pref] { pref.openUniversalAccess(); });
 }
 
 QWidget* KeyvigilPanePlugin::mainView() {

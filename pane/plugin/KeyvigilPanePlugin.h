@@ -9,6 +9,7 @@
 #include "platform/linux/PidfdAppleEventSender.h"
 #include "platform/linux/ProcProcessManager.h"
 #include "platform/linux/PropertyListDomains.h"
+#include "platform/linux/SdlSoundService.h"
 
 #include <QObject>
 
@@ -32,6 +33,8 @@ public:
     void willUnselect() override;
 
 private:
+    void connectActions();
+
     // Made by initWithBundle, in this order, and gone in the reverse one.
     struct Pane;
     std::unique_ptr<Pane> pane_;

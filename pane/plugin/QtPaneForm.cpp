@@ -3,14 +3,26 @@
 #include "shared/ProgramLog.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QTabWidget>
+
+#include <cmath>
+
+std::unique_ptr<PaneImage> QtPaneImageLoader::loadImage(const QString& path) {
+    QPixmap pixmap(path);
+    if (pixmap.isNull())
+        return nullptr;
+    return std::make_unique<QtPaneImage>(std::move(pixmap));
+}
 
 template <typename Widget> Widget* QtPaneForm::outlet(QLatin1StringView name) const {
     auto* widget = view_.findChild<Widget*>(QString(name));
     if (!widget)
-        qCWarning(programLog, "the pane's interface has no control \"%s\"", name.data());
+        qCWarning(programLog, "the pane's interface has no control \"%s\" of the kind expected",
+                  name.data());
     return widget;
 }
 
@@ -24,6 +36,75 @@ void QtPaneForm::setState(QLatin1StringView name, bool on) {
         const QSignalBlocker quiet(button);
         button->setChecked(on);
     }
+}
+
+int QtPaneForm::indexOfSelectedItem(QLatin1StringView name) const {
+    const auto* popup = outlet<QComboBox>(name);
+    return popup ? popup->currentIndex() : -1;
+}
+
+void QtPaneForm::selectItemAtIndex(QLatin1StringView name, int index) {
+    if (auto* popup = outlet<QComboBox>(name)) {
+        const QSignalBlocker quiet(popup);
+        popup->setCurrentIndex(index >= 0 && index < popup->count() ? index : -1);
+    }
+}
+
+QStringList QtPaneForm::itemTitles(QLatin1StringView name) const {
+    QStringList titles;
+    if (const auto* popup = outlet<QComboBox>(name)) {
+        for (int i = 0; i < popup->count(); ++i)
+            titles.append(popup->itemText(i));
+    }
+    return titles;
+}
+
+void QtPaneForm::addItemWithTitle(QLatin1StringView name, const QString& title) {
+    if (auto* popup = outlet<QComboBox>(name)) {
+        const QSignalBlocker quiet(popup);
+        popup->addItem(title);
+    }
+}
+
+void QtPaneForm::removeItemAtIndex(QLatin1StringView name, int index) {
+    if (auto* popup = outlet<QComboBox>(name)) {
+        const QSignalBlocker quiet(popup);
+        popup->removeItem(index);
+    }
+}
+
+void QtPaneForm::setItemsFromMenu(QLatin1StringView name, QLatin1StringView menu) {
+    auto* popup = outlet<QComboBox>(name);
+    const auto* source = outlet<QComboBox>(menu);
+    if (!popup || !source)
+        return;
+    const QSignalBlocker quiet(popup);
+    popup->clear();
+    for (int i = 0; i < source->count(); ++i)
+        popup->addItem(source->itemText(i));
+    popup->setCurrentIndex(-1);
+}
+
+float QtPaneForm::floatValue(QLatin1StringView name) const {
+    const auto* slider = outlet<QSlider>(name);
+    if (!slider || slider->maximum() == slider->minimum())
+        return 0.0f;
+    return float(slider->value() - slider->minimum()) /
+           float(slider->maximum() - slider->minimum());
+}
+
+void QtPaneForm::setFloatValue(QLatin1StringView name, float value) {
+    if (auto* slider = outlet<QSlider>(name)) {
+        const QSignalBlocker quiet(slider);
+        const float clamped = std::clamp(value, 0.0f, 1.0f);
+        slider->setValue(slider->minimum() +
+                         int(std::lround(clamped * float(slider->maximum() - slider->minimum()))));
+    }
+}
+
+void QtPaneForm::setEnabled(QLatin1StringView name, bool enabled) {
+    if (QWidget* widget = outlet<QWidget>(name))
+        widget->setEnabled(enabled);
 }
 
 void QtPaneForm::setStringValue(QLatin1StringView name, const QString& text) {
@@ -44,4 +125,19 @@ void QtPaneForm::selectTabViewItem(QLatin1StringView tabView, QLatin1StringView 
     QWidget* page = outlet<QWidget>(item);
     if (tabs && page)
         tabs->setCurrentWidget(page);
+}
+
+void QtPaneForm::setImage(QLatin1StringView name, const PaneImage* image) {
+    auto* label = outlet<QLabel>(name);
+    if (!label)
+        return;
+    const auto* picture = dynamic_cast<const QtPaneImage*>(image);
+    if (!picture) {
+        label->clear();
+        return;
+    }
+    // The real window is tiny: shown enlarged, pixel for pixel.
+    constexpr int kScale = 8;
+    label->setPixmap(picture->pixmap.scaled(picture->pixmap.size() * kScale, Qt::KeepAspectRatio,
+                                            Qt::FastTransformation));
 }

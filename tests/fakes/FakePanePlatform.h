@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pane/PanePlatform.h"
+#include "tests/fakes/FakeSoundService.h"
 #include "tests/fakes/Journal.h"
 
 #include <QMap>
@@ -10,13 +11,61 @@
 
 // The pane's platform fakes, all recording into one journal.
 
+// The controls as plain values: check boxes, pop-ups (their titles and selection), sliders.
+// The lock pop-ups and the sound pop-up start with the interface file's items.
 class FakePaneForm : public PaneForm {
 public:
-    explicit FakePaneForm(Journal& journal) : journal_(journal) {}
+    struct Popup {
+        QStringList items;
+        int selected = -1;
+    };
+
+    explicit FakePaneForm(Journal& journal) : journal_(journal) {
+        const QStringList lock = {"No warning", "Warn once", "Warn until off"};
+        popups["continuousSoundMenu"] = {lock};
+        popups["notContinuousSoundMenu"] = {lock.mid(0, 2)};
+        popups["WarnCapsLockPopup"] = {lock};
+        popups["WarnNumLockPopup"] = {lock};
+        popups["soundPopup"] = {{"System Alert Sound", "CAPS"}};
+        QStringList counts;
+        for (int i = 1; i <= 20; ++i)
+            counts.append(QString::number(i));
+        popups["WarnCountPopup"] = {counts};
+        popups["WarnCapsLimitPopup"] = {counts};
+    }
     bool state(QLatin1StringView outlet) const override { return states.value(outlet); }
     void setState(QLatin1StringView outlet, bool on) override {
         states[outlet] = on;
         journal_.record(QStringLiteral("form setState %1 %2").arg(outlet, yesNo(on)));
+    }
+    int indexOfSelectedItem(QLatin1StringView outlet) const override {
+        return popups.value(outlet).selected;
+    }
+    void selectItemAtIndex(QLatin1StringView outlet, int index) override {
+        Popup& popup = popups[outlet];
+        popup.selected = index >= 0 && index < popup.items.size() ? index : -1;
+    }
+    QStringList itemTitles(QLatin1StringView outlet) const override {
+        return popups.value(outlet).items;
+    }
+    void addItemWithTitle(QLatin1StringView outlet, const QString& title) override {
+        popups[outlet].items.append(title);
+    }
+    void removeItemAtIndex(QLatin1StringView outlet, int index) override {
+        Popup& popup = popups[outlet];
+        popup.items.removeAt(index);
+        if (popup.selected == index)
+            popup.selected = -1;
+        else if (popup.selected > index)
+            --popup.selected;
+    }
+    void setItemsFromMenu(QLatin1StringView outlet, QLatin1StringView menu) override {
+        popups[outlet] = {popups.value(menu).items, -1};
+    }
+    float floatValue(QLatin1StringView outlet) const override { return values.value(outlet); }
+    void setFloatValue(QLatin1StringView outlet, float value) override { values[outlet] = value; }
+    void setEnabled(QLatin1StringView outlet, bool enabled) override {
+        this->enabled[outlet] = enabled;
     }
     void setStringValue(QLatin1StringView outlet, const QString& text) override {
         texts[outlet] = text;
@@ -28,10 +77,31 @@ public:
     void selectTabViewItem(QLatin1StringView, QLatin1StringView item) override {
         journal_.record(QStringLiteral("form select %1").arg(item));
     }
+    void setImage(QLatin1StringView outlet, const PaneImage* image) override {
+        images[outlet] = image;
+    }
 
     QMap<QString, bool> states;
+    QMap<QString, Popup> popups;
+    QMap<QString, float> values;
+    QMap<QString, bool> enabled;
     QMap<QString, QString> texts;
     QMap<QString, bool> hidden;
+    QMap<QString, const PaneImage*> images;
+
+private:
+    Journal& journal_;
+};
+
+// Loads every file whose name it has been given; records each load.
+class FakeImageLoader : public PaneImageLoader {
+public:
+    explicit FakeImageLoader(Journal& journal) : journal_(journal) {}
+    std::unique_ptr<PaneImage> loadImage(const QString& path) override {
+        journal_.record("image load " + path.section(u'/', -1));
+        return missing.contains(path.section(u'/', -1)) ? nullptr : std::make_unique<PaneImage>();
+    }
+    QStringList missing;
 
 private:
     Journal& journal_;
@@ -141,4 +211,6 @@ struct FakePanePlatform {
     FakeAgentControl agents{journal};
     FakePreferencesDomains domains{journal};
     FakeWorkspace workspace{journal};
+    FakeSoundService sounds{journal};
+    FakeImageLoader images{journal};
 };

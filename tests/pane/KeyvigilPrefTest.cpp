@@ -65,6 +65,20 @@ protected:
             paths.append(item.toDictionary().value(QStringLiteral("Path")).toString());
         return paths;
     }
+    QStringList soundFolders() const {
+        return {root.path() + "/system sounds", root.path() + "/local sounds",
+                root.path() + "/user sounds"};
+    }
+    static void touch(const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile(path).open(QIODevice::WriteOnly);
+    }
+    const PlistValue* stored(QLatin1StringView key) const { return pref.prefs()->find(key); }
+    void choose(QLatin1StringView popup, int index) {
+        fakes.form.selectItemAtIndex(popup, index);
+        pref.preferenceChanged(popup);
+    }
+    int selected(QLatin1StringView popup) { return fakes.form.indexOfSelectedItem(popup); }
     QString agentFile() const {
         return home + QStringLiteral("/Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist");
     }
@@ -79,8 +93,9 @@ protected:
     QString bundle;
     QByteArray savedHome = qgetenv("HOME");
     FakePanePlatform fakes;
-    PanePlatform platform{fakes.host,   fakes.form,    fakes.processes, fakes.appleEvents,
-                          fakes.agents, fakes.domains, fakes.workspace, 1265.0};
+    PanePlatform platform{fakes.host,   fakes.form,     fakes.processes, fakes.appleEvents,
+                          fakes.agents, fakes.domains,  fakes.workspace, fakes.sounds,
+                          fakes.images, soundFolders(), 1265.0};
     KeyvigilPref pref{platform};
 };
 
@@ -243,6 +258,167 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
                            "alert Upgrading Keyvigil | System Preferences will now restart to "
                            "complete the update of Keyvigil. | OK",
                            "terminate"}));
+}
+
+} // namespace
+
+namespace {
+
+namespace Keys = SettingsKeys;
+using namespace Outlets;
+
+TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
+    show();
+    QStringList expected = {Keys::PrefPanePath};
+    for (const Keys::KeyInfo& info : Keys::all()) {
+        if (info.control.isEmpty())
+            continue;
+        expected.append(info.key);
+        const PlistValue* value = stored(info.key);
+        ASSERT_TRUE(value) << info.key.data();
+        EXPECT_EQ(*value, *info.paneDefault) << info.key.data(); // kind included
+    }
+    // The store's own marker aside, nothing else is written.
+    QStringList keys = pref.prefs()->prefs().keys();
+    keys.removeAll(QString(Keys::convertedFromPlist));
+    expected.sort();
+    EXPECT_EQ(keys.join(' ').toStdString(), expected.join(' ').toStdString());
+
+    EXPECT_EQ(selected(WarnCountPopup), 4);
+    EXPECT_EQ(selected(WarnCapsLimitPopup), 1);
+    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+    EXPECT_EQ(selected(WarnNumLockPopup), 0);
+    EXPECT_EQ(selected(soundPopup), 0);
+    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 2); // the system alert cannot loop
+    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 1.0f);
+    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
+    EXPECT_TRUE(fakes.form.states.value(showCapsMenuBarSwitch));
+}
+
+TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
+    store(Keys::noMenuBar, PlistValue::fromBool(true));
+    store(Keys::showCtrlUpperLeft, PlistValue::fromBool(true));
+    show();
+    EXPECT_EQ(*stored(Keys::showCapsMenuBar), PlistValue::fromBool(false));
+    EXPECT_EQ(*stored(Keys::showShiftMenuBar), PlistValue::fromBool(false));
+    EXPECT_TRUE(fakes.form.states.value(showOtherUpperLeftSwitch));
+    EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
+    EXPECT_FALSE(stored(Keys::noMenuBar) == nullptr);
+
+    // A stored value wins over the fallback keys.
+    store(Keys::showOtherUpperLeft, PlistValue::fromBool(false));
+    store(Keys::noMenuBar, PlistValue::fromBool(false));
+    pref.willSelect();
+    EXPECT_FALSE(fakes.form.states.value(showOtherUpperLeftSwitch));
+}
+
+TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
+    store(Keys::warnCapsLock, PlistValue::fromBool(false));
+    store(Keys::warnCapsLockContinuously, PlistValue::fromBool(true));
+    store(Keys::warnSound, PlistValue::fromString("CAPS"));
+    show();
+    // A continuous flag without its lock flag reads as a single warning, and is written so.
+    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+    EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
+    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+
+    choose(WarnCapsLockPopup, 2);
+    EXPECT_TRUE(stored(Keys::warnCapsLockContinuously)->boolValue());
+    fakes.form.states[WarnWithSoundSwitch] = false;
+    pref.preferenceChanged(WarnWithSoundSwitch);
+    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 2);
+    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+    EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
+    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+    fakes.form.states[WarnWithSoundSwitch] = true;
+    pref.preferenceChanged(WarnWithSoundSwitch);
+    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 3);
+    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+
+    // Choosing the system alert does the same as switching the sound off.
+    choose(WarnCapsLockPopup, 2);
+    choose(soundPopup, 0);
+    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+}
+
+TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
+    touch(soundFolders()[0] + "/Glass.aiff");
+    fakes.sounds.addSound("Glass");
+    store(Keys::soundVolume, PlistValue::fromFloat(0.5f));
+    show();
+    fakes.journal.clear();
+    fakes.form.selectItemAtIndex(soundPopup, 0);
+    pref.playSound(soundPopup);
+    EXPECT_EQ(fakes.journal.take(), QStringList({"beep"}));
+    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
+    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 1.0f);
+    EXPECT_FLOAT_EQ(pref.volume, 0.5f); // kept while the slider shows the alert's own volume
+
+    fakes.form.selectItemAtIndex(soundPopup, 2);
+    pref.playSound(soundPopup);
+    EXPECT_EQ(*stored(Keys::warnSound), PlistValue::fromString("Glass"));
+    EXPECT_TRUE(fakes.form.enabled.value(volumeSlider));
+    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 0.5f);
+    fakes.form.values[volumeSlider] = 0.25f;
+    pref.playSound(volumeSlider);
+    EXPECT_EQ(*stored(Keys::soundVolume), PlistValue::fromFloat(0.25f));
+    EXPECT_EQ(fakes.journal.take().filter("sound Glass"),
+              QStringList({"sound Glass setVolume 0.5", "sound Glass play",
+                           "sound Glass setVolume 0.25", "sound Glass play (already playing)"}));
+
+    // The pane's own sound is item 1; the oldest toolkit sets no volume and keeps the slider off.
+    platform.NSAppKitVersionNumber = 824.0;
+    fakes.form.selectItemAtIndex(soundPopup, 1);
+    pref.playSound(soundPopup);
+    EXPECT_EQ(fakes.journal.take().filter("sound CAPS"), QStringList({"sound CAPS play"}));
+    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
+}
+
+TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
+    const QStringList folders = soundFolders();
+    for (const char* name : {"/.DS_Store", "/Ping.aiff", "/Notes", "/Read Me.txt"})
+        touch(folders[0] + name);
+    touch(folders[1] + "/Basso.wav");
+    touch(folders[2] + "/Ping.aif");
+    show();
+    pref.willSelect();
+    const QStringList titles = fakes.form.itemTitles(soundPopup);
+    EXPECT_EQ(titles.mid(0, 2), QStringList({"System Alert Sound", "CAPS"}));
+    EXPECT_EQ(QSet<QString>(titles.begin() + 2, titles.end() - 2),
+              QSet<QString>({"Notes", "Read Me"}));
+    EXPECT_EQ(titles.mid(titles.size() - 2), QStringList({"Basso", "Ping"}));
+}
+
+TEST_F(Pane, EachPreviewPictureIsLoadedOnceAndAMissingOneIsTriedAgain) {
+    fakes.images.missing = {"upperLeftNum.tif"};
+    show();
+    for (const auto& [box, on] : {std::pair{showCapsUpperLeftSwitch, true},
+                                  {showCapsUpperLeftSwitch, false},
+                                  {showNumUpperLeftSwitch, true},
+                                  {showNumUpperLeftSwitch, false},
+                                  {showNumUpperLeftSwitch, true},
+                                  {showOtherUpperLeftSwitch, true}}) {
+        fakes.form.states[box] = on;
+        pref.upperLeftChanged(box);
+    }
+    EXPECT_EQ(fakes.journal.entries().filter("image load"),
+              QStringList({"image load upperLeft.tif", "image load upperLeftCaps.tif",
+                           "image load upperLeftNum.tif", "image load upperLeftNum.tif",
+                           "image load upperLeftNumOther.tif"}));
+    EXPECT_NE(fakes.form.images.value(upperLeftGuide), nullptr);
+    EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
+}
+
+TEST_F(Pane, CountsStoreTheItemPlusOneAndOnlyKnownSendersStoreAnything) {
+    show();
+    choose(WarnCountPopup, 2);
+    EXPECT_EQ(*stored(Keys::warnCount), PlistValue::fromInt(3));
+    EXPECT_EQ(pref.warnCount, 3u);
+    const auto before = pref.prefs()->prefs();
+    pref.preferenceChanged(std::nullopt);
+    pref.preferenceChanged(QLatin1StringView("somethingElse"));
+    EXPECT_EQ(pref.prefs()->prefs(), before);
 }
 
 } // namespace

@@ -122,7 +122,7 @@ TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
 
     indicators.holdUpperLeftWindowInPlace();
     EXPECT_EQ(kvObject.upperLHcornerWindow, &window);
-    window.move(300, 200);
+    window.move(310, 210);
     QApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(0, 4));
 }

@@ -14,8 +14,10 @@
 
 namespace {
 
-// Programs started from an application bundle whose creator code is "RVpC", in a folder whose
-// name has a space and a quote.
+const QString kCreator = QStringLiteral("KVts");
+
+// Programs started from an application bundle with a creator code of its own (the tests may run
+// beside real helpers), in a folder whose name has a space and a quote.
 class ProcessControl : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,7 +26,7 @@ protected:
         ASSERT_TRUE(QDir().mkpath(contents + QStringLiteral("/MacOS")));
         PropertyListFile::writeDictionary(
             contents + QStringLiteral("/Info.plist"),
-            {{QStringLiteral("CFBundleSignature"), PlistValue::fromString("RVpC")}},
+            {{QStringLiteral("CFBundleSignature"), PlistValue::fromString(kCreator)}},
             PropertyListFile::Format::Xml, 0644);
         program = contents + QStringLiteral("/MacOS/waiting helper");
         ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/sleep"), program));
@@ -54,10 +56,10 @@ protected:
 
 TEST_F(ProcessControl, TheFirstProcessOfTheBundleInPidOrderIsFound) {
     ProcessSerialNumber psn;
-    EXPECT_EQ(findProcess(processes, QStringLiteral("RVpC"), &psn), procNotFound);
+    EXPECT_EQ(findProcess(processes, kCreator, &psn), procNotFound);
     const QProcess& first = start();
     const QProcess& second = start();
-    ASSERT_EQ(findProcess(processes, QStringLiteral("RVpC"), &psn), noErr);
+    ASSERT_EQ(findProcess(processes, kCreator, &psn), noErr);
     const qint64 lower = std::min(first.processId(), second.processId());
     EXPECT_EQ(psn.lowLongOfPSN, std::uint32_t(lower));
     EXPECT_EQ(psn, *ProcProcessManager::serialNumberOf(pid_t(lower)));

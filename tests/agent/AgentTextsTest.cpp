@@ -1,0 +1,77 @@
+#include "tools/keyvigil-agent/AutostartEntry.h"
+#include "tools/keyvigil-agent/RestartBackOff.h"
+#include "tools/keyvigil-agent/SystemdUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace {
+
+// Every character the two quoting rules treat specially, in one path.
+const QString kAwkwardProgram =
+    QStringLiteral("/opt/Key \"vigil\"/back\\slash/100%/$HOME/Keyvigil Helper");
+
+TEST(SystemdUnit, QuotesTheProgramAndFollowsTheGraphicalSession) {
+    AgentFile agent{QStringLiteral("org.keyvigil.Keyvigil.helper"), kAwkwardProgram, true, true};
+    EXPECT_EQ(SystemdUnit::unitText(agent, true),
+              "[Unit]\n"
+              "Description=Keyvigil Helper\n"
+              "PartOf=graphical-session.target\n"
+              "After=graphical-session.target\n"
+              "StartLimitIntervalSec=60\n"
+              "StartLimitBurst=10\n"
+              "\n"
+              "[Service]\n"
+              "ExecStart=/bin/sh -c \"exec \\\"$$0\\\"\" "
+              "\"/opt/Key \\\"vigil\\\"/back\\\\slash/100%%/$$HOME/Keyvigil Helper\"\n"
+              "Restart=always\n"
+              "RestartSec=1\n"
+              "\n"
+              "[Install]\n"
+              "WantedBy=graphical-session.target\n");
+    const QString withoutSession = SystemdUnit::unitText(agent, false);
+    EXPECT_FALSE(withoutSession.contains("graphical-session")) << withoutSession.toStdString();
+    EXPECT_TRUE(withoutSession.endsWith("\n[Install]\nWantedBy=default.target\n"));
+    agent.keepAlive = false;
+    EXPECT_TRUE(SystemdUnit::unitText(agent, true).contains("\nRestart=no\n"));
+    // Spaces and '%' alone: systemd runs the path itself.
+    EXPECT_EQ(SystemdUnit::execStart("/opt/100% sure/Keyvigil Helper"),
+              "\"/opt/100%% sure/Keyvigil Helper\"");
+    EXPECT_EQ(SystemdUnit::execStart("/opt/it's/Keyvigil Helper"),
+              "/bin/sh -c \"exec \\\"$$0\\\"\" \"/opt/it's/Keyvigil Helper\"");
+}
+
+TEST(AutostartEntry, ExecQuotesOnlyWhatNeedsItAndEscapesForTheKeyFile) {
+    using Case = std::pair<QString, QString>;
+    for (const auto& [argument, expected] :
+         {Case{"load", "load"},
+          Case{"/usr/lib/keyvigil/keyvigil-agent", "/usr/lib/keyvigil/keyvigil-agent"},
+          Case{"", "\"\""}, Case{"it's", "\"it's\""}, Case{"100%", "100%%"},
+          Case{"a`b", "\"a\\\\`b\""},
+          // A literal backslash takes four, a dollar sign two: quoting, then the key file.
+          Case{kAwkwardProgram,
+               "\"/opt/Key \\\\\"vigil\\\\\"/back\\\\\\\\slash/100%%/\\\\$HOME/Keyvigil Helper\""}})
+        EXPECT_EQ(AutostartEntry::execArgument(argument), expected) << argument.toStdString();
+    EXPECT_EQ(AutostartEntry::entryText({"/opt/k v/keyvigil-agent", "load", "/home/u/a.plist"}),
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Name=Keyvigil Helper\n"
+              "Exec=\"/opt/k v/keyvigil-agent\" load /home/u/a.plist\n"
+              "NoDisplay=true\n"
+              "X-GNOME-Autostart-enabled=true\n");
+}
+
+TEST(RestartBackOff, DoublesForQuickEndsUpToTenAndStartsOverAfterALongRun) {
+    using std::chrono::milliseconds;
+    std::chrono::seconds delay{0};
+    std::vector<long> delays;
+    for (int i = 0; i < 6; ++i)
+        delays.push_back((delay = nextRestartDelay(delay, milliseconds(300))).count());
+    EXPECT_EQ(delays, (std::vector<long>{1, 2, 4, 8, 10, 10}));
+    EXPECT_EQ(nextRestartDelay(delay, milliseconds(10000)).count(), 1);
+    EXPECT_EQ(nextRestartDelay(delay, milliseconds(9999)).count(), 10);
+    EXPECT_EQ(nextRestartDelay(std::chrono::seconds(4), milliseconds(9999)).count(), 8);
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "tools/keyvigil-agent/SystemdUnit.h"
+
+#include <algorithm>
+
+namespace SystemdUnit {
+
+QString unitName(const AgentFile& agent) {
+    return agent.label + QStringLiteral(".service");
+}
+
+QString quotedWord(const QString& word) {
+    QString quoted = word;
+    quoted.replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'"', QStringLiteral("\\\""))
+        .replace(u'%', QStringLiteral("%%"))
+        .replace(u'$', QStringLiteral("$$"));
+    return u'"' + quoted + u'"';
+}
+
+// systemd refuses quotes and backslashes in the path of the program it runs, and expands no
+// variables there (so a doubled '$' would stay doubled); in arguments it takes both. Such a
+// path goes to a shell as its $0.
+QString execStart(const QString& program) {
+    const bool direct = std::none_of(program.begin(), program.end(), [](QChar c) {
+        return c == u'"' || c == u'\'' || c == u'\\' || c == u'$';
+    });
+    if (direct)
+        return quotedWord(program);
+    return QStringLiteral("/bin/sh -c ") + quotedWord(QStringLiteral("exec \"$0\"")) + u' ' +
+           quotedWord(program);
+}
+
+QString unitText(const AgentFile& agent, bool hasGraphicalSession) {
+    QString text = QStringLiteral("[Unit]\nDescription=Keyvigil Helper\n");
+    if (hasGraphicalSession)
+        text += QStringLiteral("PartOf=graphical-session.target\n"
+                               "After=graphical-session.target\n");
+    // A helper that keeps crashing at start is given up after ten tries a minute rather than
+    // restarted every second for good.
+    text += QStringLiteral("StartLimitIntervalSec=60\nStartLimitBurst=10\n\n[Service]\n");
+    text += QStringLiteral("ExecStart=") + execStart(agent.program) + u'\n';
+    text += agent.keepAlive ? QStringLiteral("Restart=always\nRestartSec=1\n")
+                            : QStringLiteral("Restart=no\n");
+    text += QStringLiteral("\n[Install]\nWantedBy=");
+    text += hasGraphicalSession ? QStringLiteral("graphical-session.target\n")
+                                : QStringLiteral("default.target\n");
+    return text;
+}
+
+} // namespace SystemdUnit
