@@ -82,7 +82,6 @@ public:
     OSErr helperStatus = procNotFound;
     ProcessSerialNumber helperProcessPSN;
     QString launchdPlistPath;
-    Sound* capsSound = nullptr;
     // One slot per preview picture, in the order of upperLeftPictures; loaded on first use.
     std::array<std::unique_ptr<PaneImage>, 8> upperLeftSlots;
     float volume = 1.0f;

@@ -75,8 +75,6 @@ void KeyvigilPref::willSelect() {
     PaneForm& form = platform.form;
     form.selectTabViewItem(Outlets::tabView, Outlets::configureTabViewItem);
     form.setHidden(Outlets::stoppedMsg, true);
-    // The sound service looks in the pane bundle's resources first: this is the bundle's own.
-    capsSound = platform.sounds.soundNamed(QStringLiteral("CAPS"));
     for (const QString& folder : platform.soundFolders)
         addSoundsFromDirectory(folder);
 

@@ -19,15 +19,19 @@ void KeyvigilPref::addSoundsFromDirectory(const QString& path) {
     const QStringList names = QDir(path).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     PaneForm& form = platform.form;
+    QStringList titles = form.itemTitles(soundPopup);
     for (const QString& name : names) {
         if (name.startsWith(u'.'))
             continue;
         const qsizetype dot = name.lastIndexOf(u'.');
         const QString title = dot > 0 ? name.left(dot) : name;
         // Each title once: one added again moves to the end.
-        if (const qsizetype existing = form.itemTitles(soundPopup).indexOf(title); existing >= 0)
+        if (const qsizetype existing = titles.indexOf(title); existing >= 0) {
             form.removeItemAtIndex(soundPopup, int(existing));
+            titles.removeAt(existing);
+        }
         form.addItemWithTitle(soundPopup, title);
+        titles.append(title);
     }
 }
 
@@ -39,9 +43,10 @@ void KeyvigilPref::playSound(Sender sender) {
         platform.sounds.beep();
         return;
     }
-    Sound* sound = index == 1
-                       ? capsSound
-                       : platform.sounds.soundNamed(form.itemTitles(soundPopup).value(index));
+    // Item 1 is the pane's own sound: the service looks in the pane bundle's resources first.
+    // It is found when first played, so that showing the window opens no audio output.
+    Sound* sound = platform.sounds.soundNamed(
+        index == 1 ? QStringLiteral("CAPS") : form.itemTitles(soundPopup).value(index));
     if (!sound)
         return;
     if (AppKitVersion::isLaterThan10_4(platform.NSAppKitVersionNumber))

@@ -59,9 +59,13 @@ std::optional<ProcessSerialNumber> ProcProcessManager::serialNumberOf(pid_t pid)
 }
 
 OSErr ProcProcessManager::GetNextProcess(ProcessSerialNumber& psn) {
-    for (const pid_t pid : ownProcesses()) {
-        if (std::uint32_t(pid) <= psn.lowLongOfPSN)
-            continue;
+    // A walk lists /proc once, at its start.
+    if (psn.lowLongOfPSN == 0)
+        snapshot_ = ownProcesses();
+    const auto after =
+        std::upper_bound(snapshot_.begin(), snapshot_.end(), pid_t(psn.lowLongOfPSN));
+    for (auto it = after; it != snapshot_.end(); ++it) {
+        const pid_t pid = *it;
         if (const auto next = serialNumberOf(pid)) {
             psn = *next;
             return noErr;

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <optional>
+#include <vector>
 
 // The user's processes from /proc, in PID order. A process's serial number is its start time
 // (in clock ticks since boot, as /proc/PID/stat gives it) and its PID, so that a reused PID never
@@ -17,4 +18,7 @@ public:
 
     // The serial number of a running process; nullopt when there is none with that PID.
     static std::optional<ProcessSerialNumber> serialNumberOf(pid_t pid);
+
+private:
+    std::vector<pid_t> snapshot_;
 };

@@ -1,0 +1,95 @@
+#include "pane/Outlets.h"
+#include "pane/plugin/PanePlugin.h"
+#include "shared/Identifiers.h"
+#include "shared/RVPrefs.h"
+#include "shared/SettingsKeys.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QPluginLoader>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoHost : public PaneHost {
+public:
+    void runAlertPanel(const QString&, const QString&, const QString&) override {}
+    void terminate() override { terminated = true; }
+    qint64 processIdentifier() const override { return 1; }
+    bool terminated = false;
+};
+
+// The built pane bundle's plug-in, with its interface file, in a home of its own.
+class PaneView : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "pane_view_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance())
+            new QApplication(argc, argv);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        qputenv("HOME", QFile::encodeName(home.path()));
+        loader.setFileName(KEYVIGIL_PANE_BUNDLE "/Contents/MacOS/Keyvigil.so");
+        pane = qobject_cast<PanePlugin*>(loader.instance());
+        ASSERT_NE(pane, nullptr) << loader.errorString().toStdString();
+        ASSERT_TRUE(pane->initWithBundle(KEYVIGIL_PANE_BUNDLE, host));
+        view = pane->mainView();
+    }
+    void TearDown() override {
+        loader.unload();
+        qputenv("HOME", savedHome);
+    }
+    template <typename Widget> Widget* control(QLatin1StringView name) {
+        return view->findChild<Widget*>(QString(name));
+    }
+
+    QTemporaryDir home;
+    QByteArray savedHome = qgetenv("HOME");
+    QPluginLoader loader;
+    NoHost host;
+    PanePlugin* pane = nullptr;
+    QWidget* view = nullptr;
+};
+
+TEST_F(PaneView, EveryControlIsANamedOutletWiredToItsKey) {
+    for (const SettingsKeys::KeyInfo& info : SettingsKeys::all()) {
+        if (info.control.isEmpty())
+            continue;
+        QWidget* widget = control<QWidget>(info.control);
+        ASSERT_NE(widget, nullptr) << info.control.data();
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << info.control.data();
+        EXPECT_FALSE(widget->toolTip().isEmpty()) << info.control.data();
+    }
+    // The lock pop-ups offer all three choices before the first reading.
+    EXPECT_EQ(control<QComboBox>(Outlets::WarnCapsLockPopup)->count(), 3);
+    EXPECT_GE(control<QComboBox>(Outlets::WarnCountPopup)->count(), 20);
+
+    // The user's changes reach the store when the window is left. (The plug-in's class loads
+    // once per process, so this is one test.)
+    pane->willSelect();
+    EXPECT_TRUE(control<QAbstractButton>(Outlets::WarnCapsSwitch)->isChecked());
+    EXPECT_EQ(control<QComboBox>(Outlets::WarnCountPopup)->currentText(), "5");
+    EXPECT_FALSE(control<QSlider>(Outlets::volumeSlider)->isEnabled());
+
+    control<QAbstractButton>(Outlets::WarnWithFlashSwitch)->click();
+    control<QAbstractButton>(Outlets::showOtherUpperLeftSwitch)->click();
+    QComboBox* count = control<QComboBox>(Outlets::WarnCountPopup);
+    QTest::keyClick(count, Qt::Key_Down);
+    pane->willUnselect();
+
+    RVPrefs written(kApplicationIdentifier);
+    EXPECT_TRUE(written.boolForKey(SettingsKeys::warnWithFlash));
+    EXPECT_TRUE(written.boolForKey(SettingsKeys::showOtherUpperLeft));
+    EXPECT_EQ(written.intForKey(SettingsKeys::warnCount), 6);
+    EXPECT_EQ(written.find(SettingsKeys::PrefPanePath)->toString(), KEYVIGIL_PANE_BUNDLE);
+}
+
+} // namespace
