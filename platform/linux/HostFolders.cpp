@@ -54,6 +54,12 @@ QString path(Folder folder) {
     return {};
 }
 
+QStringList applicationFolders() {
+    return {path(Folder::Applications), QStringLiteral("/usr/local/share/applications"),
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/applications")};
+}
+
 QString hostPath(const QString& originalPath) {
     const QString expanded = expandTilde(originalPath);
     for (const Entry& entry : kEntries) {

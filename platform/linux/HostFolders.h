@@ -32,6 +32,10 @@ enum class Folder {
 // The Linux path of a host folder (or file, for the system log), "~" already expanded.
 QString path(Folder folder);
 
+// The folders installed applications' desktop entries are read from, each overriding the ones
+// before it: the system's, /usr/local/share/applications and $XDG_DATA_HOME/applications.
+QStringList applicationFolders();
+
 // The desktop's own settings panel for a system pane the original system names, as a program
 // and its arguments: the accessibility panel of GNOME, KDE, Xfce or MATE, whichever is
 // installed, for the Universal Access and Security & Privacy panes. Empty when there is none.

@@ -12,7 +12,7 @@ namespace {
 const QString kAwkwardProgram =
     QStringLiteral("/opt/Key \"vigil\"/back\\slash/100%/$HOME/Keyvigil Helper");
 
-TEST(SystemdUnit, QuotesTheProgramAndFollowsTheGraphicalSession) {
+TEST(Agent, SystemdUnitQuotesTheProgramAndFollowsTheGraphicalSession) {
     AgentFile agent{QStringLiteral("org.keyvigil.Keyvigil.helper"), kAwkwardProgram, true, true};
     EXPECT_EQ(SystemdUnit::unitText(agent, true),
               "[Unit]\n"
@@ -42,7 +42,7 @@ TEST(SystemdUnit, QuotesTheProgramAndFollowsTheGraphicalSession) {
               "/bin/sh -c \"exec \\\"$$0\\\"\" \"/opt/it's/Keyvigil Helper\"");
 }
 
-TEST(AutostartEntry, ExecQuotesOnlyWhatNeedsItAndEscapesForTheKeyFile) {
+TEST(Agent, AutostartEntryExecQuotesOnlyWhatNeedsItAndEscapesForTheKeyFile) {
     using Case = std::pair<QString, QString>;
     for (const auto& [argument, expected] :
          {Case{"load", "load"},
@@ -62,7 +62,7 @@ TEST(AutostartEntry, ExecQuotesOnlyWhatNeedsItAndEscapesForTheKeyFile) {
               "X-GNOME-Autostart-enabled=true\n");
 }
 
-TEST(RestartBackOff, DoublesForQuickEndsUpToTenAndStartsOverAfterALongRun) {
+TEST(Agent, RestartBackOffDoublesForQuickEndsUpToTenAndStartsOverAfterALongRun) {
     using std::chrono::milliseconds;
     std::chrono::seconds delay{0};
     std::vector<long> delays;

@@ -11,11 +11,6 @@ from desktop import HELPER_RELATIVE, Desktop, Helper, wait_for
 
 BUILD_DIR = os.environ.get("KEYVIGIL_BUILD_DIR", "build")
 
-LOCK_WARNINGS = {
-    "warnCapsLock": True, "warnCapsLockContinuously": True, "warnNumLock": True,
-    "warnWithSound": True, "warnSound": "CAPS", "warnWithGrowl": True,
-}
-
 
 class HelperTest(unittest.TestCase):
     settings = {}
@@ -28,19 +23,19 @@ class HelperTest(unittest.TestCase):
         self.helper = Helper(self.desktop)
         self.addCleanup(self.helper.stop)
 
-    def summaries(self):
-        return [n["summary"] for n in self.desktop.received()]
+    def summaries(self, summary=None):
+        return [n for n in self.desktop.received() if summary in (None, n["summary"])]
 
 
 class LockWarnings(HelperTest):
-    settings = LOCK_WARNINGS
+    settings = {"warnCapsLock": True, "warnCapsLockContinuously": True, "warnNumLock": True,
+                "warnWithSound": True, "warnSound": "CAPS", "warnWithGrowl": True}
 
-    def test_caps_lock_on_warns_and_off_stops_the_looping_sound(self):
+    def test_caps_lock_loops_its_sound_until_off_and_num_lock_notifies_alone(self):
         self.desktop.key("Caps_Lock")
         self.assertTrue(self.desktop.wait_for_notification("CAPS LOCK On"))
         note = self.desktop.received()[0]
-        self.assertEqual(note["app_name"], "Keyvigil")
-        self.assertEqual(note["urgency"], 2)
+        self.assertEqual((note["app_name"], note["urgency"]), ("Keyvigil", 2))
         self.assertTrue(wait_for(lambda: self.helper.sound_heard_since(0), 3.0), "no sound played")
 
         self.desktop.key("Caps_Lock")
@@ -50,38 +45,32 @@ class LockWarnings(HelperTest):
         time.sleep(1.0)
         self.assertFalse(self.helper.sound_heard_since(stopped_at), "the looping sound went on")
 
-    def test_num_lock_on_and_off(self):
         self.desktop.key("Num_Lock")
         self.assertTrue(self.desktop.wait_for_notification("NUM LOCK On"))
         self.desktop.key("Num_Lock")
         self.assertTrue(self.desktop.wait_for_notification("NUM LOCK Off"))
-        self.assertNotIn("CAPS LOCK On", self.summaries())
+        self.assertEqual(len(self.summaries("CAPS LOCK On")), 1)
 
 
 class CapitalRuns(HelperTest):
     settings = {"warnWithGrowl": True, "warnWithSound": False, "excludeWords": True,
                 "excludeWordsArray": ["NASA"]}
 
-    def test_run_warns_at_the_threshold_once_with_the_count(self):
+    def test_an_excluded_word_is_not_counted_and_a_run_warns_once_with_the_count(self):
+        self.desktop.type("NASAX nasa")
+        time.sleep(0.7)
+        self.assertEqual(self.summaries("Too Many CAPS Typed"), [])
         self.desktop.type("HELLOWORLD")
         self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
         time.sleep(0.5)
-        notes = [n for n in self.desktop.received() if n["summary"] == "Too Many CAPS Typed"]
-        self.assertEqual(len(notes), 1)
-        self.assertEqual(notes[0]["body"], "5 CAPS typed.")
-
-    def test_excluded_word_is_not_counted(self):
-        self.desktop.type("NASAX nasa")
-        time.sleep(0.7)
-        self.assertNotIn("Too Many CAPS Typed", self.summaries())
-        self.desktop.type("ABCDE")
-        self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
+        self.assertEqual([n["body"] for n in self.summaries("Too Many CAPS Typed")],
+                         ["5 CAPS typed."])
 
 
-class Reload(HelperTest):
+class Control(HelperTest):
     settings = {"warnWithGrowl": True, "warnWithSound": False}
 
-    def test_sighup_after_a_settings_change_applies_to_the_next_key(self):
+    def test_sighup_applies_new_settings_to_the_next_key_and_sigterm_ends_it_at_once(self):
         self.desktop.write_settings({"warnCount": 2})
         self.helper.signal(signal.SIGHUP)
         time.sleep(0.3)
@@ -89,7 +78,6 @@ class Reload(HelperTest):
         self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
         self.assertEqual(self.desktop.received()[-1]["body"], "2 CAPS typed.")
 
-    def test_sigterm_ends_it_at_once(self):
         started = time.monotonic()
         self.helper.signal(signal.SIGTERM)
         self.helper.proc.wait(2)
@@ -100,25 +88,23 @@ class Windows(HelperTest):
     settings = {"showCapsCenter": True, "showNumCenter": True, "showCapsUpperLeft": True,
                 "showOtherUpperLeft": True, "warnWithSound": False}
 
+    def centre_windows(self, *sizes):
+        return [w for w in self.desktop.windows() if w[:2] in sizes]
+
     def test_centre_and_upper_left_windows(self):
+        # 15 high with the other keys, on the 900-point screen's top bar at y = 4.
         windows = self.desktop.windows()
-        # 15 high with the other keys shown, centred on the 22-point top bar: bottom edge at
-        # 900 - 18.5 cut to 881, so its top is 900 - 881 - 15 = 4.
         self.assertIn((17, 15, 0, 4), windows)
-        self.assertFalse([w for w in windows if w[:2] in ((500, 500), (268, 335))])
+        self.assertEqual(self.centre_windows((500, 500), (268, 335)), [])
 
         self.desktop.key("Caps_Lock")
-        caps = wait_for(lambda: [w for w in self.desktop.windows() if w[:2] == (500, 500)], 3.0)
+        caps = wait_for(lambda: self.centre_windows((500, 500)), 3.0)
         self.assertTrue(caps, "Caps Lock window not shown")
-        x = caps[0][2]
-        self.assertEqual(x, (1280 - 500) // 2)
-
+        self.assertEqual(caps[0][2], (1280 - 500) // 2)
         self.desktop.key("Num_Lock")
-        self.assertTrue(wait_for(lambda: [w for w in self.desktop.windows() if w[:2] == (268, 335)], 3.0))
-
+        self.assertTrue(wait_for(lambda: self.centre_windows((268, 335)), 3.0))
         self.desktop.key("Caps_Lock", "Num_Lock")
-        self.assertTrue(wait_for(lambda: not [w for w in self.desktop.windows()
-                                              if w[:2] in ((500, 500), (268, 335))], 3.0))
+        self.assertTrue(wait_for(lambda: not self.centre_windows((500, 500), (268, 335)), 3.0))
 
 
 def dbus_daemons():

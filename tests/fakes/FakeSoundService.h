@@ -6,44 +6,61 @@
 #include <map>
 #include <memory>
 
-// A named sound with the shared-object behaviour of the toolkit's sounds: playing one that
-// is already playing starts nothing new. A sound that does not loop plays until the test
-// lets time pass (FakeSoundService::letTimePass); a looping one until it is stopped.
+// A named sound shared like the toolkit's: playing one that is already playing starts
+// nothing new. One that does not loop plays until the test lets time pass; a looping one
+// until it is stopped.
 class FakeSound : public Sound {
 public:
     FakeSound(Journal& journal, QString name) : journal_(journal), name_(std::move(name)) {}
 
-    void setVolume(float volume) override;
-    void setLoops(bool loops) override;
-    bool play() override;
-    bool stop() override;
+    void setVolume(float volume) override {
+        journal_.record(QStringLiteral("sound %1 setVolume %2").arg(name_).arg(volume));
+    }
+    void setLoops(bool loops) override {
+        loops_ = loops;
+        journal_.record(QStringLiteral("sound %1 setLoops %2").arg(name_, yesNo(loops)));
+    }
+    bool play() override {
+        journal_.record(
+            QStringLiteral("sound %1 play%2").arg(name_, playing_ ? u" (already playing)" : u""));
+        return !std::exchange(playing_, true);
+    }
+    bool stop() override {
+        journal_.record(QStringLiteral("sound %1 stop").arg(name_));
+        return std::exchange(playing_, false);
+    }
     bool isPlaying() const override { return playing_; }
-
-    float volume() const { return volume_; }
-    bool loops() const { return loops_; }
-    void finishPass();
+    void letTimePass() { playing_ = playing_ && loops_; }
 
 private:
     Journal& journal_;
     QString name_;
-    float volume_ = 1.0f;
     bool loops_ = false;
     bool playing_ = false;
 };
 
+// Only "CAPS" and the names a test adds have a sound behind them.
 class FakeSoundService : public SoundService {
 public:
-    // Only the names given here have a sound behind them.
-    FakeSoundService(Journal& journal, const QStringList& available = {QStringLiteral("CAPS")});
+    explicit FakeSoundService(Journal& journal) : journal_(journal) {
+        addSound(QStringLiteral("CAPS"));
+    }
 
-    Sound* soundNamed(const QString& name) override;
+    Sound* soundNamed(const QString& name) override { return sound(name); }
     void beep() override { journal_.record(QStringLiteral("beep")); }
 
-    void addSound(const QString& name);
-    FakeSound* sound(const QString& name);
-    const FakeSound* sound(const QString& name) const;
+    void addSound(const QString& name) {
+        sounds_.try_emplace(name, std::make_unique<FakeSound>(journal_, name));
+    }
+    FakeSound* sound(const QString& name) const {
+        const auto found = sounds_.find(name);
+        return found == sounds_.end() ? nullptr : found->second.get();
+    }
     // Every sound that does not loop comes to its end.
-    void letTimePass();
+    void letTimePass() {
+        for (auto& [name, sound] : sounds_)
+            sound->letTimePass();
+    }
 
 private:
     Journal& journal_;

@@ -10,33 +10,23 @@
 // can assert the sequence across services ("sound CAPS play" before "flash 0").
 class Journal {
 public:
-    void record(const QString& entry) {
-        if (enabled)
-            entries_.append(entry);
-    }
+    void record(const QString& entry) { entries_.append(entry); }
     const QStringList& entries() const { return entries_; }
     // The entries recorded since the last take, which are then forgotten.
     QStringList take() { return std::exchange(entries_, {}); }
     void clear() { entries_.clear(); }
 
-    // Benchmarks turn recording off so that the fakes cost nothing.
-    bool enabled = true;
-
 private:
     QStringList entries_;
 };
 
-// "0x400": how the fakes print modifier words.
+// How the fakes print modifier words ("0x400"), flags ("YES") and four-character codes.
 inline QString hexWord(std::uint32_t word) {
     return QStringLiteral("0x") + QString::number(word, 16);
 }
-
-// "YES" / "NO": how the fakes print flags.
 inline QString yesNo(bool value) {
     return value ? QStringLiteral("YES") : QStringLiteral("NO");
 }
-
-// "keyb": a four-character code as text.
 inline QString fourCharText(std::uint32_t code) {
     const char text[4] = {char(code >> 24), char(code >> 16), char(code >> 8), char(code)};
     return QString::fromLatin1(text, 4);

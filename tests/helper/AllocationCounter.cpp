@@ -12,22 +12,18 @@
 
 namespace {
 std::atomic<std::uint64_t> allocations{0};
-
-void counted() {
-    allocations.fetch_add(1, std::memory_order_relaxed);
 }
-} // namespace
 
 bool AllocationCounter::available() {
     return KEYVIGIL_COUNT_ALLOCATIONS;
 }
 
 std::uint64_t AllocationCounter::count() {
-    return allocations.load(std::memory_order_relaxed);
+    return allocations.load();
 }
 
 #if KEYVIGIL_COUNT_ALLOCATIONS
-// The C library's own entry points, which these replacements forward to.
+// Every allocating entry point is replaced, forwarding to the C library's own.
 extern "C" {
 void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
@@ -36,39 +32,30 @@ void* __libc_memalign(std::size_t alignment, std::size_t size);
 void __libc_free(void* pointer);
 
 void* malloc(std::size_t size) noexcept {
-    counted();
+    ++allocations;
     return __libc_malloc(size);
 }
-
 void* calloc(std::size_t count, std::size_t size) noexcept {
-    counted();
+    ++allocations;
     return __libc_calloc(count, size);
 }
-
 void* realloc(void* pointer, std::size_t size) noexcept {
-    counted();
+    ++allocations;
     return __libc_realloc(pointer, size);
 }
-
 void* memalign(std::size_t alignment, std::size_t size) noexcept {
-    counted();
+    ++allocations;
     return __libc_memalign(alignment, size);
 }
-
 void* aligned_alloc(std::size_t alignment, std::size_t size) noexcept {
-    counted();
+    ++allocations;
     return __libc_memalign(alignment, size);
 }
-
 int posix_memalign(void** pointer, std::size_t alignment, std::size_t size) noexcept {
-    counted();
-    void* allocated = __libc_memalign(alignment, size);
-    if (!allocated)
-        return ENOMEM;
-    *pointer = allocated;
-    return 0;
+    ++allocations;
+    *pointer = __libc_memalign(alignment, size);
+    return *pointer ? 0 : ENOMEM;
 }
-
 void free(void* pointer) noexcept {
     __libc_free(pointer);
 }

@@ -1,36 +1,20 @@
-#include "tests/helper/ScenarioRunner.h"
+#include "tests/helper/HelperFixture.h"
 
-#include "platform/AppleEventReceiver.h"
-
-#include <QFile>
-#include <QHash>
-#include <QRegularExpression>
+#include <QJsonArray>
+#include <QJsonDocument>
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <algorithm>
 
-// YES, NO, 7, -1, 0.5, "text", ["a", "b"]
-std::optional<PlistValue> parseValue(const QString& text) {
-    static const QRegularExpression integer(QStringLiteral("^-?\\d+$"));
-    static const QRegularExpression real(QStringLiteral("^-?\\d*\\.\\d+$"));
-    static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
-    if (text == u"YES" || text == u"NO")
-        return PlistValue::fromBool(text == u"YES");
-    if (integer.match(text).hasMatch())
-        return PlistValue::fromInt(text.toLongLong());
-    if (real.match(text).hasMatch())
-        return PlistValue::fromFloat(text.toFloat());
-    if (text.startsWith(u'[')) {
-        QStringList items;
-        for (const auto& match : quoted.globalMatch(text))
-            items.append(match.captured(1));
-        return PlistValue::fromStringList(items);
-    }
-    if (text.startsWith(u'"') && text.endsWith(u'"') && text.size() >= 2)
-        return PlistValue::fromString(text.mid(1, text.size() - 2));
-    return std::nullopt;
-}
+// Replays the scenario files in scenarios/ against a helper on fakes. A line is an action
+// (settings KEY VALUE, start, caps on, type ABC, key 'x' mods 0x0, reload, ...), `ignore
+// PREFIX`, which drops the calls so named from the last action on, or `expect` with the next
+// call the platform saw, `nothing` (no more calls), `result R` or `state NAME VALUE`. Every
+// call an action makes must be expected before the next action.
+using namespace Qt::StringLiterals;
+
+namespace {
 
 // What an event carries in a parameter that could not be read: must never be used.
 constexpr std::uint32_t kUnreadWord = 0xFFFFFFFF;
@@ -40,231 +24,209 @@ const QHash<QString, std::uint32_t> kModifierKeys{
     {"shift", ModifierMask::shift},     {"command", ModifierMask::command},
     {"control", ModifierMask::control}, {"option", ModifierMask::option},
     {"fn", ModifierMask::function}};
+const QHash<QString, std::uint32_t> kKeyKinds{
+    {"key", kEventRawKeyDown}, {"repeat", kEventRawKeyRepeat}, {"keyup", kEventRawKeyUp}};
 
-std::uint32_t parseWord(const QString& text, bool* ok) {
-    return text.toUInt(ok, 0);
+// YES, NO, or in JSON 7, -1, 0.5, "text", ["a", "b"]
+std::optional<PlistValue> parseValue(const QString& text) {
+    if (text == u"YES" || text == u"NO")
+        return PlistValue::fromBool(text == u"YES");
+    const QJsonValue value = QJsonDocument::fromJson('[' + text.toUtf8() + ']').array().at(0);
+    if (value.isArray())
+        return PlistValue::fromStringList(value.toVariant().toStringList());
+    if (value.isString())
+        return PlistValue::fromString(value.toString());
+    if (value.isDouble())
+        return text.contains(u'.') ? PlistValue::fromFloat(float(value.toDouble()))
+                                   : PlistValue::fromInt(value.toInteger());
+    return std::nullopt;
 }
+
+class ScenarioRunner {
+public:
+    explicit ScenarioRunner(QString path) : path_(std::move(path)) {}
+
+    void run() {
+        QFile script(path_);
+        if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
+            return fail(u"cannot read the script"_s);
+        while (!script.atEnd()) {
+            ++line_;
+            const QString text = QString::fromUtf8(script.readLine()).trimmed();
+            if (text.isEmpty() || text.startsWith(u'#'))
+                continue;
+            const QString command = text.section(u' ', 0, 0);
+            const QString rest = text.section(u' ', 1).trimmed();
+            if (command == u"expect") {
+                expect(rest.startsWith(u"result ") ? u"state "_s + rest : rest);
+            } else if (command == u"ignore") {
+                ignored_.append(rest);
+            } else {
+                expectNothingMore();
+                act(command, rest);
+            }
+        }
+        expectNothingMore();
+    }
+
+private:
+    void act(const QString& command, const QString& rest) {
+        FakeHelperPlatform& fakes = fixture_.fakes;
+        bool ok = true;
+        if (command == u"settings") {
+            const auto value = parseValue(rest.section(u' ', 1));
+            ok = value.has_value();
+            if (ok)
+                fixture_.store(rest.section(u' ', 0, 0), value);
+        } else if (command == u"delete-store") {
+            fixture_.deleteStore();
+        } else if (command == u"sounds") {
+            for (const QString& name : rest.split(u' ', Qt::SkipEmptyParts))
+                fakes.sounds.addSound(name);
+        } else if (command == u"start") {
+            fixture_.start();
+        } else if (command == u"front") {
+            fakes.front = rest == u"none" ? std::nullopt : std::optional(rest);
+        } else if (command == u"appkit") {
+            fixture_.platform.NSAppKitVersionNumber = rest.toDouble(&ok);
+        } else if (kModifierKeys.contains(command)) {
+            const bool down = rest == u"on" || rest == u"down";
+            ok = down || rest == u"off" || rest == u"up";
+            held_ = down ? held_ | kModifierKeys[command] : held_ & ~kModifierKeys[command];
+            deliver({kEventClassKeyboard, kEventRawKeyModifiersChanged, true, held_, false, 0});
+        } else if (command == u"modifiers") {
+            const bool readable = rest != u"unreadable";
+            if (readable)
+                held_ = rest.toUInt(&ok, 0);
+            deliver({kEventClassKeyboard, kEventRawKeyModifiersChanged, readable,
+                     readable ? held_ : kUnreadWord, false, 0});
+        } else if (command == u"type") {
+            for (const QChar c : rest)
+                ok = deliverKey(kEventRawKeyDown, u'\'' + QString(c) + u'\'') && ok;
+        } else if (kKeyKinds.contains(command)) {
+            ok = deliverKey(kKeyKinds[command], rest);
+        } else if (command == u"command-event") {
+            deliver({kEventClassCommand, kEventCommandProcess, true, held_, false, 0});
+        } else if (command == u"reload") {
+            lastResult_ = fakes.send(kCoreEventClass, kAEReopenApplication);
+        } else if (command == u"quit") {
+            try {
+                fakes.send(kCoreEventClass, kAEQuitApplication);
+                fail(u"the quit event returned"_s);
+            } catch (const ExitToShellCalled&) {
+            }
+        } else if (command == u"display") {
+            fakes.reconfigure(1, rest.toUInt(&ok, 0));
+        } else if (command == u"wait") {
+            fakes.sounds.letTimePass();
+        } else {
+            ok = false;
+        }
+        if (!ok)
+            fail(u"cannot read \"%1\""_s.arg((command + u' ' + rest).trimmed()));
+    }
+
+    // 'A', 0x0d or none, then optionally "mods 0x400" or "nomods" (the word cannot be read).
+    bool deliverKey(std::uint32_t kind, QString key) {
+        MonitorEvent event{kEventClassKeyboard, kind, true, held_, true, 0};
+        bool ok = true;
+        if (const qsizetype at = key.lastIndexOf(u" mods "); at >= 0) {
+            event.kmod = key.mid(at + 6).toUInt(&ok, 0);
+            key.truncate(at);
+        } else if (key.endsWith(u" nomods")) {
+            event.hasModifiers = false;
+            event.kmod = kUnreadWord;
+            key.chop(7);
+        }
+        const bool quoted = key.size() == 3 && key.startsWith(u'\'') && key.endsWith(u'\'');
+        bool read = true;
+        const uint character = quoted ? key[1].unicode() : key.toUInt(&read, 0);
+        event.hasCharacter = key != u"none";
+        event.kchr = std::uint8_t(character);
+        deliver(event);
+        return ok && (read || !event.hasCharacter) && character <= 0xFF;
+    }
+
+    void deliver(const MonitorEvent& event) { lastResult_ = fixture_.fakes.deliver(event); }
+
+    void expect(const QString& what) {
+        QStringList& calls = pending();
+        if (what == u"nothing") {
+            expectNothingMore();
+        } else if (what.startsWith(u"state ")) {
+            const QString name = what.section(u' ', 1, 1);
+            check(name, state(name), what.section(u' ', 2));
+        } else if (calls.isEmpty()) {
+            fail(u"expected \"%1\", but nothing more happened"_s.arg(what));
+        } else if (const QString call = calls.takeFirst(); call != what) {
+            fail(u"expected \"%1\", but got \"%2\""_s.arg(what, call));
+        }
+    }
+
+    QString state(const QString& name) {
+        const MonitorState& m = fixture_.helper.monitorState();
+        const FakeSound* caps = fixture_.fakes.sounds.sound(u"CAPS"_s);
+        const QHash<QString, QString> states{
+            {"result", lastResult_ == noErr                ? u"noErr"_s
+                       : lastResult_ == eventNotHandledErr ? u"eventNotHandledErr"_s
+                                                           : QString::number(lastResult_)},
+            {"capsCount", QString::number(m.capsCount)},
+            {"warnCapsLimitCounter", QString::number(m.warnCapsLimitCounter)},
+            {"modifiers", hexWord(m.modifiers)},
+            {"capsLockON", yesNo(m.capsLockON)},
+            {"excludeWordsBuffer", u'"' + m.excludeWordsBuffer + u'"'},
+            {"statusItem", fixture_.fakes.statusItem},
+            {"soundPlaying", yesNo(caps && caps->isPlaying())}};
+        if (!states.contains(name))
+            fail(u"unknown state: "_s + name);
+        return states.value(name);
+    }
+
+    // The calls the platform saw since the last check, less the ignored ones.
+    QStringList& pending() {
+        pending_ += fixture_.fakes.journal.take();
+        pending_.removeIf([&](const QString& call) {
+            return std::any_of(ignored_.begin(), ignored_.end(), [&](const QString& prefix) {
+                return call == prefix || call.startsWith(prefix + u' ');
+            });
+        });
+        return pending_;
+    }
+    void expectNothingMore() {
+        for (const QString& call : std::exchange(pending(), {}))
+            fail(u"unexpected \"%1\""_s.arg(call));
+    }
+    void check(const QString& what, const QString& actual, const QString& expected) {
+        if (actual != expected)
+            fail(u"%1 is %2, expected %3"_s.arg(what, actual, expected));
+    }
+    void fail(const QString& message) {
+        ADD_FAILURE_AT(path_.toStdString().c_str(), line_) << message.toStdString();
+    }
+
+    QString path_;
+    int line_ = 0;
+    HelperFixture fixture_;
+    QStringList ignored_{u"monitor"_s, u"appleEvent"_s, u"display"_s, u"eventLoop run"_s};
+    QStringList pending_;
+    std::uint32_t held_ = 0;
+    OSStatus lastResult_ = noErr;
+};
+
+class Scenario : public testing::TestWithParam<std::string> {};
+
+TEST_P(Scenario, Replays) {
+    ScenarioRunner(QStringLiteral(KEYVIGIL_SCENARIO_DIR "/%1.txt").arg(GetParam().c_str())).run();
+}
+
+// One test per file, named after it: so a file's name is letters, digits and underscores.
+INSTANTIATE_TEST_SUITE_P(Warnings, Scenario, testing::ValuesIn([] {
+                             std::vector<std::string> names;
+                             for (const QFileInfo& file :
+                                  QDir(KEYVIGIL_SCENARIO_DIR).entryInfoList({"*.txt"}, QDir::Files))
+                                 names.push_back(file.completeBaseName().toStdString());
+                             return names;
+                         }()),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
-
-void ScenarioRunner::run() {
-    QFile script(scriptPath_);
-    if (!script.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        fail(QStringLiteral("cannot read the script"));
-        return;
-    }
-    while (!script.atEnd()) {
-        ++lineNumber_;
-        const QString line = QString::fromUtf8(script.readLine()).trimmed();
-        if (!line.isEmpty() && !line.startsWith(u'#'))
-            runLine(line);
-    }
-    collect();
-    checkAllExpected();
-}
-
-void ScenarioRunner::runLine(const QString& line) {
-    const qsizetype space = line.indexOf(u' ');
-    const QString command = line.left(space);
-    const QString rest = space < 0 ? QString() : line.mid(space + 1).trimmed();
-    if (command == u"expect") {
-        collect();
-        expect(rest);
-        return;
-    }
-    if (command == u"ignore") {
-        // Applies to what the last action did as well.
-        ignored_.append(rest + u' ');
-        collect();
-        pending_.removeIf([&](const QString& entry) { return isIgnored(entry); });
-        return;
-    }
-    collect();
-    checkAllExpected();
-    action(command, rest);
-}
-
-void ScenarioRunner::action(const QString& command, const QString& rest) {
-    const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
-    if (command == u"settings") {
-        const qsizetype space = rest.indexOf(u' ');
-        const auto value = parseValue(rest.mid(space + 1).trimmed());
-        if (space < 0 || !value)
-            fail(QStringLiteral("unreadable setting: ") + rest);
-        else
-            fixture_.store(rest.left(space), value);
-    } else if (command == u"delete-store") {
-        fixture_.deleteStore();
-    } else if (command == u"sounds") {
-        for (const QString& name : words)
-            fixture_.fakes.sounds.addSound(name);
-    } else if (command == u"start") {
-        fixture_.start();
-    } else if (command == u"front") {
-        fixture_.fakes.processInfo.front =
-            rest == u"none" ? std::nullopt : std::optional<QString>(rest);
-    } else if (command == u"appkit") {
-        fixture_.platform.NSAppKitVersionNumber = rest.toDouble();
-    } else if (kModifierKeys.contains(command)) {
-        setModifier(kModifierKeys.value(command), rest);
-    } else if (command == u"modifiers") {
-        bool ok = rest == u"unreadable";
-        if (!ok)
-            held_ = parseWord(rest, &ok);
-        if (!ok)
-            fail(QStringLiteral("unreadable modifier word: ") + rest);
-        deliverModifiers(rest != u"unreadable");
-    } else if (command == u"type") {
-        for (const QChar c : rest)
-            deliverKey(kEventRawKeyDown, QStringLiteral("'%1'").arg(c));
-    } else if (command == u"key") {
-        deliverKey(kEventRawKeyDown, rest);
-    } else if (command == u"repeat") {
-        deliverKey(kEventRawKeyRepeat, rest);
-    } else if (command == u"keyup") {
-        deliverKey(kEventRawKeyUp, rest);
-    } else if (command == u"command-event") {
-        MonitorEvent event{kEventClassCommand, kEventCommandProcess, true, held_, false, 0};
-        lastResult_ = fixture_.fakes.eventMonitor.deliver(event);
-    } else if (command == u"reload") {
-        lastResult_ = fixture_.fakes.appleEvents.send(kCoreEventClass, kAEReopenApplication);
-    } else if (command == u"quit") {
-        try {
-            fixture_.fakes.appleEvents.send(kCoreEventClass, kAEQuitApplication);
-            fail(QStringLiteral("the quit event returned"));
-        } catch (const ExitToShellCalled&) {
-        }
-    } else if (command == u"display") {
-        bool ok = false;
-        const std::uint32_t flags = parseWord(rest, &ok);
-        if (!ok)
-            fail(QStringLiteral("unreadable change flags: ") + rest);
-        fixture_.fakes.displays.reconfigure(1, flags);
-    } else if (command == u"wait") {
-        fixture_.fakes.sounds.letTimePass();
-    } else {
-        fail(QStringLiteral("unknown command: ") + command);
-    }
-}
-
-void ScenarioRunner::setModifier(std::uint32_t bit, const QString& state) {
-    if (state == u"on" || state == u"down")
-        held_ |= bit;
-    else if (state == u"off" || state == u"up")
-        held_ &= ~bit;
-    else
-        fail(QStringLiteral("on/off or down/up expected, not ") + state);
-    deliverModifiers();
-}
-
-void ScenarioRunner::deliverModifiers(bool readable) {
-    MonitorEvent event{kEventClassKeyboard,
-                       kEventRawKeyModifiersChanged,
-                       readable,
-                       readable ? held_ : kUnreadWord,
-                       false,
-                       0};
-    lastResult_ = fixture_.fakes.eventMonitor.deliver(event);
-}
-
-// 'A', 0x0d or none, then optionally "mods 0x400" or "nomods" (the word cannot be read).
-void ScenarioRunner::deliverKey(std::uint32_t kind, const QString& keyText) {
-    MonitorEvent event{kEventClassKeyboard, kind, true, held_, true, 0};
-    QString character = keyText;
-    const qsizetype modsAt = keyText.lastIndexOf(QStringLiteral(" mods "));
-    if (modsAt >= 0) {
-        bool ok = false;
-        event.kmod = parseWord(keyText.mid(modsAt + 6), &ok);
-        if (!ok)
-            fail(QStringLiteral("unreadable modifier word: ") + keyText);
-        character = keyText.left(modsAt);
-    } else if (keyText.endsWith(QStringLiteral(" nomods"))) {
-        event.hasModifiers = false;
-        event.kmod = kUnreadWord;
-        character = keyText.chopped(7);
-    }
-    if (character == u"none") {
-        event.hasCharacter = false;
-    } else if (character.size() == 3 && character.startsWith(u'\'') && character.endsWith(u'\'')) {
-        if (character[1].unicode() > 0xFF)
-            fail(QStringLiteral("not a Latin-1 character: ") + character);
-        event.kchr = std::uint8_t(character[1].unicode());
-    } else {
-        bool ok = false;
-        event.kchr = std::uint8_t(parseWord(character, &ok));
-        if (!ok)
-            fail(QStringLiteral("unreadable character: ") + character);
-    }
-    lastResult_ = fixture_.fakes.eventMonitor.deliver(event);
-}
-
-void ScenarioRunner::expect(const QString& what) {
-    if (what == u"nothing") {
-        checkAllExpected();
-    } else if (what.startsWith(QStringLiteral("result "))) {
-        const QString result = lastResult_ == noErr ? QStringLiteral("noErr")
-                               : lastResult_ == eventNotHandledErr
-                                   ? QStringLiteral("eventNotHandledErr")
-                                   : QString::number(lastResult_);
-        if (result != what.mid(7))
-            fail(QStringLiteral("result %1, expected %2").arg(result, what.mid(7)));
-    } else if (what.startsWith(QStringLiteral("state "))) {
-        const QStringList parts = what.mid(6).split(u' ', Qt::SkipEmptyParts);
-        const QString actual = parts.isEmpty() ? QString() : state(parts.first());
-        const QString expected = parts.mid(1).join(u' ');
-        if (actual != expected)
-            fail(QStringLiteral("%1 is %2, expected %3").arg(parts.value(0), actual, expected));
-    } else if (pending_.isEmpty()) {
-        fail(QStringLiteral("expected \"%1\", but nothing more happened").arg(what));
-    } else {
-        const QString actual = pending_.takeFirst();
-        if (actual != what)
-            fail(QStringLiteral("expected \"%1\", but got \"%2\"").arg(what, actual));
-    }
-}
-
-QString ScenarioRunner::state(const QString& name) const {
-    const MonitorState& monitor = fixture_.helper.monitorState();
-    const FakeIndicators& indicators = fixture_.fakes.indicators;
-    if (name == u"capsCount")
-        return QString::number(monitor.capsCount);
-    if (name == u"warnCapsLimitCounter")
-        return QString::number(monitor.warnCapsLimitCounter);
-    if (name == u"modifiers")
-        return hexWord(monitor.modifiers);
-    if (name == u"capsLockON")
-        return yesNo(monitor.capsLockON);
-    if (name == u"excludeWordsBuffer")
-        return u'"' + monitor.excludeWordsBuffer + u'"';
-    if (name == u"statusItem")
-        return indicators.statusItem ? (indicators.statusItemClosed ? QStringLiteral("KVClosed")
-                                                                    : QStringLiteral("KVOpen"))
-                                     : QStringLiteral("none");
-    if (name == u"soundPlaying") {
-        const FakeSound* sound = fixture_.fakes.sounds.sound(QStringLiteral("CAPS"));
-        return yesNo(sound && sound->isPlaying());
-    }
-    fail(QStringLiteral("unknown state: ") + name);
-    return {};
-}
-
-void ScenarioRunner::collect() {
-    for (const QString& entry : fixture_.fakes.journal.take())
-        if (!isIgnored(entry))
-            pending_.append(entry);
-}
-
-bool ScenarioRunner::isIgnored(const QString& entry) const {
-    return std::any_of(ignored_.begin(), ignored_.end(), [&](const QString& prefix) {
-        return entry.startsWith(prefix) || entry == prefix.trimmed();
-    });
-}
-
-void ScenarioRunner::checkAllExpected() {
-    for (const QString& entry : std::exchange(pending_, {}))
-        fail(QStringLiteral("unexpected \"%1\"").arg(entry));
-}
-
-void ScenarioRunner::fail(const QString& message) const {
-    ADD_FAILURE_AT(scriptPath_.toStdString().c_str(), lineNumber_) << message.toStdString();
-}

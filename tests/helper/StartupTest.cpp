@@ -3,12 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+MonitorEvent keyboard(std::uint32_t kind, std::uint32_t modifiers, char character = 0) {
+    return {kEventClassKeyboard, kind, true, modifiers, character != 0, std::uint8_t(character)};
+}
+
+} // namespace
+
 TEST(Startup, StoreSettingsAndHandlersAreReadyBeforeTheEventLoopRuns) {
     HelperFixture fixture;
     fixture.store(SettingsKeys::showNumMenuBar, PlistValue::fromBool(true));
     bool readyInLoop = false;
-    fixture.fakes.eventLoop.whileRunning = [&] {
-        readyInLoop = fixture.gPrefs && fixture.fakes.eventMonitor.hasHandler() &&
+    fixture.fakes.whileRunning = [&] {
+        readyInLoop = fixture.gPrefs && fixture.fakes.hasHandler() &&
                       fixture.helper.settings().menuBarMask == 0x10000;
     };
     EXPECT_EQ(fixture.helper.helperMain(), 0);
@@ -28,29 +45,64 @@ TEST(Startup, NotificationsAreRegisteredAtEveryLoadAndSentWithPriorityTwo) {
     fixture.store(SettingsKeys::warnWithGrowl, PlistValue::fromBool(true));
     fixture.start();
     fixture.helper.readPreferences();
-    ASSERT_EQ(fixture.fakes.notifier.delegates.size(), 2u);
     const QStringList names = {"CAPS LOCK On", "CAPS LOCK Off", "NUM LOCK On", "NUM LOCK Off",
                                "Too Many CAPS Typed"};
-    const GrowlDelegate& delegate = fixture.fakes.notifier.delegates.back();
-    EXPECT_EQ(delegate.applicationName, QStringLiteral("Keyvigil"));
-    EXPECT_EQ(delegate.allNotifications, names);
-    EXPECT_EQ(delegate.defaultNotifications, names);
-    EXPECT_TRUE(delegate.applicationIconData.isEmpty());
-    EXPECT_EQ(delegate.referenceCount, 1);
+    const GrowlDelegate registration{"Keyvigil", names, names, {}, 1};
+    EXPECT_EQ(fixture.fakes.delegates, (std::vector<GrowlDelegate>{registration, registration}));
 
-    fixture.fakes.eventMonitor.deliver(
-        {kEventClassKeyboard, kEventRawKeyModifiersChanged, true, 0x400, false, 0});
+    fixture.fakes.deliver(keyboard(kEventRawKeyModifiersChanged, 0x400));
     for (int i = 0; i < 5; ++i)
-        fixture.fakes.eventMonitor.deliver(
-            {kEventClassKeyboard, kEventRawKeyDown, true, 0x400, true, 'A'});
-    ASSERT_EQ(fixture.fakes.notifier.notifications.size(), 2u);
-    for (const GrowlNotification& n : fixture.fakes.notifier.notifications) {
-        EXPECT_EQ(n.title, n.notificationName);
-        EXPECT_EQ(n.priority, 2);
-        EXPECT_FALSE(n.isSticky);
-        EXPECT_FALSE(n.hasClickContext);
-        EXPECT_TRUE(n.iconData.isEmpty());
-    }
-    EXPECT_TRUE(fixture.fakes.notifier.notifications[0].description.isEmpty());
-    EXPECT_EQ(fixture.fakes.notifier.notifications[1].description, "5 CAPS typed.");
+        fixture.fakes.deliver(keyboard(kEventRawKeyDown, 0x400, 'A'));
+    const auto notification = [](const char* name, const char* description) {
+        return GrowlNotification{name, description, name, {}, 2, false, false};
+    };
+    EXPECT_EQ(
+        fixture.fakes.notifications,
+        (std::vector<GrowlNotification>{notification("CAPS LOCK On", ""),
+                                        notification("Too Many CAPS Typed", "5 CAPS typed.")}));
+}
+
+TEST(ReadPreferences, LoadLeavesTheMonitorStateAlone) {
+    HelperFixture fixture;
+    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(2));
+    fixture.store(SettingsKeys::warnNumLock, PlistValue::fromBool(true));
+    fixture.start();
+    fixture.fakes.deliver(keyboard(kEventRawKeyModifiersChanged, 0x10600));
+    for (const char c : {'A', 'B', 'C'})
+        fixture.fakes.deliver(keyboard(kEventRawKeyDown, 0x10600, c));
+
+    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(7));
+    fixture.helper.Handle_ReopenApplication();
+    const MonitorState& m = fixture.helper.monitorState();
+    EXPECT_EQ(m.modifiers, 0x10600u);
+    EXPECT_EQ(m.capsCount, 3u);
+    EXPECT_EQ(m.warnCapsLimitCounter, 2u);
+    EXPECT_TRUE(m.capsLockON && m.numLockON);
+    EXPECT_EQ(fixture.helper.settings().warnCount, 7u);
+}
+
+TEST(ReadPreferences, ApplicationNamesComeFromPathsBundlesAndDesktopEntries) {
+    HelperFixture fixture;
+    const QString apps = fixture.homePath() + QStringLiteral("/Applications");
+    writeFile(apps + QStringLiteral("/TextEdit.app/Contents/Info.plist"),
+              R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0"><dict>
+<key>CFBundleName</key><string>Text Edit</string>
+<key>CFBundleExecutable</key><string>TextEdit</string>
+<key>CFBundleDisplayName</key><string>Editor</string>
+<key>CFBundleSignature</key><string>ttxt</string>
+</dict></plist>)");
+    writeFile(apps + QStringLiteral("/org.example.Browser.desktop"),
+              "[Desktop Entry]\nType=Application\nName[de]=Netzleser\nName=Editor\n"
+              "Exec=\"/opt/web browser/browse\" %u\n\n[Desktop Action new]\nName=New\n"
+              "Exec=other\n");
+    fixture.store(
+        SettingsKeys::excludeApplicationsArray,
+        PlistValue::fromStringList({apps + "/TextEdit.app", apps + "/org.example.Browser.desktop",
+                                    "/nowhere/TextEdit.app", "/nowhere/Tool"}));
+    fixture.start();
+    EXPECT_EQ(fixture.helper.settings().excludeApplicationsArray,
+              QStringList({"TextEdit", "Text Edit", "Editor", "org.example.Browser", "browse",
+                           "TextEdit", "Tool"}));
 }

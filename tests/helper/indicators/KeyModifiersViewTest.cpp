@@ -10,13 +10,10 @@ constexpr std::uint32_t command = 0x100, shift = 0x200, capsLock = 0x400, option
                         control = 0x1000, numLock = 0x10000, function = 0x20000;
 constexpr std::uint32_t otherKeys = function | control | option | shift | command;
 
-const QColor grey{170, 170, 170};
-const QColor red{255, 0, 0};
-const QColor cyan{0, 255, 255};
-const QColor black{0, 0, 0};
+const QColor grey{170, 170, 170}, red{255, 0, 0}, cyan{0, 255, 255}, black{0, 0, 0};
 
 // The upper-left window as the settings load builds it, read back pixel by pixel.
-class UpperLeftPicture : public ::testing::Test {
+class KeyModifiersView : public ::testing::Test {
 protected:
     QImage draw(std::uint32_t mask, OutlineColor outline, std::uint32_t modifiers) {
         indicators.buildUpperLeftWindow(mask, outline, modifiers);
@@ -36,7 +33,7 @@ protected:
     QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject};
 };
 
-TEST_F(UpperLeftPicture, BothLocksAndTheOtherKeysSplitTheTopRow) {
+TEST_F(KeyModifiersView, BothLocksAndTheOtherKeysSplitTheTopRow) {
     const QImage none = draw(capsLock | numLock | otherKeys, OutlineColor::LightGray, 0);
     keyModifiersView& view = *indicators.upperLHView;
     EXPECT_EQ(view.capsRect, QRect(1, 8, 7, 6));
@@ -77,7 +74,7 @@ TEST_F(UpperLeftPicture, BothLocksAndTheOtherKeysSplitTheTopRow) {
     EXPECT_TRUE(clear(cell(shifted, view.numRect)));
 }
 
-TEST_F(UpperLeftPicture, OneLockAloneGetsTheWholeTopRow) {
+TEST_F(KeyModifiersView, OneLockAloneGetsTheWholeTopRow) {
     const QImage off = draw(capsLock, OutlineColor::LightGray, 0);
     keyModifiersView& view = *indicators.upperLHView;
     ASSERT_EQ(off.size(), QSize(17, 8));
@@ -93,7 +90,7 @@ TEST_F(UpperLeftPicture, OneLockAloneGetsTheWholeTopRow) {
     EXPECT_EQ(on.pixelColor(8, 7), grey);
 }
 
-TEST_F(UpperLeftPicture, NumLockIsDrawnSecondOnASharedCell) {
+TEST_F(KeyModifiersView, NumLockIsDrawnSecondOnASharedCell) {
     // Num Lock shown with the other keys but Caps Lock not: both lock steps paint the one
     // top cell, and the Num Lock step, coming second, decides.
     const QImage shiftOnly = draw(numLock | otherKeys, OutlineColor::LightGray, shift);
@@ -102,7 +99,7 @@ TEST_F(UpperLeftPicture, NumLockIsDrawnSecondOnASharedCell) {
     EXPECT_EQ(cell(both, indicators.upperLHView->numRect), red);
 }
 
-TEST_F(UpperLeftPicture, OtherKeysAloneLightTheTopRowWithShiftAndNeverWithNumLock) {
+TEST_F(KeyModifiersView, OtherKeysAloneLightTheTopRowWithShiftAndNeverWithNumLock) {
     const QImage numOnly = draw(otherKeys, OutlineColor::LightGray, numLock);
     keyModifiersView& view = *indicators.upperLHView;
     EXPECT_EQ(view.modifiers, 0u); // Num Lock is not among the keys shown
@@ -110,7 +107,7 @@ TEST_F(UpperLeftPicture, OtherKeysAloneLightTheTopRowWithShiftAndNeverWithNumLoc
     EXPECT_EQ(cell(redraw(shift), view.capsRect), red);
 }
 
-TEST_F(UpperLeftPicture, WithoutOutlinesOnlyLitCellsShow) {
+TEST_F(KeyModifiersView, WithoutOutlinesOnlyLitCellsShow) {
     const QImage image = draw(capsLock | numLock | otherKeys, OutlineColor::Clear, command);
     int opaque = 0;
     for (int y = 0; y < image.height(); ++y)

@@ -2,14 +2,32 @@
 #include "helper/indicators/IndicatorGeometry.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QScreen>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
-constexpr std::uint32_t otherKeys = 0x21B00;
+constexpr std::uint32_t capsOnly = 0x400, otherKeys = 0x21B00;
+
+// The one place for the windows' arithmetic; the end-to-end test sees it on a real screen.
+TEST(IndicatorGeometry, UpperLeftWindowSitsOnTheTopBarAndCentredOnesAThirdDown) {
+    struct Case {
+        QRect screen;
+        std::uint32_t mask;
+        QRect frame;
+    };
+    for (const auto& [screen, mask, frame] :
+         {Case{{0, 0, 1440, 900}, otherKeys, {0, 4, 17, 15}}, // bottom at 881.5, cut to 881
+          Case{{0, 0, 1440, 900}, capsOnly, {0, 7, 17, 8}},
+          Case{{0, 0, 800, 599}, otherKeys, {0, 4, 17, 15}}, // 580.5 cut: the same margin
+          Case{{-1280, 200, 1280, 1024}, capsOnly, {-1280, 207, 17, 8}}})
+        EXPECT_EQ(upperLeftFrame(screen, mask).frame, frame) << screen.height();
+    EXPECT_EQ(centeredOrigin(QRect(0, 30, 1440, 870), QSize(500, 500)), QPoint(470, 153));
+    EXPECT_EQ(centeredOrigin(QRect(1440, 0, 1920, 1080), QSize(268, 335)), QPoint(2266, 248));
+}
 
 class QtIndicatorsTest : public ::testing::Test {
 protected:
@@ -17,50 +35,13 @@ protected:
     QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject};
 };
 
-TEST_F(QtIndicatorsTest, TheImagesLoadFromTheResourcesFolder) {
-    for (const QIcon* icon : {&indicators.openIcon, &indicators.closedIcon}) {
-        const QImage image = icon->pixmap(22, 22).toImage();
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.pixelColor(11, 18).alpha(), 255); // the padlock's body
-    }
-    EXPECT_NE(indicators.openIcon.pixmap(22, 22).toImage(),
-              indicators.closedIcon.pixmap(22, 22).toImage());
-    indicators.buildCapsCenterWindow();
-    indicators.buildNumCenterWindow();
-    EXPECT_TRUE(indicators.capsCenterWindow->image().isValid());
-    EXPECT_TRUE(indicators.numCenterWindow->image().isValid());
-}
-
-TEST_F(QtIndicatorsTest, StatusItemSwitchesBetweenItsTwoIconsUntilRemoved) {
-    indicators.menuBar(0x400); // no status item yet: nothing happens
-    EXPECT_FALSE(indicators.hasStatusItem());
-
-    indicators.buildStatusItem();
-    ASSERT_TRUE(indicators.hasStatusItem());
-    QSystemTrayIcon& item = *indicators.menuBarIcon;
-    EXPECT_EQ(item.icon().cacheKey(), indicators.openIcon.cacheKey());
-    indicators.menuBar(0x10000);
-    EXPECT_EQ(item.icon().cacheKey(), indicators.closedIcon.cacheKey());
-    indicators.menuBar(0x200);
-    EXPECT_EQ(item.icon().cacheKey(), indicators.closedIcon.cacheKey());
-    indicators.menuBar(0);
-    EXPECT_EQ(item.icon().cacheKey(), indicators.openIcon.cacheKey());
-
-    indicators.removeStatusItem();
-    EXPECT_FALSE(indicators.hasStatusItem());
-    EXPECT_EQ(indicators.menuBarIcon, nullptr);
-    indicators.menuBar(0x400);
-}
-
 TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScreen) {
     indicators.buildCapsCenterWindow();
     indicators.buildNumCenterWindow();
     CenterWindow& caps = *indicators.capsCenterWindow;
     CenterWindow& num = *indicators.numCenterWindow;
-    EXPECT_FALSE(caps.isVisible());
-    EXPECT_FALSE(num.isVisible());
-    EXPECT_EQ(caps.size(), QSize(500, 500));
-    EXPECT_EQ(num.size(), QSize(268, 335));
+    EXPECT_TRUE(caps.image().isValid() && num.image().isValid());
+    EXPECT_FALSE(caps.isVisible() || num.isVisible());
 
     // Caps Lock: see-through and click-through; Num Lock: an ordinary opaque window.
     EXPECT_DOUBLE_EQ(caps.windowOpacity(), 0.4);
@@ -74,48 +55,19 @@ TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScre
     EXPECT_TRUE(caps.isVisible());
     EXPECT_EQ(caps.pos(), centeredOrigin(available, caps.size()));
     EXPECT_EQ(num.pos(), centeredOrigin(available, num.size()));
-
     indicators.showCapsCenterWindow(false);
     EXPECT_FALSE(caps.isVisible());
     EXPECT_TRUE(num.isVisible());
 
     indicators.closeCenterWindows();
-    EXPECT_EQ(indicators.capsCenterWindow, nullptr);
-    EXPECT_EQ(indicators.numCenterWindow, nullptr);
+    EXPECT_FALSE(indicators.capsCenterWindow || indicators.numCenterWindow);
     indicators.showCapsCenterWindow(true);
-}
-
-TEST_F(QtIndicatorsTest, UpperLeftWindowSitsOnTheTopBarOfTheMainScreen) {
-    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().height(), 900);
-
-    indicators.buildUpperLeftWindow(0x400 | otherKeys, OutlineColor::LightGray, 0x400);
-    ASSERT_TRUE(indicators.hasUpperLeftWindow());
-    QWidget& window = *indicators.upperLHcorner;
-    EXPECT_EQ(window.geometry(), QRect(0, 4, 17, 15));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowTransparentForInput));
-    EXPECT_EQ(indicators.upperLHView->geometry(), QRect(0, 0, 17, 15));
-    EXPECT_EQ(indicators.upperLHView->modifiers, 0x400u);
-    EXPECT_EQ(indicators.upperLHView->modifiersOutlineColor, keyModifiersView::lightGrayColor);
-
-    indicators.buildUpperLeftWindow(0x10000, OutlineColor::Clear, 0);
-    EXPECT_EQ(indicators.upperLHcorner->geometry(), QRect(0, 7, 17, 8));
-    EXPECT_EQ(indicators.upperLHView->modifiersOutlineColor.alpha(), 0);
-
-    indicators.setModifiers(0x10400);
-    EXPECT_EQ(indicators.upperLHView->modifiers, 0x10000u);
-
-    indicators.closeUpperLeftWindow();
-    EXPECT_FALSE(indicators.hasUpperLeftWindow());
-    EXPECT_EQ(indicators.upperLHView, nullptr);
-    EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
-    indicators.setModifiers(0x400);
 }
 
 TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
     indicators.buildUpperLeftWindow(otherKeys, OutlineColor::LightGray, 0);
     QWidget& window = *indicators.upperLHcorner;
-    EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
+    EXPECT_TRUE(window.isVisible());
     window.move(300, 200);
     QApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(300, 200));
@@ -125,6 +77,92 @@ TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
     window.move(310, 210);
     QApplication::processEvents();
     EXPECT_EQ(window.pos(), QPoint(0, 4));
+
+    indicators.closeUpperLeftWindow();
+    EXPECT_FALSE(indicators.hasUpperLeftWindow());
+    EXPECT_EQ(indicators.upperLHView, nullptr);
+    EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
+    indicators.setModifiers(0x400);
+}
+
+// A tray that starts when the test says so.
+struct StandInTrays final : TrayWatcher {
+    bool available() const override { return running; }
+    void setAppearedHandler(std::function<void()> handler) override { appeared = handler; }
+    void start() {
+        running = true;
+        if (appeared)
+            appeared();
+    }
+    bool running = false;
+    std::function<void()> appeared;
+};
+
+class StatusItemTray : public ::testing::Test {
+protected:
+    qint64 icon() const { return indicators->menuBarIcon->icon().cacheKey(); }
+
+    KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
+    StandInTrays trays;
+    std::optional<QtIndicators> indicators{std::in_place, KEYVIGIL_TEST_IMAGES, kvObject, &trays};
+};
+
+TEST_F(StatusItemTray, TheIconShowsWhetherAWatchedKeyIsActiveUntilRemoved) {
+    for (const QIcon* image : {&indicators->openIcon, &indicators->closedIcon}) {
+        const QImage picture = image->pixmap(22, 22).toImage();
+        EXPECT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.pixelColor(11, 18).alpha(), 255); // the padlock's body
+    }
+    EXPECT_NE(indicators->openIcon.pixmap(22, 22).toImage(),
+              indicators->closedIcon.pixmap(22, 22).toImage());
+
+    trays.running = true;
+    indicators->menuBar(0x400); // no status item yet: nothing happens
+    EXPECT_FALSE(indicators->hasStatusItem());
+    indicators->buildStatusItem();
+    ASSERT_TRUE(indicators->menuBarIcon);
+    EXPECT_EQ(icon(), indicators->openIcon.cacheKey());
+    for (const auto& [active, image] : {std::pair{0x10000u, &indicators->closedIcon},
+                                        {0x200u, &indicators->closedIcon},
+                                        {0u, &indicators->openIcon},
+                                        {0x400u, &indicators->closedIcon}}) {
+        indicators->menuBar(active);
+        EXPECT_EQ(icon(), image->cacheKey()) << active;
+    }
+    indicators->removeStatusItem();
+    EXPECT_FALSE(indicators->hasStatusItem() || indicators->menuBarIcon);
+    indicators->menuBar(0x400);
+    indicators->buildStatusItem(); // a rebuild starts open
+    EXPECT_EQ(icon(), indicators->openIcon.cacheKey());
+}
+
+TEST_F(StatusItemTray, ATrayStartingLaterShowsTheIconAsLastAskedForUnlessRemoved) {
+    indicators->buildStatusItem();
+    indicators->menuBar(0x10000);
+    indicators->removeStatusItem();
+    trays.start();
+    EXPECT_FALSE(indicators->hasStatusItem() || indicators->menuBarIcon);
+
+    trays.running = false;
+    indicators->buildStatusItem();
+    indicators->menuBar(0x10000);
+    indicators->menuBar(0x400);
+    EXPECT_TRUE(indicators->hasStatusItem());
+    EXPECT_EQ(indicators->menuBarIcon, nullptr);
+    trays.start();
+    ASSERT_NE(indicators->menuBarIcon, nullptr);
+    QSystemTrayIcon* item = indicators->menuBarIcon.get();
+    EXPECT_TRUE(item->isVisible());
+    EXPECT_EQ(icon(), indicators->closedIcon.cacheKey());
+
+    // A tray restarting later keeps the icon the toolkit already has.
+    trays.running = false;
+    trays.start();
+    EXPECT_EQ(indicators->menuBarIcon.get(), item);
+
+    // The watcher outlives the indicators and must not call into them once they are gone.
+    indicators.reset();
+    EXPECT_FALSE(trays.appeared);
 }
 
 } // namespace
