@@ -175,4 +175,12 @@ QString displayName(const QString& path, const QString& locale) {
     return ApplicationBundle::nameFromPath(path);
 }
 
+QString iconName(const QString& path) {
+    if (path.endsWith(QStringLiteral(".desktop"))) {
+        if (const std::optional<Group> group = readDesktopEntryGroup(path))
+            return unescape(group->value(QStringLiteral("Icon")));
+    }
+    return {};
+}
+
 } // namespace ApplicationEntries

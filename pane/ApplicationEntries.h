@@ -29,4 +29,8 @@ QList<ApplicationEntry> installedApplications(const QStringList& folders,
 // bundle (or an entry without a name) the path's last component without its extension.
 QString displayName(const QString& path, const QString& locale = messagesLocale());
 
+// The icon a chosen application is shown with: a desktop entry's Icon (a theme icon's name or a
+// file path); empty for a bundle, which gets the generic application icon.
+QString iconName(const QString& path);
+
 } // namespace ApplicationEntries

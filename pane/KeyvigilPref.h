@@ -16,7 +16,7 @@
 // upper-left previews, and the control of the helper (finding, stopping, installing and starting
 // it). The controls are reached through the form by outlet name; every other service through the
 // platform.
-class KeyvigilPref {
+class KeyvigilPref : public RVTableViewArrayDelegate {
 public:
     using Sender = std::optional<QLatin1StringView>;
 
@@ -47,6 +47,18 @@ public:
     void flashScreen(Sender sender);
     void upperLeftChanged(Sender sender);
 
+    // The exclusion lists: the pane is both tables' edit delegate.
+    bool respondsTo(Message message) const override;
+    bool RVTableViewArrayAddEntry(RVTableViewArray& table) override;
+    std::optional<QString> RVTableViewArrayAddEntryError(RVTableViewArray& table,
+                                                         const PlistValue& newEntry) override;
+    void RVTableViewArrayChanged(RVTableViewArray& table) override;
+    void RVTableViewArrayWillDisplayCellForTableColumnRow(RVTableViewArray& table,
+                                                          RVTableViewArrayCell& cell,
+                                                          const RVTableViewArrayColumn& column,
+                                                          int row) override;
+    void addEntryToTableDidEndReturnCodeContextInfo(int returnCode, const QStringList& filenames);
+
     // Control of the helper.
     void openUniversalAccess();
     void enabledChanged();
@@ -73,8 +85,9 @@ public:
     bool preferencesForPrefPane = false;
     bool excludeWords = false;
     bool checkForUpdates = false;
-    QStringList excludeWordsArray;
-    QStringList excludeApplicationsArray;
+    // Shared with the tables, which edit them in place.
+    PlistValue::Array excludeWordsArray;
+    PlistValue::Array excludeApplicationsArray;
     // This visit's copy of the login window's domain; nullopt when it has none, or before the
     // first showing and after each leaving, so that no visit writes back what another read.
     std::optional<PlistValue::Dictionary> loginWindow;
@@ -91,6 +104,7 @@ public:
 
 private:
     void setAccessibilityTexts();
+    void storeList(const PlistValue::Array& list, QLatin1StringView key);
     void writeLoginItems();
     void quitHelperIfRunning();
     void readBool(QLatin1StringView key, bool* variable, Sender box);

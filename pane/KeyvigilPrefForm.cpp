@@ -52,9 +52,10 @@ void KeyvigilPref::readPreferences() {
     readBool(Keys::excludeSHIFT, &ignored, excludeSHIFTSwitch);
     readBool(Keys::excludeWords, &excludeWords, excludeWordsSwitch);
     const PlistValue* words = gPrefs->find(Keys::excludeWordsArray);
-    excludeWordsArray = words ? words->toStringList() : QStringList();
+    excludeWordsArray = words && words->isArray() ? words->toArray() : PlistValue::Array();
     const PlistValue* applications = gPrefs->find(Keys::excludeApplicationsArray);
-    excludeApplicationsArray = applications ? applications->toStringList() : QStringList();
+    excludeApplicationsArray =
+        applications && applications->isArray() ? applications->toArray() : PlistValue::Array();
     readBool(Keys::startAutomatically, &enabled, EnableKeyvigilSwitch);
 
     // The menu-bar and upper-left defaults come from the fallback keys, through the table.

@@ -85,7 +85,11 @@ void KeyvigilPref::willSelect() {
         enabled = false;
         form.setState(Outlets::EnableKeyvigilSwitch, false);
     }
-    // The exclusion tables come with their editor.
+    // The applications column shows an icon beside the name and is not edited in place; the view
+    // sets that up once. Both tables work on lists of strings.
+    platform.excludeApplicationsTable.initWithArrayEditDelegateKeys(excludeApplicationsArray, this,
+                                                                    std::nullopt);
+    platform.excludeWordsTable.initWithArrayEditDelegateKeys(excludeWordsArray, this, std::nullopt);
 
     const std::optional<PlistValue::Dictionary> domain =
         platform.domains.persistentDomainForName(QStringLiteral("loginwindow"));

@@ -33,6 +33,10 @@ inline constexpr QLatin1StringView excludeWordsSwitch{"excludeWordsSwitch"};
 inline constexpr QLatin1StringView excludeCommandControlSwitch{"excludeCommandControlSwitch"};
 inline constexpr QLatin1StringView excludeNonGraphicSwitch{"excludeNonGraphicSwitch"};
 inline constexpr QLatin1StringView excludeSHIFTSwitch{"excludeSHIFTSwitch"};
+inline constexpr QLatin1StringView excludeWordsTable{"excludeWordsTable"};
+inline constexpr QLatin1StringView excludeApplicationsTable{"excludeApplicationsTable"};
+inline constexpr QLatin1StringView applicationErrorMsg{"applicationErrorMsg"};
+inline constexpr QLatin1StringView exclusionAplicationView{"exclusionAplicationView"};
 // Starting
 inline constexpr QLatin1StringView EnableKeyvigilSwitch{"EnableKeyvigilSwitch"};
 inline constexpr QLatin1StringView checkForUpdatesSwitch{"checkForUpdatesSwitch"};

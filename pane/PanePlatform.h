@@ -1,6 +1,8 @@
 #pragma once
 
+#include "pane/ApplicationChooserService.h"
 #include "pane/PaneForm.h"
+#include "pane/RVTableViewArray.h"
 #include "platform/AgentControl.h"
 #include "platform/AppleEventSender.h"
 #include "platform/PaneHost.h"
@@ -21,6 +23,9 @@ struct PanePlatform {
     Workspace& workspace;
     SoundService& sounds;
     PaneImageLoader& images;
+    RVTableViewArray& excludeWordsTable;
+    RVTableViewArray& excludeApplicationsTable;
+    ApplicationChooserService& applicationChooser;
     // The system's, the local and the user's sound folders, listed in this order.
     QStringList soundFolders;
     double NSAppKitVersionNumber;

@@ -156,6 +156,9 @@ public:
     std::optional<QString> tableViewToolTipForCellRectTableColumnRowMouseLocation(
         RVTableViewArrayCell& cell, QRectF& rect, int column, int row, QPointF mouseLocation);
 
+    // Shows the array as it is now, after its owner changed it.
+    void reloadData() { view.reloadData(); }
+
     const QList<RVTableViewArrayColumn>& tableColumns() const { return columns; }
     RVTableViewArrayDelegate* editDelegate() const { return theEditDelegate; }
 

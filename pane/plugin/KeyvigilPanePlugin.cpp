@@ -1,6 +1,8 @@
 #include "pane/plugin/KeyvigilPanePlugin.h"
 
 #include "pane/Outlets.h"
+#include "pane/plugin/ApplicationChooser.h"
+#include "pane/plugin/ImageAndTextCellDelegate.h"
 #include "platform/linux/AppKitVersionNumber.h"
 #include "platform/linux/HostFolders.h"
 #include "shared/ProgramLog.h"
@@ -9,6 +11,9 @@
 #include "ui_KeyvigilPref.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
 
 namespace {
 
@@ -22,10 +27,32 @@ SdlSoundService::Options soundOptions(const QString& bundlePath) {
 
 } // namespace
 
+// The chooser as a modal dialog over the pane's window; its end handler runs when it closes.
+class QtApplicationChooser final : public ApplicationChooserService {
+public:
+    explicit QtApplicationChooser(QWidget& view) : view_(view) {}
+    void beginApplicationChooser(DidEnd didEnd) override {
+        const auto* accessory = view_.findChild<QLabel*>(QString(Outlets::exclusionAplicationView));
+        ApplicationChooser chooser(accessory ? accessory->text() : QString(), view_.window());
+        const int returnCode = chooser.exec() == QDialog::Accepted ? 1 : 0;
+        didEnd(returnCode, chooser.filenames());
+    }
+
+private:
+    QWidget& view_;
+};
+
 struct KeyvigilPanePlugin::Pane {
     Pane(const QString& bundlePath, PaneHost& host)
         : agents(bundlePath + QStringLiteral("/Contents/Resources/keyvigil-agent")),
           sounds(soundOptions(bundlePath)),
+          wordsTable(*view.ui().excludeWordsTable, view.ui().excludeWordsAddButton,
+                     view.ui().excludeWordsDeleteButton, view.ui().excludeWordsErrorMsg,
+                     {QStringLiteral("Word")}),
+          applicationsTable(*view.ui().excludeApplicationsTable,
+                            view.ui().excludeApplicationsAddButton,
+                            view.ui().excludeApplicationsDeleteButton,
+                            view.ui().applicationErrorMsg, {QStringLiteral("Application")}),
           platform{host,
                    form,
                    processes,
@@ -35,6 +62,9 @@ struct KeyvigilPanePlugin::Pane {
                    workspace,
                    sounds,
                    images,
+                   wordsTable.table(),
+                   applicationsTable.table(),
+                   chooser,
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
@@ -49,6 +79,9 @@ struct KeyvigilPanePlugin::Pane {
     DesktopWorkspace workspace;
     SdlSoundService sounds;
     QtPaneImageLoader images;
+    QtTableViewArray wordsTable;
+    QtTableViewArray applicationsTable;
+    QtApplicationChooser chooser{view};
     PanePlatform platform;
     KeyvigilPref pref{platform};
 };
@@ -62,6 +95,16 @@ bool KeyvigilPanePlugin::initWithBundle(const QString& bundlePath, PaneHost& hos
     pane_ = std::make_unique<Pane>(bundlePath, host);
     if (!pane_->pref.initWithBundle(bundlePath))
         return false;
+    // Applications show an icon beside the name and are added through the chooser only.
+    QTableView* applications = pane_->view.ui().excludeApplicationsTable;
+    applications->setItemDelegateForColumn(0, new ImageAndTextCellDelegate(applications));
+    pane_->applicationsTable.setColumnEditable(0, false);
+    for (QTableView* table : {applications, pane_->view.ui().excludeWordsTable}) {
+        table->horizontalHeader()->setStretchLastSection(true);
+        table->horizontalHeader()->hide();
+        table->verticalHeader()->hide();
+        table->verticalHeader()->setDefaultSectionSize(22);
+    }
     connectActions();
     return true;
 }

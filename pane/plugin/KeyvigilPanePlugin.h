@@ -4,6 +4,7 @@
 #include "pane/plugin/KeyvigilPrefView.h"
 #include "pane/plugin/PanePlugin.h"
 #include "pane/plugin/QtPaneForm.h"
+#include "pane/plugin/QtTableViewArray.h"
 #include "platform/linux/AgentToolControl.h"
 #include "platform/linux/DesktopWorkspace.h"
 #include "platform/linux/PidfdAppleEventSender.h"

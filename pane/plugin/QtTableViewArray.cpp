@@ -79,7 +79,9 @@ QVariant QtTableViewArrayModel::data(const QModelIndex& index, int role) const {
         const QString image = cellAt(index).imagePath;
         if (image.isEmpty())
             return QVariant();
-        return QFileInfo::exists(image) ? QIcon(image) : QIcon::fromTheme(image);
+        const QIcon icon = QFileInfo::exists(image) ? QIcon(image) : QIcon::fromTheme(image);
+        // An icon the theme does not have still shows as a file, so the rows line up.
+        return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_FileIcon) : icon;
     }
     default:
         return QVariant();

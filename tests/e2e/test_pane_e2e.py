@@ -31,8 +31,11 @@ def pids_running(executable):
 
 
 class PaneTest(unittest.TestCase):
+    """The settings window's desktop and tools; the tests are in the classes below."""
+    window_manager = None
+
     def setUp(self):
-        self.desktop = Desktop(BUILD_DIR, home_name="it's home")
+        self.desktop = Desktop(BUILD_DIR, home_name="it's home", window_manager=self.window_manager)
         self.desktop.start()
         self.addCleanup(self.desktop.stop)
         # A copy of the bundle in the home, so that every path the pane writes has the quote.
@@ -69,6 +72,8 @@ class PaneTest(unittest.TestCase):
         self.addCleanup(lambda: proc.poll() is None and proc.kill())
         return proc
 
+
+class HelperControl(PaneTest):
     def test_switch_on_runs_the_helper_as_a_service_until_the_window_opens_again(self):
         self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True})
         host, _ = self.open_window()
@@ -107,6 +112,62 @@ class PaneTest(unittest.TestCase):
         self.assertEqual(lower.wait(5), 0)  # 'quit' ends the helper at once
         self.assertIsNone(higher.poll())
         self.close_window(host)
+
+
+class ExclusionLists(PaneTest):
+    window_manager = ["icewm"]  # reports the active window, as the application exclusion needs
+
+    def keys(self, window, *keys):
+        subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "--delay", "60", *keys],
+                       env=self.env, check=True)
+        time.sleep(0.4)
+
+    def stored(self, key):
+        return self.desktop.defaults("read", key).split()
+
+    def test_a_word_and_an_application_chosen_in_the_window_are_excluded_by_the_helper(self):
+        applications = self.desktop.home / ".local/share/applications"
+        applications.mkdir(parents=True)
+        entry = applications / "kv-note.desktop"
+        entry.write_text("[Desktop Entry]\nType=Application\nName=Note Pad\nExec=xmessage\n")
+        self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True,
+                                     "excludeWords": True, "warnWithGrowl": True,
+                                     "warnWithSound": False})
+        host, window = self.open_window()
+        self.keys(window, "alt+x", "alt+a")
+        subprocess.run(["xdotool", "type", "--delay", "40", "NASA"], env=self.env, check=True)
+        self.keys(window, "Return")
+        self.assertTrue(wait_for(lambda: "NASA" in self.desktop.defaults("read", "excludeWordsArray"),
+                                 3.0), "the word did not reach the store file")
+        self.keys(window, "alt+d")
+        subprocess.run(["xdotool", "type", "--delay", "40", "Note"], env=self.env, check=True)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "key", "Return"], env=self.env, check=True)
+        self.assertTrue(wait_for(lambda: str(entry) in self.desktop.defaults(
+            "read", "excludeApplicationsArray"), 3.0), "the application did not reach the store file")
+        self.close_window(host)
+        self.assertTrue(wait_for(lambda: pids_running(self.helper), 5.0))
+        time.sleep(1.0)
+
+        # In the excluded application nothing counts; elsewhere the excluded word does not.
+        note = subprocess.Popen(["xmessage", "-name", "note", "excluded"], env=self.env)
+        self.addCleanup(note.kill)
+        note_window = wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "^note$"], env=self.env,
+            capture_output=True, text=True).stdout.split(), 5.0)
+        self.assertTrue(note_window)
+        subprocess.run(["xdotool", "windowactivate", "--sync", note_window[0]], env=self.env)
+        time.sleep(0.5)
+        self.desktop.type("HELLOWORLD ")
+        time.sleep(0.7)
+        note.kill()
+        note.wait()
+        time.sleep(0.5)
+        self.desktop.type("NASAXY ")
+        time.sleep(0.7)
+        self.assertNotIn("Too Many CAPS Typed", [n["summary"] for n in self.desktop.received()])
+        self.desktop.type("HELLO ")
+        self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
 
 
 if __name__ == "__main__":

@@ -202,6 +202,50 @@ private:
     Journal& journal_;
 };
 
+// A table's view that keeps the selection and the error field, and records reloads.
+class FakeTableView : public RVTableViewArrayView {
+public:
+    explicit FakeTableView(Journal& journal, QString name) : journal_(journal), name_(name) {}
+    void reloadData() override { journal_.record(name_ + " reload"); }
+    void selectRowAlone(int row) override { selected = {row}; }
+    void deselectAll() override { selected.clear(); }
+    QList<int> selectedRowIndexes() const override { return selected; }
+    void scrollRowToVisible(int) override {}
+    void editColumnRow(int, int row) override {
+        journal_.record(name_ + " edit " + QString::number(row));
+    }
+    void endEditing() override {}
+    int clickedRow() const override { return -1; }
+    void installDoubleAction() override {}
+    void setErrorFieldStringValue(const QString& text) override { error = text; }
+    void setErrorFieldHidden(bool hidden) override { errorHidden = hidden; }
+    void setDeleteButtonEnabled(bool) override {}
+    void stopModalWithCode(int) override {}
+
+    QList<int> selected;
+    QString error;
+    bool errorHidden = true;
+
+private:
+    Journal& journal_;
+    QString name_;
+};
+
+// Ends each chooser with the answer a test gives it.
+class FakeApplicationChooser : public ApplicationChooserService {
+public:
+    explicit FakeApplicationChooser(Journal& journal) : journal_(journal) {}
+    void beginApplicationChooser(DidEnd didEnd) override {
+        journal_.record(QStringLiteral("chooser"));
+        didEnd(returnCode, filenames);
+    }
+    int returnCode = 1;
+    QStringList filenames;
+
+private:
+    Journal& journal_;
+};
+
 struct FakePanePlatform {
     Journal journal;
     FakePaneHost host{journal};
@@ -213,4 +257,10 @@ struct FakePanePlatform {
     FakeWorkspace workspace{journal};
     FakeSoundService sounds{journal};
     FakeImageLoader images{journal};
+    FakeTableView wordsView{journal, "words"};
+    FakeTableView applicationsView{journal, "applications"};
+    RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
+    RVTableViewArray excludeApplicationsTable{applicationsView,
+                                              {{"Nonalphabetized", "Application"}}};
+    FakeApplicationChooser applicationChooser{journal};
 };

@@ -93,9 +93,20 @@ protected:
     QString bundle;
     QByteArray savedHome = qgetenv("HOME");
     FakePanePlatform fakes;
-    PanePlatform platform{fakes.host,   fakes.form,     fakes.processes, fakes.appleEvents,
-                          fakes.agents, fakes.domains,  fakes.workspace, fakes.sounds,
-                          fakes.images, soundFolders(), 1265.0};
+    PanePlatform platform{fakes.host,
+                          fakes.form,
+                          fakes.processes,
+                          fakes.appleEvents,
+                          fakes.agents,
+                          fakes.domains,
+                          fakes.workspace,
+                          fakes.sounds,
+                          fakes.images,
+                          fakes.excludeWordsTable,
+                          fakes.excludeApplicationsTable,
+                          fakes.applicationChooser,
+                          soundFolders(),
+                          1265.0};
     KeyvigilPref pref{platform};
 };
 
@@ -419,6 +430,96 @@ TEST_F(Pane, CountsStoreTheItemPlusOneAndOnlyKnownSendersStoreAnything) {
     pref.preferenceChanged(std::nullopt);
     pref.preferenceChanged(QLatin1StringView("somethingElse"));
     EXPECT_EQ(pref.prefs()->prefs(), before);
+}
+
+} // namespace
+
+namespace {
+
+namespace Keys = SettingsKeys;
+using namespace Outlets;
+
+QStringList strings(const PlistValue* list) {
+    return list ? list->toStringList() : QStringList{"(absent)"};
+}
+
+class Exclusions : public Pane {
+protected:
+    QStringList storedWords() {
+        return strings(RVPrefs(kApplicationIdentifier).find(Keys::excludeWordsArray));
+    }
+    QStringList storedApplications() {
+        return strings(RVPrefs(kApplicationIdentifier).find(Keys::excludeApplicationsArray));
+    }
+    // Types a word into a new row, as the user does.
+    void typeWord(const QString& word) {
+        RVTableViewArray& table = fakes.excludeWordsTable;
+        table.addEntryToTable();
+        table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString(word), 0,
+                                                       table.numberOfRowsInTableView() - 1);
+    }
+    void choose(int returnCode, const QStringList& paths) {
+        fakes.applicationChooser.returnCode = returnCode;
+        fakes.applicationChooser.filenames = paths;
+        fakes.excludeApplicationsTable.addEntryToTable();
+    }
+};
+
+TEST_F(Exclusions, WordsNoLongerThanTheWarnCountAreStoredAtOnce) {
+    show();
+    for (const char* word : {"NASA", "RADAR", "LASERS"})
+        typeWord(word);
+    EXPECT_EQ(fakes.wordsView.error,
+              "Error: Word was longer than warn count; it would have no effect.");
+    EXPECT_EQ(storedWords(), QStringList({"NASA", "RADAR"}));
+    EXPECT_EQ(pref.excludeWordsArray.size(), 3); // the refused word's row stays blank
+
+    // The count chosen now decides.
+    fakes.form.selectItemAtIndex(WarnCountPopup, 2);
+    pref.preferenceChanged(WarnCountPopup);
+    typeWord("ESA");
+    typeWord("NATO");
+    // The refused word's blank row is stored with the list, at its end.
+    EXPECT_EQ(storedWords(), QStringList({"ESA", "NASA", "RADAR", ""}));
+
+    // Deleting every word stores an empty list; the applications stay.
+    store(Keys::excludeApplicationsArray, PlistValue::fromStringList({"/opt/Mail.app"}));
+    pref.willSelect();
+    for (int row = pref.excludeWordsArray.size() - 1; row >= 0; --row) {
+        fakes.wordsView.selected = {row};
+        fakes.excludeWordsTable.deleteSelectedEntriesFromTable();
+    }
+    EXPECT_EQ(storedWords(), QStringList());
+    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app"}));
+}
+
+TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
+    store(Keys::excludeApplicationsArray,
+          PlistValue::fromStringList({"/opt/Mail.app", "/opt/Zed.app"}));
+    show();
+    choose(0, {"/opt/New.app"}); // cancelled
+    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app", "/opt/Zed.app"}));
+    EXPECT_FALSE(fakes.form.hidden.contains(applicationErrorMsg));
+
+    choose(1, {"/opt/Mail.app"});
+    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
+              "Error: \"Mail\" is already in the application list.");
+    EXPECT_FALSE(fakes.form.hidden.value(applicationErrorMsg));
+    choose(1, {"/opt/Mail.app", "/opt/Zed.app"});
+    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
+              "Error: Multiple applications you chose are already in the application list.");
+
+    // Every new one is added, in the chooser's order, and the duplicate still named.
+    fakes.form.texts.clear();
+    choose(1, {"/opt/Alpha.app", "/opt/Zed.app", "/usr/share/applications/beta.desktop"});
+    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app", "/opt/Zed.app", "/opt/Alpha.app",
+                                                 "/usr/share/applications/beta.desktop"}));
+    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
+              "Error: \"Zed\" is already in the application list.");
+
+    RVTableViewArrayCell cell;
+    fakes.excludeApplicationsTable.tableViewWillDisplayCellForTableColumnRow(cell, 0, 2);
+    EXPECT_EQ(cell.text, "Alpha");
 }
 
 } // namespace
