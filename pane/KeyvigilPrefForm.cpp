@@ -2,6 +2,8 @@
 #include "pane/Outlets.h"
 #include "shared/SettingsKeys.h"
 
+#include <limits>
+
 using namespace Outlets;
 namespace Keys = SettingsKeys;
 
@@ -10,6 +12,12 @@ namespace {
 // The lock pop-ups' items: no warning, warn once, warn continuously.
 constexpr int kWarnOnce = 1;
 constexpr int kWarnContinuously = 2;
+
+// Item i stands for the count i + 1; a count no item stands for selects nothing.
+int itemForCount(std::uint32_t count) {
+    const std::int64_t item = std::int64_t(std::int32_t(count)) - 1;
+    return item >= 0 && item <= std::numeric_limits<int>::max() ? int(item) : -1;
+}
 
 } // namespace
 
@@ -78,13 +86,13 @@ void KeyvigilPref::readPreferences() {
     const PlistValue* count = gPrefs->find(Keys::warnCount);
     warnCount =
         std::uint32_t((count ? *count : *Keys::paneDefault(Keys::warnCount, *gPrefs)).intValue());
-    form.selectItemAtIndex(WarnCountPopup, int(warnCount) - 1);
+    form.selectItemAtIndex(WarnCountPopup, itemForCount(warnCount));
     if (!count)
         preferenceChanged(WarnCountPopup);
     const PlistValue* limit = gPrefs->find(Keys::warnCapsLimitCount);
     WarnCapsLimit = std::uint32_t(
         (limit ? *limit : *Keys::paneDefault(Keys::warnCapsLimitCount, *gPrefs)).intValue());
-    form.selectItemAtIndex(WarnCapsLimitPopup, int(WarnCapsLimit) - 1);
+    form.selectItemAtIndex(WarnCapsLimitPopup, itemForCount(WarnCapsLimit));
     if (!limit)
         preferenceChanged(WarnCapsLimitPopup);
 

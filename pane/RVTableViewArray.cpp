@@ -188,8 +188,6 @@ void RVTableViewArray::deleteSelectedEntriesFromTable() {
 
     const int rows = numberOfRowsInTableView();
     const QList<int> selected = view.selectedRowIndexes();
-    if (selected.isEmpty())
-        return;
     int lowest = rows;
     bool removedAny = false;
     for (int row = rows - 1; row >= 0; --row) {
@@ -215,7 +213,9 @@ void RVTableViewArray::deleteSelectedEntriesFromTable() {
         view.reloadData();
     }
 
-    if (const int remaining = numberOfRowsInTableView(); remaining > 0) {
+    // With nothing selected nothing moves, but the caller still hears of the action: an edit it
+    // committed may have changed the array.
+    if (const int remaining = numberOfRowsInTableView(); remaining > 0 && removedAny) {
         view.selectRowAlone(std::min(lowest, remaining - 1));
         view.scrollRowToVisible(lowest > 0 ? lowest - 1 : 0);
     }
