@@ -1,10 +1,10 @@
 #include "pane/ApplicationEntries.h"
 
 #include "shared/ApplicationBundle.h"
+#include "shared/DesktopEntry.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QHash>
 #include <QMap>
 
@@ -14,73 +14,8 @@
 namespace ApplicationEntries {
 namespace {
 
-constexpr qint64 kMaxDesktopEntrySize = 1 << 20;
-
-// The keys of a [Desktop Entry] group, values still escaped. The first of a repeated key counts.
-using Group = QHash<QString, QString>;
-
-std::optional<Group> readDesktopEntryGroup(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDesktopEntrySize)
-        return std::nullopt;
-    const QString text = QString::fromUtf8(file.readAll());
-    Group group;
-    bool found = false;
-    bool inGroup = false;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[')) {
-            if (inGroup)
-                break; // the other groups are actions and extensions
-            inGroup = line == u"[Desktop Entry]";
-            found = found || inGroup;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (!inGroup || equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed().toString();
-        if (!group.contains(key))
-            group.insert(key, line.mid(equals + 1).trimmed().toString());
-    }
-    if (!found)
-        return std::nullopt;
-    return group;
-}
-
-QString unescape(QStringView value) {
-    QString result;
-    result.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != u'\\' || i + 1 == value.size()) {
-            result.append(value[i]);
-            continue;
-        }
-        switch (value[++i].unicode()) {
-        case u's':
-            result.append(u' ');
-            break;
-        case u'n':
-            result.append(u'\n');
-            break;
-        case u't':
-            result.append(u'\t');
-            break;
-        case u'r':
-            result.append(u'\r');
-            break;
-        case u'\\':
-            result.append(u'\\');
-            break;
-        default: // not an escape: kept as written
-            result.append(u'\\');
-            result.append(value[i]);
-        }
-    }
-    return result;
-}
+using DesktopEntry::Group;
+using DesktopEntry::unescape;
 
 // The locale suffixes to try, best first: lang_COUNTRY@MODIFIER, lang_COUNTRY, lang@MODIFIER,
 // lang.
@@ -153,7 +88,7 @@ QList<ApplicationEntry> installedApplications(const QStringList& folders, const 
     }
     QList<ApplicationEntry> entries;
     for (const QString& path : std::as_const(pathsById)) {
-        const std::optional<Group> group = readDesktopEntryGroup(path);
+        const std::optional<Group> group = DesktopEntry::readGroup(path);
         if (!group || group->value(QStringLiteral("Type")) != u"Application" ||
             isTrue(*group, QStringLiteral("NoDisplay")) || isTrue(*group, QStringLiteral("Hidden")))
             continue;
@@ -169,7 +104,7 @@ QList<ApplicationEntry> installedApplications(const QStringList& folders, const 
 
 QString displayName(const QString& path, const QString& locale) {
     if (path.endsWith(QStringLiteral(".desktop"))) {
-        if (const std::optional<Group> group = readDesktopEntryGroup(path))
+        if (const std::optional<Group> group = DesktopEntry::readGroup(path))
             return nameOf(*group, path, locale);
     }
     return ApplicationBundle::nameFromPath(path);
@@ -177,7 +112,7 @@ QString displayName(const QString& path, const QString& locale) {
 
 QString iconName(const QString& path) {
     if (path.endsWith(QStringLiteral(".desktop"))) {
-        if (const std::optional<Group> group = readDesktopEntryGroup(path))
+        if (const std::optional<Group> group = DesktopEntry::readGroup(path))
             return unescape(group->value(QStringLiteral("Icon")));
     }
     return {};

@@ -1,13 +1,11 @@
 #include "shared/ApplicationBundle.h"
 
+#include "shared/DesktopEntry.h"
 #include "shared/PropertyListFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-constexpr qint64 kMaxDesktopEntrySize = 1 << 20;
 
 // The top-level string entries of a property list file, binary or XML.
 QMap<QString, QString> readInfoPlist(const QString& path) {
@@ -16,40 +14,6 @@ QMap<QString, QString> readInfoPlist(const QString& path) {
         if (value.isString())
             info.insert(key, value.toString());
     return info;
-}
-
-// The value of a desktop entry key with the entry format's escapes resolved.
-QString unescapeDesktopValue(QStringView value) {
-    QString result;
-    result.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c != u'\\' || i + 1 == value.size()) {
-            result.append(c);
-            continue;
-        }
-        switch (value[++i].unicode()) {
-        case u's':
-            result.append(u' ');
-            break;
-        case u'n':
-            result.append(u'\n');
-            break;
-        case u't':
-            result.append(u'\t');
-            break;
-        case u'r':
-            result.append(u'\r');
-            break;
-        case u'\\':
-            result.append(u'\\');
-            break;
-        default: // left for the Exec quoting rules
-            result.append(u'\\');
-            result.append(value[i]);
-        }
-    }
-    return result;
 }
 
 // The program of an Exec line: its first argument, unquoted, without its folder.
@@ -74,30 +38,15 @@ QString execProgram(const QString& exec) {
 // Name and Exec of the [Desktop Entry] group, untranslated.
 QMap<QString, QString> readDesktopEntry(const QString& path) {
     QMap<QString, QString> info;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text) || file.size() > kMaxDesktopEntrySize)
+    const std::optional<DesktopEntry::Group> group = DesktopEntry::readGroup(path);
+    if (!group)
         return info;
-    bool inMainGroup = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[')) {
-            inMainGroup = line == u"[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (!inMainGroup || equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = unescapeDesktopValue(QStringView(line).mid(equals + 1).trimmed());
-        if (key == u"Name" && !info.contains(QStringLiteral("CFBundleName")))
-            info.insert(QStringLiteral("CFBundleName"), value);
-        else if (key == u"Exec" && !info.contains(QStringLiteral("CFBundleExecutable"))) {
-            const QString program = execProgram(value);
-            if (!program.isEmpty())
-                info.insert(QStringLiteral("CFBundleExecutable"), program);
-        }
+    if (const auto name = group->constFind(QStringLiteral("Name")); name != group->constEnd())
+        info.insert(QStringLiteral("CFBundleName"), DesktopEntry::unescape(*name));
+    if (const auto exec = group->constFind(QStringLiteral("Exec")); exec != group->constEnd()) {
+        const QString program = execProgram(DesktopEntry::unescape(*exec));
+        if (!program.isEmpty())
+            info.insert(QStringLiteral("CFBundleExecutable"), program);
     }
     return info;
 }
