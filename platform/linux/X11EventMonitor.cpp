@@ -169,8 +169,11 @@ void X11EventMonitor::Private::handleRawKey(int type, unsigned keycode) {
 }
 
 void X11EventMonitor::Private::serviceRepeats() {
-    if (!keymap)
+    // Runs before every sleep of the loop: with no key repeating it costs no clock read.
+    if (!keymap || !repeater.nextRepeat()) {
+        repeatWake.stop();
         return;
+    }
     while (const unsigned keycode = repeater.takeDueRepeat(X11KeyRepeater::Clock::now())) {
         // The release may still be on its way: the server knows whether the key is down.
         if (!isKeyDown(keycode))
