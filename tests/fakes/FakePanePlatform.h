@@ -11,89 +11,75 @@
 
 // The pane's platform fakes, all recording into one journal.
 
-// The controls as plain values: check boxes, pop-ups (their titles and selection), sliders.
-// The lock pop-ups and the sound pop-up start with the interface file's items.
+// The controls as plain values, by outlet. The lock, count and sound pop-ups start with the
+// interface file's items. Only hiding is journaled: the order of the stopped message matters.
 class FakePaneForm : public PaneForm {
 public:
-    struct Popup {
+    using Name = QLatin1StringView;
+    struct Control {
+        bool state = false;
+        bool enabled = false;
+        bool hidden = false;
+        float value = 0;
+        QString text;
         QStringList items;
         int selected = -1;
+        const PaneImage* image = nullptr;
     };
 
     explicit FakePaneForm(Journal& journal) : journal_(journal) {
         const QStringList lock = {"No warning", "Warn once", "Warn until off"};
-        popups["continuousSoundMenu"] = {lock};
-        popups["notContinuousSoundMenu"] = {lock.mid(0, 2)};
-        popups["WarnCapsLockPopup"] = {lock};
-        popups["WarnNumLockPopup"] = {lock};
-        popups["soundPopup"] = {{"System Alert Sound", "CAPS"}};
-        QStringList counts;
+        for (const char* popup : {"continuousSoundMenu", "WarnCapsLockPopup", "WarnNumLockPopup"})
+            controls[popup].items = lock;
+        controls["notContinuousSoundMenu"].items = lock.mid(0, 2);
+        controls["soundPopup"].items = {"System Alert Sound", "CAPS"};
         for (int i = 1; i <= 20; ++i)
-            counts.append(QString::number(i));
-        popups["WarnCountPopup"] = {counts};
-        popups["WarnCapsLimitPopup"] = {counts};
+            for (const char* popup : {"WarnCountPopup", "WarnCapsLimitPopup"})
+                controls[popup].items.append(QString::number(i));
     }
-    bool state(QLatin1StringView outlet) const override { return states.value(outlet); }
-    void setState(QLatin1StringView outlet, bool on) override {
-        states[outlet] = on;
-        journal_.record(QStringLiteral("form setState %1 %2").arg(outlet, yesNo(on)));
-    }
-    int indexOfSelectedItem(QLatin1StringView outlet) const override {
-        return popups.value(outlet).selected;
-    }
-    void selectItemAtIndex(QLatin1StringView outlet, int index) override {
-        Popup& popup = popups[outlet];
+    Control& operator[](Name outlet) { return controls[outlet]; }
+
+    bool state(Name outlet) const override { return controls.value(outlet).state; }
+    void setState(Name outlet, bool on) override { controls[outlet].state = on; }
+    int indexOfSelectedItem(Name outlet) const override { return controls.value(outlet).selected; }
+    void selectItemAtIndex(Name outlet, int index) override {
+        Control& popup = controls[outlet];
         popup.selected = index >= 0 && index < popup.items.size() ? index : -1;
     }
-    QStringList itemTitles(QLatin1StringView outlet) const override {
-        return popups.value(outlet).items;
+    QStringList itemTitles(Name outlet) const override { return controls.value(outlet).items; }
+    void addItemWithTitle(Name outlet, const QString& title) override {
+        controls[outlet].items.append(title);
     }
-    void addItemWithTitle(QLatin1StringView outlet, const QString& title) override {
-        popups[outlet].items.append(title);
-    }
-    void removeItemAtIndex(QLatin1StringView outlet, int index) override {
-        Popup& popup = popups[outlet];
+    void removeItemAtIndex(Name outlet, int index) override {
+        Control& popup = controls[outlet];
         popup.items.removeAt(index);
         if (popup.selected == index)
             popup.selected = -1;
         else if (popup.selected > index)
             --popup.selected;
     }
-    void setItemsFromMenu(QLatin1StringView outlet, QLatin1StringView menu) override {
-        popups[outlet] = {popups.value(menu).items, -1};
+    void setItemsFromMenu(Name outlet, Name menu) override {
+        controls[outlet].items = controls.value(menu).items;
+        controls[outlet].selected = -1;
     }
-    float floatValue(QLatin1StringView outlet) const override { return values.value(outlet); }
-    void setFloatValue(QLatin1StringView outlet, float value) override { values[outlet] = value; }
-    void setEnabled(QLatin1StringView outlet, bool enabled) override {
-        this->enabled[outlet] = enabled;
-    }
-    void setStringValue(QLatin1StringView outlet, const QString& text) override {
-        texts[outlet] = text;
-    }
-    void setHidden(QLatin1StringView outlet, bool hidden) override {
-        this->hidden[outlet] = hidden;
+    float floatValue(Name outlet) const override { return controls.value(outlet).value; }
+    void setFloatValue(Name outlet, float value) override { controls[outlet].value = value; }
+    void setEnabled(Name outlet, bool enabled) override { controls[outlet].enabled = enabled; }
+    void setStringValue(Name outlet, const QString& text) override { controls[outlet].text = text; }
+    void setHidden(Name outlet, bool hidden) override {
+        controls[outlet].hidden = hidden;
         journal_.record(QStringLiteral("form setHidden %1 %2").arg(outlet, yesNo(hidden)));
     }
-    void selectTabViewItem(QLatin1StringView, QLatin1StringView item) override {
-        journal_.record(QStringLiteral("form select %1").arg(item));
-    }
-    void setImage(QLatin1StringView outlet, const PaneImage* image) override {
-        images[outlet] = image;
-    }
+    void selectTabViewItem(Name, Name) override {}
+    void setImage(Name outlet, const PaneImage* image) override { controls[outlet].image = image; }
 
-    QMap<QString, bool> states;
-    QMap<QString, Popup> popups;
-    QMap<QString, float> values;
-    QMap<QString, bool> enabled;
-    QMap<QString, QString> texts;
-    QMap<QString, bool> hidden;
-    QMap<QString, const PaneImage*> images;
+    QMap<QString, Control> controls;
 
 private:
     Journal& journal_;
 };
 
-// Loads every file whose name it has been given; records each load.
+// Loads every file but the missing ones; records each load.
 class FakeImageLoader : public PaneImageLoader {
 public:
     explicit FakeImageLoader(Journal& journal) : journal_(journal) {}
@@ -107,13 +93,31 @@ private:
     Journal& journal_;
 };
 
-// Processes as a test lists them, in order; each with its creator code.
-class FakeProcessManager : public ProcessManager {
+// The pane's other services in one: the host, the process list (processes as a test lists them,
+// each with its creator code), events, the agent tool, the login window's domain, the workspace,
+// and the application chooser, which ends with the answer a test gives it.
+class FakePaneServices : public PaneHost,
+                         public ProcessManager,
+                         public AppleEventSender,
+                         public AgentControl,
+                         public PreferencesDomains,
+                         public Workspace,
+                         public ApplicationChooserService {
 public:
     struct Process {
         ProcessSerialNumber psn;
         QString creator;
     };
+
+    explicit FakePaneServices(Journal& journal) : journal_(journal) {}
+
+    void runAlertPanel(const QString& title, const QString& message,
+                       const QString& button) override {
+        journal_.record(QStringLiteral("alert %1 | %2 | %3").arg(title, message, button));
+    }
+    void terminate() override { journal_.record(QStringLiteral("terminate")); }
+    qint64 processIdentifier() const override { return 4242; }
+
     OSErr GetNextProcess(ProcessSerialNumber& psn) override {
         for (const Process& process : processes) {
             if (process.psn.lowLongOfPSN > psn.lowLongOfPSN) {
@@ -129,35 +133,15 @@ public:
                 return process.creator;
         return std::nullopt;
     }
-    std::vector<Process> processes;
-};
-
-class FakeAppleEventSender : public AppleEventSender {
-public:
-    explicit FakeAppleEventSender(Journal& journal) : journal_(journal) {}
     OSErr sendAppleEvent(std::uint32_t eventID, const ProcessSerialNumber& target) override {
         journal_.record(
             QStringLiteral("send %1 %2").arg(fourCharText(eventID)).arg(target.lowLongOfPSN));
         return noErr;
     }
 
-private:
-    Journal& journal_;
-};
-
-class FakeAgentControl : public AgentControl {
-public:
-    explicit FakeAgentControl(Journal& journal) : journal_(journal) {}
     void load(const QString& file) override { journal_.record("agent load " + file); }
     void unload(const QString& file) override { journal_.record("agent unload " + file); }
 
-private:
-    Journal& journal_;
-};
-
-class FakePreferencesDomains : public PreferencesDomains {
-public:
-    explicit FakePreferencesDomains(Journal& journal) : journal_(journal) {}
     std::optional<PlistValue::Dictionary> persistentDomainForName(const QString& name) override {
         return domains.contains(name) ? std::optional(domains.value(name)) : std::nullopt;
     }
@@ -166,15 +150,7 @@ public:
         domains[name] = domain;
         journal_.record("domain write " + name);
     }
-    QMap<QString, PlistValue::Dictionary> domains;
 
-private:
-    Journal& journal_;
-};
-
-class FakeWorkspace : public Workspace {
-public:
-    explicit FakeWorkspace(Journal& journal) : journal_(journal) {}
     bool openFile(const QString& path) override {
         journal_.record("open " + path);
         return true;
@@ -184,61 +160,10 @@ public:
         return true;
     }
 
-private:
-    Journal& journal_;
-};
+    void beginApplicationChooser(DidEnd didEnd) override { didEnd(returnCode, filenames); }
 
-class FakePaneHost : public PaneHost {
-public:
-    explicit FakePaneHost(Journal& journal) : journal_(journal) {}
-    void runAlertPanel(const QString& title, const QString& message,
-                       const QString& button) override {
-        journal_.record(QStringLiteral("alert %1 | %2 | %3").arg(title, message, button));
-    }
-    void terminate() override { journal_.record(QStringLiteral("terminate")); }
-    qint64 processIdentifier() const override { return 4242; }
-
-private:
-    Journal& journal_;
-};
-
-// A table's view that keeps the selection and the error field, and records reloads.
-class FakeTableView : public RVTableViewArrayView {
-public:
-    explicit FakeTableView(Journal& journal, QString name) : journal_(journal), name_(name) {}
-    void reloadData() override { journal_.record(name_ + " reload"); }
-    void selectRowAlone(int row) override { selected = {row}; }
-    void deselectAll() override { selected.clear(); }
-    QList<int> selectedRowIndexes() const override { return selected; }
-    void scrollRowToVisible(int) override {}
-    void editColumnRow(int, int row) override {
-        journal_.record(name_ + " edit " + QString::number(row));
-    }
-    void endEditing() override {}
-    int clickedRow() const override { return -1; }
-    void installDoubleAction() override {}
-    void setErrorFieldStringValue(const QString& text) override { error = text; }
-    void setErrorFieldHidden(bool hidden) override { errorHidden = hidden; }
-    void setDeleteButtonEnabled(bool) override {}
-    void stopModalWithCode(int) override {}
-
-    QList<int> selected;
-    QString error;
-    bool errorHidden = true;
-
-private:
-    Journal& journal_;
-    QString name_;
-};
-
-// Ends each chooser with the answer a test gives it.
-class FakeApplicationChooser : public ApplicationChooserService {
-public:
-    explicit FakeApplicationChooser(Journal& journal) : journal_(journal) {}
-    void beginApplicationChooser(DidEnd didEnd) override {
-        journal_.record(QStringLiteral("chooser"));
-        didEnd(returnCode, filenames);
-    }
+    std::vector<Process> processes;
+    QMap<QString, PlistValue::Dictionary> domains;
     int returnCode = 1;
     QStringList filenames;
 
@@ -246,21 +171,51 @@ private:
     Journal& journal_;
 };
 
+// A table's view that keeps the selection and the error text.
+class FakeTableView : public RVTableViewArrayView {
+public:
+    void reloadData() override {}
+    void selectRowAlone(int row) override { selected = {row}; }
+    void deselectAll() override { selected.clear(); }
+    QList<int> selectedRowIndexes() const override { return selected; }
+    void scrollRowToVisible(int) override {}
+    void editColumnRow(int, int) override {}
+    void endEditing() override {}
+    int clickedRow() const override { return -1; }
+    void installDoubleAction() override {}
+    void setErrorFieldStringValue(const QString& text) override { error = text; }
+    void setErrorFieldHidden(bool) override {}
+    void setDeleteButtonEnabled(bool) override {}
+    void stopModalWithCode(int) override {}
+
+    QList<int> selected;
+    QString error;
+};
+
+// The sound folders are the test's to fill in.
 struct FakePanePlatform {
     Journal journal;
-    FakePaneHost host{journal};
+    FakePaneServices services{journal};
     FakePaneForm form{journal};
-    FakeProcessManager processes;
-    FakeAppleEventSender appleEvents{journal};
-    FakeAgentControl agents{journal};
-    FakePreferencesDomains domains{journal};
-    FakeWorkspace workspace{journal};
     FakeSoundService sounds{journal};
     FakeImageLoader images{journal};
-    FakeTableView wordsView{journal, "words"};
-    FakeTableView applicationsView{journal, "applications"};
+    FakeTableView wordsView;
+    FakeTableView applicationsView;
     RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
     RVTableViewArray excludeApplicationsTable{applicationsView,
                                               {{"Nonalphabetized", "Application"}}};
-    FakeApplicationChooser applicationChooser{journal};
+    PanePlatform platform{services,
+                          form,
+                          services,
+                          services,
+                          services,
+                          services,
+                          services,
+                          sounds,
+                          images,
+                          excludeWordsTable,
+                          excludeApplicationsTable,
+                          services,
+                          {},
+                          1265.0};
 };

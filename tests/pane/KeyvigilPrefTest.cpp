@@ -1,6 +1,5 @@
 #include "pane/KeyvigilPref.h"
 #include "pane/Outlets.h"
-#include "pane/ProcessControl.h"
 #include "shared/Identifiers.h"
 #include "shared/PropertyListFile.h"
 #include "shared/SettingsKeys.h"
@@ -14,12 +13,8 @@
 
 namespace {
 
-const QString kHelperPath = QStringLiteral("/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/"
-                                           "Keyvigil Helper");
-
-PlistValue loginItem(const QString& path) {
-    return PlistValue::fromDictionary({{QStringLiteral("Path"), PlistValue::fromString(path)}});
-}
+namespace Keys = SettingsKeys;
+using namespace Outlets;
 
 // A pane on fakes, with a home and a pane bundle of its own; the home's name has a space and a
 // quote in it.
@@ -27,11 +22,10 @@ class Pane : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
-        home = root.path() + QStringLiteral("/it's home");
-        bundle = home + QStringLiteral("/Keyvigil.prefPane");
         writeInfo(QStringLiteral("6.2"));
         qputenv("HOME", QFile::encodeName(home));
         KeyvigilPref::classVersion = 0;
+        fakes.platform.soundFolders = soundFolders;
     }
     void TearDown() override { qputenv("HOME", savedHome); }
 
@@ -47,27 +41,20 @@ protected:
         prefs.setObjectForKey(value, key);
         ASSERT_TRUE(prefs.synchronize());
     }
-    void helperRuns(std::uint32_t pid) {
-        fakes.processes.processes.push_back({{7, pid}, QString(kHelperCreatorCode)});
-    }
     void setLoginItems(const QStringList& paths) {
         PlistValue::Array items;
         for (const QString& path : paths)
-            items.append(loginItem(path));
-        fakes.domains.domains[QStringLiteral("loginwindow")] = {
-            {QStringLiteral("AutoLaunchedApplicationDictionary"), PlistValue::fromArray(items)}};
+            items.append(PlistValue::fromDictionary({{"Path", PlistValue::fromString(path)}}));
+        fakes.services.domains["loginwindow"] = {
+            {"AutoLaunchedApplicationDictionary", PlistValue::fromArray(items)}};
     }
     QStringList loginItemPaths() {
         QStringList paths;
-        const auto domain = fakes.domains.domains.value(QStringLiteral("loginwindow"));
-        for (const PlistValue& item :
-             domain.value(QStringLiteral("AutoLaunchedApplicationDictionary")).toArray())
-            paths.append(item.toDictionary().value(QStringLiteral("Path")).toString());
+        for (const PlistValue& item : fakes.services.domains.value("loginwindow")
+                                          .value("AutoLaunchedApplicationDictionary")
+                                          .toArray())
+            paths.append(item.toDictionary().value("Path").toString());
         return paths;
-    }
-    QStringList soundFolders() const {
-        return {root.path() + "/system sounds", root.path() + "/local sounds",
-                root.path() + "/user sounds"};
     }
     static void touch(const QString& path) {
         QDir().mkpath(QFileInfo(path).path());
@@ -78,10 +65,7 @@ protected:
         fakes.form.selectItemAtIndex(popup, index);
         pref.preferenceChanged(popup);
     }
-    int selected(QLatin1StringView popup) { return fakes.form.indexOfSelectedItem(popup); }
-    QString agentFile() const {
-        return home + QStringLiteral("/Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist");
-    }
+    int selected(QLatin1StringView popup) { return fakes.form[popup].selected; }
     // Shows the pane, as the host does after loading it.
     void show() {
         ASSERT_TRUE(pref.initWithBundle(bundle));
@@ -89,51 +73,30 @@ protected:
     }
 
     QTemporaryDir root;
-    QString home;
-    QString bundle;
+    const QString home = root.path() + QStringLiteral("/it's home");
+    const QString bundle = home + QStringLiteral("/Keyvigil.prefPane");
+    const QString agentFile = home + "/Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist";
+    const QStringList soundFolders = {root.path() + "/system sounds", root.path() + "/local sounds",
+                                      root.path() + "/user sounds"};
     QByteArray savedHome = qgetenv("HOME");
     FakePanePlatform fakes;
-    PanePlatform platform{fakes.host,
-                          fakes.form,
-                          fakes.processes,
-                          fakes.appleEvents,
-                          fakes.agents,
-                          fakes.domains,
-                          fakes.workspace,
-                          fakes.sounds,
-                          fakes.images,
-                          fakes.excludeWordsTable,
-                          fakes.excludeApplicationsTable,
-                          fakes.applicationChooser,
-                          soundFolders(),
-                          1265.0};
-    KeyvigilPref pref{platform};
+    KeyvigilPref pref{fakes.platform};
 };
 
-TEST_F(Pane, ShowingStopsARunningHelperQuitFirstThenUnloadThenTheFileGoes) {
-    helperRuns(300);
-    QDir().mkpath(QFileInfo(agentFile()).path());
-    QFile(agentFile()).open(QIODevice::WriteOnly);
+TEST_F(Pane, ShowingQuitsTheFirstHelperFoundThenUnloadsThenTheFileGoes) {
+    fakes.services.processes = {{{1, 10}, "ttxt"}, {{2, 20}, "RVpC"}, {{3, 30}, "RVpC"}};
+    touch(agentFile);
     show();
-    EXPECT_FALSE(QFile::exists(agentFile()));
+    EXPECT_FALSE(QFile::exists(agentFile));
     const QStringList journal = fakes.journal.take();
-    const qsizetype quit = journal.indexOf(QStringLiteral("send quit 300"));
-    const qsizetype unload = journal.indexOf("agent unload " + agentFile());
-    ASSERT_GE(quit, 0);
-    EXPECT_GT(unload, quit);
+    EXPECT_EQ(journal.filter("send "), QStringList({"send quit 20"}));
+    const qsizetype quit = journal.indexOf(QStringLiteral("send quit 20"));
+    EXPECT_GT(journal.indexOf("agent unload " + agentFile), quit);
     EXPECT_EQ(journal.last(), QStringLiteral("form setHidden stoppedMsg NO"));
 
     // Told once per visit: a second stop sends nothing and finds no agent.
     pref.killHelper();
     EXPECT_EQ(fakes.journal.take(), QStringList({"form setHidden stoppedMsg NO"}));
-}
-
-TEST_F(Pane, TheFirstHelperInProcessOrderIsTheOneFound) {
-    fakes.processes.processes = {{{1, 10}, "ttxt"}, {{2, 20}, "RVpC"}, {{3, 30}, "RVpC"}};
-    ProcessSerialNumber psn;
-    EXPECT_EQ(findProcess(fakes.processes, QStringLiteral("RVpC"), &psn), noErr);
-    EXPECT_EQ(psn, (ProcessSerialNumber{2, 20}));
-    EXPECT_EQ(findProcess(fakes.processes, QStringLiteral("none"), &psn), procNotFound);
 }
 
 TEST_F(Pane, LoginItemsLoseOneMatchPerNameAndAreWrittenOnlyWhenReadThisVisit) {
@@ -157,70 +120,69 @@ TEST_F(Pane, LoginItemsLoseOneMatchPerNameAndAreWrittenOnlyWhenReadThisVisit) {
 TEST_F(Pane, NoLoginDomainNoHelperNoAgentFile) {
     show();
     const QStringList journal = fakes.journal.entries();
-    EXPECT_FALSE(journal.contains("domain write loginwindow"));
-    EXPECT_TRUE(journal.filter("send ").isEmpty());
-    EXPECT_TRUE(journal.filter("agent ").isEmpty());
-    EXPECT_FALSE(fakes.form.hidden.value(Outlets::stoppedMsg));
+    for (const char* call : {"domain write", "send ", "agent "})
+        EXPECT_TRUE(journal.filter(call).isEmpty()) << call;
+    EXPECT_TRUE(journal.contains("form setHidden stoppedMsg NO"));
 }
 
 TEST_F(Pane, TheSwitchShowsOffUntilThePaneHasTakenTheSettingsOver) {
-    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
+    store(Keys::startAutomatically, PlistValue::fromBool(true));
     show();
-    EXPECT_FALSE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
+    EXPECT_FALSE(fakes.form[EnableKeyvigilSwitch].state);
     EXPECT_FALSE(pref.enabled);
-    EXPECT_TRUE(pref.prefs()->boolForKey(SettingsKeys::startAutomatically)); // not changed
-    EXPECT_EQ(pref.prefs()->find(SettingsKeys::PrefPanePath)->toString(), bundle);
-    EXPECT_EQ(fakes.form.texts.value(Outlets::versionString), "Version 6.2");
+    EXPECT_TRUE(pref.prefs()->boolForKey(Keys::startAutomatically)); // not changed
 
-    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
     pref.willSelect();
-    EXPECT_TRUE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
+    EXPECT_TRUE(fakes.form[EnableKeyvigilSwitch].state);
 }
 
 TEST_F(Pane, LeavingWithTheSwitchOnInstallsAndStartsTheHelperWithThisVisitsSettings) {
-    helperRuns(300);
+    fakes.services.processes = {{{7, 300}, "RVpC"}}; // quit by the showing, not again
     show();
-    fakes.form.states[Outlets::EnableKeyvigilSwitch] = true;
+    fakes.form[EnableKeyvigilSwitch].state = true;
     pref.enabledChanged();
     fakes.journal.clear();
     pref.willUnselect();
-    EXPECT_EQ(fakes.journal.take(), QStringList({"agent load " + agentFile()}));
+    EXPECT_EQ(fakes.journal.take(), QStringList({"agent load " + agentFile}));
 
-    const auto agent = PropertyListFile::readDictionary(agentFile());
+    const auto agent = PropertyListFile::readDictionary(agentFile);
     ASSERT_TRUE(agent);
     EXPECT_EQ(agent->format, PropertyListFile::Format::Xml);
-    EXPECT_EQ(agent->entries, KeyvigilPref::agentDictionary(bundle));
-    EXPECT_EQ(agent->entries.value("Program").toString(), bundle + kHelperPath);
-    EXPECT_EQ(agent->entries.keys(), QStringList({"KeepAlive", "Label", "Program", "RunAtLoad"}));
-    EXPECT_EQ(QFile(agentFile()).permissions() & QFile::WriteOther, 0);
+    const QString helper = "/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper";
+    EXPECT_EQ(agent->entries, (PlistValue::Dictionary{
+                                  {"KeepAlive", PlistValue::fromBool(true)},
+                                  {"Label", PlistValue::fromString("org.keyvigil.Keyvigil.helper")},
+                                  {"Program", PlistValue::fromString(bundle + helper)},
+                                  {"RunAtLoad", PlistValue::fromBool(true)}}));
+    EXPECT_EQ(QFile(agentFile).permissions() & QFile::WriteOther, 0);
 
     RVPrefs written(kApplicationIdentifier);
-    EXPECT_TRUE(written.boolForKey(SettingsKeys::startAutomatically));
-    EXPECT_TRUE(written.boolForKey(SettingsKeys::preferencesForPrefPane));
-    EXPECT_EQ(written.find(SettingsKeys::PrefPanePath)->toString(), bundle);
+    EXPECT_TRUE(written.boolForKey(Keys::startAutomatically));
+    EXPECT_TRUE(written.boolForKey(Keys::preferencesForPrefPane));
+    EXPECT_EQ(written.find(Keys::PrefPanePath)->toString(), bundle);
 }
 
 TEST_F(Pane, LeavingWithTheSwitchOffLeavesNothingInstalled) {
-    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
-    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    store(Keys::startAutomatically, PlistValue::fromBool(true));
+    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
     show();
-    fakes.form.states[Outlets::EnableKeyvigilSwitch] = false;
+    fakes.form[EnableKeyvigilSwitch].state = false;
     pref.enabledChanged();
     pref.willUnselect();
-    EXPECT_FALSE(QFile::exists(agentFile()));
+    EXPECT_FALSE(QFile::exists(agentFile));
     EXPECT_TRUE(fakes.journal.entries().filter("agent load").isEmpty());
-    EXPECT_FALSE(RVPrefs(kApplicationIdentifier).boolForKey(SettingsKeys::startAutomatically));
+    EXPECT_FALSE(RVPrefs(kApplicationIdentifier).boolForKey(Keys::startAutomatically));
 }
 
 TEST_F(Pane, TheAccessibilityButtonSwitchesOffAndOpensThePanel) {
-    store(SettingsKeys::startAutomatically, PlistValue::fromBool(true));
-    store(SettingsKeys::preferencesForPrefPane, PlistValue::fromBool(true));
+    store(Keys::startAutomatically, PlistValue::fromBool(true));
+    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
     show();
-    fakes.journal.clear();
     pref.openUniversalAccess();
     EXPECT_FALSE(pref.enabled);
-    EXPECT_FALSE(fakes.form.states.value(Outlets::EnableKeyvigilSwitch));
-    EXPECT_FALSE(pref.prefs()->boolForKey(SettingsKeys::startAutomatically));
+    EXPECT_FALSE(fakes.form[EnableKeyvigilSwitch].state);
+    EXPECT_FALSE(pref.prefs()->boolForKey(Keys::startAutomatically));
     EXPECT_EQ(fakes.journal.entries().last(),
               "open /System/Library/PreferencePanes/Security.prefPane");
 }
@@ -239,13 +201,13 @@ TEST_F(Pane, AccessibilityTextsFollowTheToolkitVersion) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.version);
         KeyvigilPref::classVersion = 0;
-        platform.NSAppKitVersionNumber = row.version;
+        fakes.platform.NSAppKitVersionNumber = row.version;
         show();
-        EXPECT_EQ(fakes.form.texts.value(Outlets::accessibilityButton), row.button);
+        EXPECT_EQ(fakes.form[accessibilityButton].text, row.button);
         EXPECT_EQ(pref.accessibilityPrefPaneToOpen,
                   QStringLiteral("/System/Library/PreferencePanes/") + row.pane);
     }
-    EXPECT_TRUE(fakes.form.texts.value(Outlets::accessibilityMessage).contains("Privacy"));
+    EXPECT_TRUE(fakes.form[accessibilityMessage].text.contains("Privacy"));
 }
 
 TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
@@ -260,9 +222,8 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
     writeInfo(QStringLiteral("6.2"));
     ASSERT_TRUE(pref.initWithBundle(bundle));
     const QString restart = bundle + QStringLiteral("/Contents/Resources/Restart");
-    QDir().mkpath(QFileInfo(restart).path());
-    QFile(restart).open(QIODevice::WriteOnly);
-    KeyvigilPref second(platform);
+    touch(restart);
+    KeyvigilPref second(fakes.platform);
     EXPECT_FALSE(second.initWithBundle(bundle));
     EXPECT_EQ(fakes.journal.take(),
               QStringList({"launch " + restart + ' ' + bundle + " 4242",
@@ -270,13 +231,6 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
                            "complete the update of Keyvigil. | OK",
                            "terminate"}));
 }
-
-} // namespace
-
-namespace {
-
-namespace Keys = SettingsKeys;
-using namespace Outlets;
 
 TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     show();
@@ -300,10 +254,10 @@ TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     EXPECT_EQ(selected(WarnCapsLockPopup), 1);
     EXPECT_EQ(selected(WarnNumLockPopup), 0);
     EXPECT_EQ(selected(soundPopup), 0);
-    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 2); // the system alert cannot loop
-    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 1.0f);
-    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
-    EXPECT_TRUE(fakes.form.states.value(showCapsMenuBarSwitch));
+    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 2); // the system alert cannot loop
+    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 1.0f);
+    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
+    EXPECT_TRUE(fakes.form[showCapsMenuBarSwitch].state);
 }
 
 TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
@@ -312,7 +266,7 @@ TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
     show();
     EXPECT_EQ(*stored(Keys::showCapsMenuBar), PlistValue::fromBool(false));
     EXPECT_EQ(*stored(Keys::showShiftMenuBar), PlistValue::fromBool(false));
-    EXPECT_TRUE(fakes.form.states.value(showOtherUpperLeftSwitch));
+    EXPECT_TRUE(fakes.form[showOtherUpperLeftSwitch].state);
     EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
     EXPECT_FALSE(stored(Keys::noMenuBar) == nullptr);
 
@@ -320,7 +274,7 @@ TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
     store(Keys::showOtherUpperLeft, PlistValue::fromBool(false));
     store(Keys::noMenuBar, PlistValue::fromBool(false));
     pref.willSelect();
-    EXPECT_FALSE(fakes.form.states.value(showOtherUpperLeftSwitch));
+    EXPECT_FALSE(fakes.form[showOtherUpperLeftSwitch].state);
 }
 
 TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
@@ -329,32 +283,32 @@ TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
     store(Keys::warnSound, PlistValue::fromString("CAPS"));
     show();
     // A continuous flag without its lock flag reads as a single warning, and is written so.
-    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
-    EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
-    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+    const auto expectOnce = [&] {
+        EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+        EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
+        EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+    };
+    expectOnce();
 
     choose(WarnCapsLockPopup, 2);
     EXPECT_TRUE(stored(Keys::warnCapsLockContinuously)->boolValue());
-    fakes.form.states[WarnWithSoundSwitch] = false;
+    fakes.form[WarnWithSoundSwitch].state = false;
     pref.preferenceChanged(WarnWithSoundSwitch);
-    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 2);
-    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
-    EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
-    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
-    fakes.form.states[WarnWithSoundSwitch] = true;
+    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 2);
+    expectOnce();
+    fakes.form[WarnWithSoundSwitch].state = true;
     pref.preferenceChanged(WarnWithSoundSwitch);
-    EXPECT_EQ(fakes.form.itemTitles(WarnCapsLockPopup).size(), 3);
+    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 3);
     EXPECT_EQ(selected(WarnCapsLockPopup), 1);
 
     // Choosing the system alert does the same as switching the sound off.
     choose(WarnCapsLockPopup, 2);
     choose(soundPopup, 0);
-    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
-    EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
+    expectOnce();
 }
 
 TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
-    touch(soundFolders()[0] + "/Glass.aiff");
+    touch(soundFolders[0] + "/Glass.aiff");
     fakes.sounds.addSound("Glass");
     store(Keys::soundVolume, PlistValue::fromFloat(0.5f));
     show();
@@ -362,16 +316,16 @@ TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
     fakes.form.selectItemAtIndex(soundPopup, 0);
     pref.playSound(soundPopup);
     EXPECT_EQ(fakes.journal.take(), QStringList({"beep"}));
-    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
-    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 1.0f);
+    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
+    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 1.0f);
     EXPECT_FLOAT_EQ(pref.volume, 0.5f); // kept while the slider shows the alert's own volume
 
     fakes.form.selectItemAtIndex(soundPopup, 2);
     pref.playSound(soundPopup);
     EXPECT_EQ(*stored(Keys::warnSound), PlistValue::fromString("Glass"));
-    EXPECT_TRUE(fakes.form.enabled.value(volumeSlider));
-    EXPECT_FLOAT_EQ(fakes.form.values.value(volumeSlider), 0.5f);
-    fakes.form.values[volumeSlider] = 0.25f;
+    EXPECT_TRUE(fakes.form[volumeSlider].enabled);
+    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 0.5f);
+    fakes.form[volumeSlider].value = 0.25f;
     pref.playSound(volumeSlider);
     EXPECT_EQ(*stored(Keys::soundVolume), PlistValue::fromFloat(0.25f));
     EXPECT_EQ(fakes.journal.take().filter("sound Glass"),
@@ -379,22 +333,21 @@ TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
                            "sound Glass setVolume 0.25", "sound Glass play (already playing)"}));
 
     // The pane's own sound is item 1; the oldest toolkit sets no volume and keeps the slider off.
-    platform.NSAppKitVersionNumber = 824.0;
+    fakes.platform.NSAppKitVersionNumber = 824.0;
     fakes.form.selectItemAtIndex(soundPopup, 1);
     pref.playSound(soundPopup);
     EXPECT_EQ(fakes.journal.take().filter("sound CAPS"), QStringList({"sound CAPS play"}));
-    EXPECT_FALSE(fakes.form.enabled.value(volumeSlider));
+    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
 }
 
 TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
-    const QStringList folders = soundFolders();
     for (const char* name : {"/.DS_Store", "/Ping.aiff", "/Notes", "/Read Me.txt"})
-        touch(folders[0] + name);
-    touch(folders[1] + "/Basso.wav");
-    touch(folders[2] + "/Ping.aif");
+        touch(soundFolders[0] + name);
+    touch(soundFolders[1] + "/Basso.wav");
+    touch(soundFolders[2] + "/Ping.aif");
     show();
     pref.willSelect();
-    const QStringList titles = fakes.form.itemTitles(soundPopup);
+    const QStringList titles = fakes.form[soundPopup].items;
     EXPECT_EQ(titles.mid(0, 2), QStringList({"System Alert Sound", "CAPS"}));
     EXPECT_EQ(QSet<QString>(titles.begin() + 2, titles.end() - 2),
               QSet<QString>({"Notes", "Read Me"}));
@@ -410,14 +363,14 @@ TEST_F(Pane, EachPreviewPictureIsLoadedOnceAndAMissingOneIsTriedAgain) {
                                   {showNumUpperLeftSwitch, false},
                                   {showNumUpperLeftSwitch, true},
                                   {showOtherUpperLeftSwitch, true}}) {
-        fakes.form.states[box] = on;
+        fakes.form[box].state = on;
         pref.upperLeftChanged(box);
     }
     EXPECT_EQ(fakes.journal.entries().filter("image load"),
               QStringList({"image load upperLeft.tif", "image load upperLeftCaps.tif",
                            "image load upperLeftNum.tif", "image load upperLeftNum.tif",
                            "image load upperLeftNumOther.tif"}));
-    EXPECT_NE(fakes.form.images.value(upperLeftGuide), nullptr);
+    EXPECT_NE(fakes.form[upperLeftGuide].image, nullptr);
     EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
 }
 
@@ -432,24 +385,12 @@ TEST_F(Pane, CountsStoreTheItemPlusOneAndOnlyKnownSendersStoreAnything) {
     EXPECT_EQ(pref.prefs()->prefs(), before);
 }
 
-} // namespace
-
-namespace {
-
-namespace Keys = SettingsKeys;
-using namespace Outlets;
-
-QStringList strings(const PlistValue* list) {
-    return list ? list->toStringList() : QStringList{"(absent)"};
-}
-
 class Exclusions : public Pane {
 protected:
-    QStringList storedWords() {
-        return strings(RVPrefs(kApplicationIdentifier).find(Keys::excludeWordsArray));
-    }
-    QStringList storedApplications() {
-        return strings(RVPrefs(kApplicationIdentifier).find(Keys::excludeApplicationsArray));
+    static QStringList storedList(QLatin1StringView key) {
+        const RVPrefs prefs(kApplicationIdentifier);
+        const PlistValue* list = prefs.find(key);
+        return list ? list->toStringList() : QStringList{"(absent)"};
     }
     // Types a word into a new row, as the user does.
     void typeWord(const QString& word) {
@@ -458,9 +399,9 @@ protected:
         table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString(word), 0,
                                                        table.numberOfRowsInTableView() - 1);
     }
-    void choose(int returnCode, const QStringList& paths) {
-        fakes.applicationChooser.returnCode = returnCode;
-        fakes.applicationChooser.filenames = paths;
+    void chooseApplications(int returnCode, const QStringList& paths) {
+        fakes.services.returnCode = returnCode;
+        fakes.services.filenames = paths;
         fakes.excludeApplicationsTable.addEntryToTable();
     }
 };
@@ -471,16 +412,15 @@ TEST_F(Exclusions, WordsNoLongerThanTheWarnCountAreStoredAtOnce) {
         typeWord(word);
     EXPECT_EQ(fakes.wordsView.error,
               "Error: Word was longer than warn count; it would have no effect.");
-    EXPECT_EQ(storedWords(), QStringList({"NASA", "RADAR"}));
+    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList({"NASA", "RADAR"}));
     EXPECT_EQ(pref.excludeWordsArray.size(), 3); // the refused word's row stays blank
 
     // The count chosen now decides.
-    fakes.form.selectItemAtIndex(WarnCountPopup, 2);
-    pref.preferenceChanged(WarnCountPopup);
+    choose(WarnCountPopup, 2);
     typeWord("ESA");
     typeWord("NATO");
     // The refused word's blank row is stored with the list, at its end.
-    EXPECT_EQ(storedWords(), QStringList({"ESA", "NASA", "RADAR", ""}));
+    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA", "RADAR", ""}));
 
     // Deleting every word stores an empty list; the applications stay.
     store(Keys::excludeApplicationsArray, PlistValue::fromStringList({"/opt/Mail.app"}));
@@ -489,33 +429,34 @@ TEST_F(Exclusions, WordsNoLongerThanTheWarnCountAreStoredAtOnce) {
         fakes.wordsView.selected = {row};
         fakes.excludeWordsTable.deleteSelectedEntriesFromTable();
     }
-    EXPECT_EQ(storedWords(), QStringList());
-    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app"}));
+    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList());
+    EXPECT_EQ(storedList(Keys::excludeApplicationsArray), QStringList({"/opt/Mail.app"}));
 }
 
 TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
     store(Keys::excludeApplicationsArray,
           PlistValue::fromStringList({"/opt/Mail.app", "/opt/Zed.app"}));
     show();
-    choose(0, {"/opt/New.app"}); // cancelled
-    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app", "/opt/Zed.app"}));
-    EXPECT_FALSE(fakes.form.hidden.contains(applicationErrorMsg));
+    chooseApplications(0, {"/opt/New.app"}); // cancelled
+    EXPECT_EQ(storedList(Keys::excludeApplicationsArray),
+              QStringList({"/opt/Mail.app", "/opt/Zed.app"}));
+    EXPECT_TRUE(fakes.journal.entries().filter("applicationErrorMsg").isEmpty());
 
-    choose(1, {"/opt/Mail.app"});
-    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
-              "Error: \"Mail\" is already in the application list.");
-    EXPECT_FALSE(fakes.form.hidden.value(applicationErrorMsg));
-    choose(1, {"/opt/Mail.app", "/opt/Zed.app"});
-    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
-              "Error: Multiple applications you chose are already in the application list.");
+    QString& error = fakes.form[applicationErrorMsg].text;
+    chooseApplications(1, {"/opt/Mail.app"});
+    EXPECT_EQ(error, "Error: \"Mail\" is already in the application list.");
+    EXPECT_FALSE(fakes.form[applicationErrorMsg].hidden);
+    chooseApplications(1, {"/opt/Mail.app", "/opt/Zed.app"});
+    EXPECT_EQ(error, "Error: Multiple applications you chose are already in the application list.");
 
     // Every new one is added, in the chooser's order, and the duplicate still named.
-    fakes.form.texts.clear();
-    choose(1, {"/opt/Alpha.app", "/opt/Zed.app", "/usr/share/applications/beta.desktop"});
-    EXPECT_EQ(storedApplications(), QStringList({"/opt/Mail.app", "/opt/Zed.app", "/opt/Alpha.app",
-                                                 "/usr/share/applications/beta.desktop"}));
-    EXPECT_EQ(fakes.form.texts.value(applicationErrorMsg),
-              "Error: \"Zed\" is already in the application list.");
+    error.clear();
+    chooseApplications(1,
+                       {"/opt/Alpha.app", "/opt/Zed.app", "/usr/share/applications/beta.desktop"});
+    EXPECT_EQ(storedList(Keys::excludeApplicationsArray),
+              QStringList({"/opt/Mail.app", "/opt/Zed.app", "/opt/Alpha.app",
+                           "/usr/share/applications/beta.desktop"}));
+    EXPECT_EQ(error, "Error: \"Zed\" is already in the application list.");
 
     RVTableViewArrayCell cell;
     fakes.excludeApplicationsTable.tableViewWillDisplayCellForTableColumnRow(cell, 0, 2);

@@ -158,10 +158,11 @@ TEST(RVTableViewArray, PlacesEntriesIgnoringCaseAfterEqualOnes) {
         {"WordsNonalphabetized", "pear,apple", "banana", 2, "pear,apple,banana"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.entry));
         Table t(c.identifier);
         t.setUp(c.before);
         EXPECT_EQ(t.table.addEntryToArray(PlistValue::fromString(c.entry)), c.index);
-        EXPECT_EQ(t.entries(), c.after) << qPrintable(c.entry);
+        EXPECT_EQ(t.entries(), c.after);
     }
 }
 
@@ -195,6 +196,7 @@ TEST(RVTableViewArray, Edits) {
          "no", "edit entry error plum pear", ""},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         Table t(c.identifier);
         t.delegate.answered = c.answered;
         t.delegate.refusal = "no";
@@ -202,10 +204,10 @@ TEST(RVTableViewArray, Edits) {
         t.view.error = "earlier";
         t.view.errorHidden = false;
         t.table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString(c.value), 0, c.row);
-        EXPECT_EQ(t.entries(), c.after) << c.name;
-        EXPECT_EQ(t.view.shownError(), c.error) << c.name;
-        EXPECT_EQ(t.delegate.journal.join("; "), c.messages) << c.name;
-        EXPECT_EQ(t.view.selected(), c.selection) << c.name;
+        EXPECT_EQ(t.entries(), c.after);
+        EXPECT_EQ(t.view.shownError(), c.error);
+        EXPECT_EQ(t.delegate.journal.join("; "), c.messages);
+        EXPECT_EQ(t.view.selected(), c.selection);
     }
 }
 
@@ -234,6 +236,7 @@ TEST(RVTableViewArray, EditsKeyedEntries) {
 
 TEST(RVTableViewArray, Adds) {
     for (const bool answers : {false, true}) { // not answering, or answering NO
+        SCOPED_TRACE(answers);
         Table t;
         t.delegate.answered = answers ? "add" : "";
         t.setUp("apple,pear");
@@ -274,6 +277,7 @@ TEST(RVTableViewArray, Deletes) {
         {"vetoed at once", 1, 3, "d", "a,b,c,d,e", "edit entry error nil d", "1,3", "", "kept"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         Table t;
         t.delegate.answered = "editError,changed";
         t.delegate.vetoedDeletion = c.vetoed;
@@ -281,11 +285,11 @@ TEST(RVTableViewArray, Deletes) {
         t.view.setSelection({c.first, c.second});
         t.view.journal.clear();
         t.table.deleteSelectedEntriesFromTable();
-        EXPECT_EQ(t.entries(), c.after) << c.name;
-        EXPECT_EQ(t.delegate.journal.join("; "), c.messages) << c.name;
-        EXPECT_EQ(t.view.selected(), c.selection) << c.name;
-        EXPECT_EQ(t.view.journal.filter("scroll").value(0), c.scroll) << c.name;
-        EXPECT_EQ(t.view.shownError(), c.error) << c.name;
+        EXPECT_EQ(t.entries(), c.after);
+        EXPECT_EQ(t.delegate.journal.join("; "), c.messages);
+        EXPECT_EQ(t.view.selected(), c.selection);
+        EXPECT_EQ(t.view.journal.filter("scroll").value(0), c.scroll);
+        EXPECT_EQ(t.view.shownError(), c.error);
     }
 }
 
@@ -293,6 +297,7 @@ TEST(RVTableViewArray, EndsModalUse) {
     // ok takes the blanks out only when the delegate does not answer the add-entry message,
     // which it does not send.
     for (const char* answered : {"", "add"}) {
+        SCOPED_TRACE(answered);
         Table t;
         t.delegate.answered = answered;
         t.setUp("apple,pear");
