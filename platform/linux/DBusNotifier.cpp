@@ -59,20 +59,19 @@ bool DBusNotifier::connect() {
 
 void DBusNotifier::checkServer() {
     // Asked once, without waiting: a session without a notifications server shows nothing.
-    if (serverChecked_ || !connect())
+    // The notifier owns the call, so one still unanswered when it goes is freed with it.
+    if (serverCheck_ || !connect())
         return;
-    serverChecked_ = true;
     const QDBusMessage call = QDBusMessage::createMethodCall(
         kService, kPath, kInterface, QStringLiteral("GetServerInformation"));
-    auto* watcher = new QDBusPendingCallWatcher(connection_->asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+    serverCheck_ = std::make_unique<QDBusPendingCallWatcher>(connection_->asyncCall(call));
+    QObject::connect(serverCheck_.get(), &QDBusPendingCallWatcher::finished, serverCheck_.get(),
                      [](QDBusPendingCallWatcher* finished) {
                          if (finished->isError())
                              qCWarning(programLog).noquote()
                                  << "no notifications server on the session bus (" +
                                         finished->error().message() +
                                         "): notifications are not shown until one starts";
-                         finished->deleteLater();
                      });
 }
 

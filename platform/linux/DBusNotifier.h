@@ -3,8 +3,10 @@
 #include "platform/Notifier.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // Desktop notifications through the freedesktop notification service on the session bus.
@@ -37,5 +39,5 @@ private:
     QString busAddress_;
     std::optional<GrowlDelegate> delegate_;
     bool connectFailed_ = false;
-    bool serverChecked_ = false;
+    std::unique_ptr<QDBusPendingCallWatcher> serverCheck_;
 };

@@ -3,6 +3,7 @@
 #include "platform/linux/ProcProcessManager.h"
 #include "shared/PropertyListFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,7 +15,8 @@
 
 namespace {
 
-const QString kCreator = QStringLiteral("KVts");
+// Each test process has a code of its own: the tests run beside each other.
+const QString kCreator = QStringLiteral("KV%1").arg(QCoreApplication::applicationPid());
 
 // Programs started from an application bundle with a creator code of its own (the tests may run
 // beside real helpers), in a folder whose name has a space and a quote.
