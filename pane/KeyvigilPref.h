@@ -59,6 +59,10 @@ public:
                                                           int row) override;
     void addEntryToTableDidEndReturnCodeContextInfo(int returnCode, const QStringList& filenames);
 
+    // Help and the support mail.
+    void showHelp(Sender sender);
+    void emailTheAuthor();
+
     // Control of the helper.
     void openUniversalAccess();
     void enabledChanged();

@@ -1,3 +1,4 @@
+#include "pane/HelpHandoff.h"
 #include "pane/KeyvigilPref.h"
 #include "pane/Outlets.h"
 #include "pane/ProcessControl.h"
@@ -121,7 +122,7 @@ void KeyvigilPref::willUnselect() {
         enable();
     if (gPrefs)
         gPrefs->synchronize();
-    // Help comes with the help viewer.
+    terminateHelp(kHelpBookName, platform);
     loginWindow.reset();
 }
 

@@ -38,6 +38,8 @@ public:
     virtual void setEnabled(QLatin1StringView outlet, bool enabled) = 0;
     // A text field's text, or a button's title.
     virtual void setStringValue(QLatin1StringView outlet, const QString& text) = 0;
+    // A button's title, which it keeps even when it shows only an icon.
+    virtual QString title(QLatin1StringView outlet) const = 0;
     virtual void setHidden(QLatin1StringView outlet, bool hidden) = 0;
     virtual void selectTabViewItem(QLatin1StringView tabView, QLatin1StringView item) = 0;
     // Null shows nothing.

@@ -9,6 +9,7 @@
 #include "platform/PreferencesDomains.h"
 #include "platform/ProcessManager.h"
 #include "platform/SoundService.h"
+#include "platform/SupportSources.h"
 #include "platform/Workspace.h"
 
 // The services and values the pane's logic works through. The pane's plug-in entry picks the
@@ -26,6 +27,7 @@ struct PanePlatform {
     RVTableViewArray& excludeWordsTable;
     RVTableViewArray& excludeApplicationsTable;
     ApplicationChooserService& applicationChooser;
+    SupportSources& support;
     // The system's, the local and the user's sound folders, listed in this order.
     QStringList soundFolders;
     double NSAppKitVersionNumber;

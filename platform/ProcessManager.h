@@ -27,4 +27,6 @@ public:
     // The "FileCreator" of the process's information: the creator code of the application
     // bundle it runs from. nullopt when it has none or is gone.
     virtual std::optional<QString> fileCreator(const ProcessSerialNumber& psn) = 0;
+    // The process's name; procNotFound when the process is gone.
+    virtual OSErr CopyProcessName(const ProcessSerialNumber& psn, QString* name) = 0;
 };

@@ -7,12 +7,13 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     libplist-dev libplist++-dev libplist-utils
-    libsdl2-mixer-dev
+    libsdl2-mixer-dev libsystemd-dev xdg-utils
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
     imagemagick
+    librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()
@@ -43,5 +44,11 @@ if ((${#missing[@]})); then
 fi
 
 build_dir="${KEYVIGIL_BUILD_DIR:-build}"
-cmake -S . -B "$build_dir" -G Ninja ${KEYVIGIL_CMAKE_ARGS:-}
+# Configure a new build folder, or one given other options; otherwise the build itself runs
+# CMake again when a CMake file has changed, so an unchanged tree is neither configured nor built.
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$build_dir" -G Ninja ${KEYVIGIL_CMAKE_ARGS:-}
+elif [ -n "${KEYVIGIL_CMAKE_ARGS:-}" ]; then
+    cmake -S . -B "$build_dir" ${KEYVIGIL_CMAKE_ARGS}
+fi
 cmake --build "$build_dir"

@@ -5,6 +5,7 @@
 #include "pane/plugin/ImageAndTextCellDelegate.h"
 #include "platform/linux/AppKitVersionNumber.h"
 #include "platform/linux/HostFolders.h"
+#include "platform/linux/LinuxSupportSources.h"
 #include "shared/ProgramLog.h"
 #include "shared/SettingsKeys.h"
 
@@ -65,6 +66,7 @@ struct KeyvigilPanePlugin::Pane {
                    wordsTable.table(),
                    applicationsTable.table(),
                    chooser,
+                   support,
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
@@ -82,6 +84,7 @@ struct KeyvigilPanePlugin::Pane {
     QtTableViewArray wordsTable;
     QtTableViewArray applicationsTable;
     QtApplicationChooser chooser{view};
+    LinuxSupportSources support;
     PanePlatform platform;
     KeyvigilPref pref{platform};
 };
@@ -156,6 +159,16 @@ void KeyvigilPanePlugin::connectActions() {
                      [&pref] { pref.tabViewWillSelectTabViewItem(); });
     QObject::connect(ui.accessibilityButton, &QAbstractButton::clicked, &view,
                      [&pref] { pref.openUniversalAccess(); });
+    // Each "?" button opens the help at its topic; its title is the topic's anchor.
+    for (QAbstractButton* help : view.findChildren<QAbstractButton*>()) {
+        if (!help->objectName().endsWith(QLatin1StringView("HelpButton")))
+            continue;
+        const QByteArray name = help->objectName().toLatin1();
+        QObject::connect(help, &QAbstractButton::clicked, &view,
+                         [&pref, name] { pref.showHelp(QLatin1StringView(name)); });
+    }
+    QObject::connect(ui.emailTheAuthorButton, &QAbstractButton::clicked, &view,
+                     [&pref] { pref.emailTheAuthor(); });
 }
 
 QWidget* KeyvigilPanePlugin::mainView() {

@@ -115,6 +115,12 @@ void QtPaneForm::setStringValue(QLatin1StringView name, const QString& text) {
         button->setText(QString(text).replace(u'&', QStringLiteral("&&"))); // no mnemonic
 }
 
+QString QtPaneForm::title(QLatin1StringView name) const {
+    if (const auto* button = outlet<QAbstractButton>(name))
+        return button->text();
+    return {};
+}
+
 void QtPaneForm::setHidden(QLatin1StringView name, bool hidden) {
     if (QWidget* widget = outlet<QWidget>(name))
         widget->setHidden(hidden);

@@ -37,6 +37,7 @@ public:
     void setFloatValue(QLatin1StringView outlet, float value) override;
     void setEnabled(QLatin1StringView outlet, bool enabled) override;
     void setStringValue(QLatin1StringView outlet, const QString& text) override;
+    QString title(QLatin1StringView outlet) const override;
     void setHidden(QLatin1StringView outlet, bool hidden) override;
     void selectTabViewItem(QLatin1StringView tabView, QLatin1StringView item) override;
     void setImage(QLatin1StringView outlet, const PaneImage* image) override;

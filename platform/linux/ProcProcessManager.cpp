@@ -91,3 +91,15 @@ std::optional<QString> ProcProcessManager::fileCreator(const ProcessSerialNumber
     const auto bundle = ApplicationBundle::bundleWithPath(app.path());
     return bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleSignature") : std::nullopt;
 }
+
+OSErr ProcProcessManager::CopyProcessName(const ProcessSerialNumber& psn, QString* name) {
+    const pid_t pid = pid_t(psn.lowLongOfPSN);
+    if (pid <= 0 || serialNumberOf(pid) != psn)
+        return procNotFound;
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!comm.open(QIODevice::ReadOnly))
+        return procNotFound;
+    if (name)
+        *name = QString::fromLocal8Bit(comm.readAll().trimmed());
+    return noErr;
+}

@@ -15,6 +15,7 @@ class ProcProcessManager final : public ProcessManager {
 public:
     OSErr GetNextProcess(ProcessSerialNumber& psn) override;
     std::optional<QString> fileCreator(const ProcessSerialNumber& psn) override;
+    OSErr CopyProcessName(const ProcessSerialNumber& psn, QString* name) override;
 
     // The serial number of a running process; nullopt when there is none with that PID.
     static std::optional<ProcessSerialNumber> serialNumberOf(pid_t pid);

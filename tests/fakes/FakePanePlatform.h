@@ -66,6 +66,7 @@ public:
     void setFloatValue(Name outlet, float value) override { controls[outlet].value = value; }
     void setEnabled(Name outlet, bool enabled) override { controls[outlet].enabled = enabled; }
     void setStringValue(Name outlet, const QString& text) override { controls[outlet].text = text; }
+    QString title(Name outlet) const override { return controls.value(outlet).text; }
     void setHidden(Name outlet, bool hidden) override {
         controls[outlet].hidden = hidden;
         journal_.record(QStringLiteral("form setHidden %1 %2").arg(outlet, yesNo(hidden)));
@@ -133,6 +134,16 @@ public:
                 return process.creator;
         return std::nullopt;
     }
+    OSErr CopyProcessName(const ProcessSerialNumber& psn, QString* name) override {
+        for (const Process& process : processes) {
+            if (process.psn == psn) {
+                if (name)
+                    *name = process.creator;
+                return noErr;
+            }
+        }
+        return procNotFound;
+    }
     OSErr sendAppleEvent(std::uint32_t eventID, const ProcessSerialNumber& target) override {
         journal_.record(
             QStringLiteral("send %1 %2").arg(fourCharText(eventID)).arg(target.lowLongOfPSN));
@@ -159,16 +170,58 @@ public:
         journal_.record("launch " + program + ' ' + arguments.join(' '));
         return true;
     }
+    bool launchApplication(const QString& applicationPath) override {
+        journal_.record("launch application " + applicationPath);
+        return true;
+    }
+    bool openURL(const QString& url) override {
+        openedURLs.append(url);
+        journal_.record(QStringLiteral("open URL"));
+        return true;
+    }
 
     void beginApplicationChooser(DidEnd didEnd) override { didEnd(returnCode, filenames); }
 
     std::vector<Process> processes;
     QMap<QString, PlistValue::Dictionary> domains;
+    QStringList openedURLs;
     int returnCode = 1;
     QStringList filenames;
 
 private:
     Journal& journal_;
+};
+
+// The support mail's sources as a test sets them; nullopt attributes for a missing folder.
+class FakeSupportSources : public SupportSources {
+public:
+    QString operatingSystemVersionString() override { return osVersion; }
+    std::optional<PlistValue::Dictionary> attributesOfItemAtPath(const QString& path) override {
+        attributesAsked.append(path);
+        return agentFolder;
+    }
+    void forEachSystemLogLine(const std::function<void(const QString&)>& visit) override {
+        for (const QString& line : logLines)
+            visit(line);
+    }
+    std::vector<QString> crashReportPaths() override {
+        std::vector<QString> paths;
+        for (const auto& [path, text] : reports)
+            paths.push_back(path);
+        return paths;
+    }
+    std::optional<QString> readCrashReport(const QString& relativePath) override {
+        for (const auto& [path, text] : reports)
+            if (path == relativePath)
+                return text;
+        return std::nullopt;
+    }
+
+    QString osVersion = QStringLiteral("Debian GNU/Linux 12 (bookworm), Linux 6.1.0");
+    std::optional<PlistValue::Dictionary> agentFolder;
+    QStringList logLines;
+    std::vector<std::pair<QString, std::optional<QString>>> reports;
+    QStringList attributesAsked;
 };
 
 // A table's view that keeps the selection and the error text.
@@ -199,6 +252,7 @@ struct FakePanePlatform {
     FakePaneForm form{journal};
     FakeSoundService sounds{journal};
     FakeImageLoader images{journal};
+    FakeSupportSources support;
     FakeTableView wordsView;
     FakeTableView applicationsView;
     RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
@@ -216,6 +270,7 @@ struct FakePanePlatform {
                           excludeWordsTable,
                           excludeApplicationsTable,
                           services,
+                          support,
                           {},
                           1265.0};
 };

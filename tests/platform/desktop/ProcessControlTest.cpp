@@ -1,4 +1,5 @@
 #include "pane/ProcessControl.h"
+#include "platform/linux/DesktopWorkspace.h"
 #include "platform/linux/PidfdAppleEventSender.h"
 #include "platform/linux/ProcProcessManager.h"
 #include "shared/PropertyListFile.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,41 @@ TEST_F(ProcessControl, QuitReachesOnlyTheProcessTheSerialNumberNames) {
     ASSERT_TRUE(process.waitForFinished(3000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit); // ended by SIGTERM
     EXPECT_EQ(sender.sendAppleEvent(kAEQuitApplication, live), procNotFound);
+}
+
+TEST_F(ProcessControl, AProcessHasANameOnlyWhileTheSerialNumberNamesIt) {
+    QProcess& process = start();
+    const ProcessSerialNumber live = psnOf(process);
+    ProcessSerialNumber stale = live;
+    stale.highLongOfPSN += 1;
+    QString name;
+    EXPECT_EQ(processes.CopyProcessName(live, &name), noErr);
+    EXPECT_EQ(name, QStringLiteral("waiting helper"));
+    EXPECT_EQ(processes.CopyProcessName(stale, &name), procNotFound);
+    process.kill();
+    process.waitForFinished();
+    EXPECT_EQ(processes.CopyProcessName(live, &name), procNotFound);
+}
+
+TEST_F(ProcessControl, AnApplicationStartsItsBundlesExecutable) {
+    const QString app = root.path() + QStringLiteral("/it's a.app");
+    DesktopWorkspace workspace;
+    EXPECT_FALSE(workspace.launchApplication(app)); // its Info.plist names no executable
+    const QString script = app + QStringLiteral("/Contents/MacOS/it's started");
+    QFile file(script);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\ntouch \"$0.ran\"\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    PropertyListFile::writeDictionary(
+        app + QStringLiteral("/Contents/Info.plist"),
+        {{QStringLiteral("CFBundleExecutable"), PlistValue::fromString("it's started")}},
+        PropertyListFile::Format::Xml, 0644);
+    ASSERT_TRUE(workspace.launchApplication(app));
+    bool ran = false;
+    for (int i = 0; i < 300 && !ran; ++i, QThread::msleep(10))
+        ran = QFile::exists(script + QStringLiteral(".ran"));
+    EXPECT_TRUE(ran);
 }
 
 } // namespace
