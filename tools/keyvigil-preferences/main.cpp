@@ -18,14 +18,15 @@
 
 namespace {
 
-// The bundle named on the command line, else the one beside this program (a build tree), else
-// the installed one.
+// The bundle named on the command line, else the installed one beside this program's bin folder,
+// else the one beside it in a build tree. The installed one comes first so that an installed host
+// never reaches back into a build tree.
 QString paneBundle(const QStringList& arguments) {
     if (arguments.size() > 1)
         return QFileInfo(arguments.at(1)).absoluteFilePath();
     const QString here = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {here + QStringLiteral("/Keyvigil.prefPane"),
-                                     here + QStringLiteral("/../lib/keyvigil/Keyvigil.prefPane")}) {
+    for (const QString& candidate : {here + QStringLiteral("/../lib/keyvigil/Keyvigil.prefPane"),
+                                     here + QStringLiteral("/Keyvigil.prefPane")}) {
         if (QFileInfo(candidate).isDir())
             return QDir::cleanPath(candidate);
     }

@@ -1,0 +1,31 @@
+# The Debian package, keyvigil_VERSION-1_ARCH.deb: `cpack -G DEB` in the build tree.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${package_name})
+set(CPACK_PACKAGE_VENDOR "The Keyvigil developers")
+set(CPACK_PACKAGE_CONTACT "The Keyvigil developers <maintainers@keyvigil.org>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "warnings when Caps Lock or Num Lock is on")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Keyvigil watches the keyboard and warns when Caps Lock or Num Lock is switched
+on, or when a run of capital letters is typed, before a password or a whole
+paragraph goes wrong. Each warning can be a sound, a desktop notification, a
+flash across the top of the screen or a window on the screen, with a status
+icon for the locks. Words typed in capitals on purpose and applications where
+capitals are normal can be excluded.
+
+Keyvigil's settings window, keyvigil-preferences, starts and stops the
+warnings, now and at login; keyvigil-defaults reads and changes the settings
+from the command line.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://keyvigil.org/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The toolkit's plug-ins for the bundle's SVG and TIFF images, which no library links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
