@@ -39,7 +39,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents, mode_t
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
     if (!ok) {
+        // The caller reports the first failure's errno, not the clean-up's.
+        const int failure = errno;
         ::unlink(temporary.constData());
+        errno = failure;
         return false;
     }
     // The folder is not synced: a crash may then undo the rename, which leaves the old

@@ -50,8 +50,10 @@ RVPrefs::RVPrefs(const QString& identifier) : prefsPath_(pathForIdentifier(ident
     if (QFileInfo::exists(prefsPath_)) {
         if (std::optional<PlistValue::Dictionary> contents = readStoreFile(prefsPath_))
             prefs_ = std::move(*contents);
-        else
+        else {
+            wasUnreadable_ = true;
             prefs_.insert(SettingsKeys::reconstructedAfterCorruption, PlistValue::fromBool(true));
+        }
     }
     if (!prefs_.contains(SettingsKeys::convertedFromPlist)) {
         for (auto& [key, value] : PropertyListFile::readDictionaryEntries(domainPath(identifier)))

@@ -36,6 +36,8 @@ public:
     bool synchronize();
 
     const QString& prefsPath() const { return prefsPath_; }
+    // True when the file was there but could not be read, so that the store started empty.
+    bool wasUnreadable() const { return wasUnreadable_; }
     const PlistValue::Dictionary& prefs() const { return prefs_; }
 
     // ~/Library/Preferences/<identifier>.prefs with the home directory expanded.
@@ -43,5 +45,6 @@ public:
 
 private:
     QString prefsPath_;
+    bool wasUnreadable_ = false;
     PlistValue::Dictionary prefs_;
 };

@@ -86,6 +86,8 @@ struct KeyInfo {
     // Fallback keys only: the settings whose pane default this key decides, and how.
     Seeding seeding = Seeding::None;
     std::vector<QLatin1StringView> seeds;
+    // What the key means, in a sentence for people.
+    QLatin1StringView meaning;
 };
 
 // The whole table, in the order the settings are documented.

@@ -95,6 +95,32 @@ TEST_F(KeyvigilDefaults, OtherIdentifiersAndFailedWrites) {
     ASSERT_TRUE(QDir().mkpath(store() + "/blocked"));
     EXPECT_EQ(run("write warnCaps -bool YES"), 1);
     EXPECT_TRUE(err.contains("could not write")) << err.toStdString();
+    EXPECT_TRUE(err.contains(": Is a directory")) << err.toStdString(); // the system's reason
+}
+
+TEST_F(KeyvigilDefaults, UnknownKeysAndOtherKindsAreWrittenWithAWarning) {
+    EXPECT_EQ(run("write warnCount -int 7"), 0);
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    EXPECT_EQ(run("write warnCount -string 7"), 0);
+    EXPECT_TRUE(err.contains("\"warnCount\" is read as -int, not -string")) << err.toStdString();
+    EXPECT_EQ(stored().value("warnCount"), PlistValue::fromString("7"));
+    EXPECT_EQ(run("write warnCuont -int 7"), 0);
+    EXPECT_TRUE(err.contains("\"warnCuont\" is not one of Keyvigil's settings"))
+        << err.toStdString();
+    EXPECT_EQ(stored().value("warnCuont"), PlistValue::fromInt(7));
+    // Other stores have no table to check against.
+    EXPECT_EQ(run("-d org.keyvigil.HelpViewer write Path -string index.html"), 0);
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+}
+
+TEST_F(KeyvigilDefaults, AnUnreadableStoreIsSaidToBeSo) {
+    writeFile(store(), "not an archive");
+    EXPECT_EQ(run("read"), 0);
+    EXPECT_TRUE(err.contains("could not be read")) << err.toStdString();
+    EXPECT_EQ(run("keys"), 0);
+    for (const char* line :
+         {"warnCount                  -int     5 ", "showOutlines ", "noMenuBar "})
+        EXPECT_TRUE(out.contains(line)) << line;
 }
 
 } // namespace

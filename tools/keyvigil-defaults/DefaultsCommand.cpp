@@ -3,10 +3,13 @@
 #include "shared/FoundationConversions.h"
 #include "shared/Identifiers.h"
 #include "shared/RVPrefs.h"
+#include "shared/SettingsKeys.h"
 
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -17,7 +20,7 @@ constexpr int kBadUsage = 2;
 
 const QLatin1StringView kUsage(
     "usage: keyvigil-defaults [-d IDENTIFIER] read [KEY] | write KEY -bool|-int|-float|-string "
-    "VALUE | write KEY -array [VALUE...] | delete KEY");
+    "VALUE | write KEY -array [VALUE...] | delete KEY | keys");
 
 struct Request {
     QString identifier = kApplicationIdentifier;
@@ -131,6 +134,11 @@ Parsed parse(QStringList arguments) {
         request.key = arguments.first();
         return {request, {}};
     }
+    if (request.verb == u"keys") {
+        if (!arguments.isEmpty())
+            return fail(QStringLiteral("keys takes no arguments"));
+        return {request, {}};
+    }
     if (request.verb == u"write") {
         if (arguments.isEmpty())
             return fail(QStringLiteral("write needs a key"));
@@ -138,6 +146,96 @@ Parsed parse(QStringList arguments) {
         return parseWriteValue(request, arguments);
     }
     return fail(QStringLiteral("unknown command \"%1\"; %2").arg(request.verb, kUsage));
+}
+
+// The write option that stores a value of this kind.
+QLatin1StringView optionFor(SettingsKeys::Kind kind) {
+    switch (kind) {
+    case SettingsKeys::Kind::Boolean:
+        return QLatin1StringView("-bool");
+    case SettingsKeys::Kind::Integer:
+        return QLatin1StringView("-int");
+    case SettingsKeys::Kind::Float:
+        return QLatin1StringView("-float");
+    case SettingsKeys::Kind::String:
+        return QLatin1StringView("-string");
+    case SettingsKeys::Kind::List:
+        return QLatin1StringView("-array");
+    }
+    return {};
+}
+
+std::optional<SettingsKeys::Kind> kindOf(const PlistValue& value) {
+    switch (value.kind()) {
+    case PlistValue::Kind::Boolean:
+        return SettingsKeys::Kind::Boolean;
+    case PlistValue::Kind::Integer:
+        return SettingsKeys::Kind::Integer;
+    case PlistValue::Kind::Real32:
+    case PlistValue::Kind::Real64:
+        return SettingsKeys::Kind::Float;
+    case PlistValue::Kind::String:
+        return SettingsKeys::Kind::String;
+    case PlistValue::Kind::Array:
+        return SettingsKeys::Kind::List;
+    default:
+        return std::nullopt;
+    }
+}
+
+QString defaultText(const SettingsKeys::KeyInfo& info) {
+    const std::optional<PlistValue>& value =
+        info.paneDefault ? info.paneDefault : info.helperDefault;
+    if (!value)
+        return QStringLiteral("-");
+    if (value->kind() == PlistValue::Kind::Boolean)
+        return value->boolValue() ? QStringLiteral("YES") : QStringLiteral("NO");
+    if (value->kind() == PlistValue::Kind::String)
+        return u'"' + value->toString() + u'"';
+    return value->description().simplified();
+}
+
+// The settings table: each key with the option that writes it, the value it has until set, and
+// what it means. The older keys come last: they are only read, to work out other defaults.
+void printKeys(QTextStream& out) {
+    for (const SettingsKeys::Role role :
+         {SettingsKeys::Role::Setting, SettingsKeys::Role::Fallback}) {
+        out << (role == SettingsKeys::Role::Setting
+                    ? "Settings (key, write option, default, meaning):\n"
+                    : "\nOlder keys, read only to work out the defaults above:\n");
+        for (const SettingsKeys::KeyInfo& info : SettingsKeys::all()) {
+            if (info.role != role)
+                continue;
+            out << "  " << QString(info.key).leftJustified(26) << ' '
+                << QString(optionFor(info.kind)).leftJustified(8) << ' '
+                << defaultText(info).leftJustified(22) << ' ' << info.meaning << '\n';
+        }
+    }
+    out.flush();
+}
+
+// Writing is never refused, but a key or kind the programs do not read is said out loud.
+void warnAboutWrite(const Request& request, QTextStream& err) {
+    if (request.identifier != kApplicationIdentifier)
+        return;
+    const SettingsKeys::KeyInfo* info = SettingsKeys::find(*request.key);
+    if (!info) {
+        err << "keyvigil-defaults: warning: \"" << *request.key
+            << "\" is not one of Keyvigil's settings (see \"keyvigil-defaults keys\"); written "
+               "anyway"
+            << Qt::endl;
+        return;
+    }
+    const std::optional<SettingsKeys::Kind> kind = kindOf(*request.value);
+    if (kind != info->kind)
+        err << "keyvigil-defaults: warning: \"" << *request.key << "\" is read as "
+            << optionFor(info->kind) << ", not "
+            << (kind ? optionFor(*kind) : QLatin1StringView("?")) << "; written anyway" << Qt::endl;
+}
+
+QString reason(int error) {
+    return error ? QStringLiteral(": %1").arg(QString::fromLocal8Bit(std::strerror(error)))
+                 : QString();
 }
 
 } // namespace
@@ -149,7 +247,14 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
         return kBadUsage;
     }
     const Request& request = *parsed.request;
+    if (request.verb == u"keys") {
+        printKeys(out);
+        return kDone;
+    }
     RVPrefs prefs(request.identifier);
+    if (prefs.wasUnreadable())
+        err << "keyvigil-defaults: " << prefs.prefsPath()
+            << " could not be read; it is taken as an empty store" << Qt::endl;
 
     if (request.verb == u"read") {
         if (!request.key) {
@@ -175,10 +280,13 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
         }
         prefs.removeObjectForKey(*request.key);
     } else {
+        warnAboutWrite(request, err);
         prefs.setObjectForKey(request.value, *request.key);
     }
+    errno = 0;
     if (!prefs.synchronize()) {
-        err << "keyvigil-defaults: could not write " << prefs.prefsPath() << Qt::endl;
+        err << "keyvigil-defaults: could not write " << prefs.prefsPath() << reason(errno)
+            << Qt::endl;
         return kFailed;
     }
     return kDone;

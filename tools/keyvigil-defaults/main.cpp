@@ -7,9 +7,10 @@ int main(int argc, char* argv[]) {
     const ProgramDescription program{
         "keyvigil-defaults",
         "[-d IDENTIFIER] read [KEY] | write KEY -bool|-int|-float|-string VALUE | "
-        "write KEY -array [VALUE...] | delete KEY",
+        "write KEY -array [VALUE...] | delete KEY | keys",
         "Reads, writes and deletes keys of Keyvigil's settings store "
-        "(~/Library/Preferences/IDENTIFIER.prefs; org.keyvigil.Keyvigil by default).",
+        "(~/Library/Preferences/IDENTIFIER.prefs; org.keyvigil.Keyvigil by default). "
+        "\"keys\" lists every setting with its type, default and meaning.",
         true};
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
