@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://keyvigil.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The toolkit's plug-in for the bundle's TIFF images, which no program links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins")
+# What the programs load at run time rather than link: the toolkit's plug-in for the bundle's
+# TIFF images, and the sound library the helper opens at its first sound.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
