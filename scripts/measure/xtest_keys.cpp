@@ -6,17 +6,21 @@
 //   type TEXT      types letters, capitals with Shift held; prints "typed <keys>"
 //   soak KEYS      goes on with the soak pattern for at least KEYS keys, as fast as the server
 //                  takes them; prints the counts so far and this chunk's rate
+//   taps N RATE    taps N small letters at RATE a second, each press and its release flushed
+//                  apart as a typist's are; prints "tapped <N> <seconds>"
 //   quit
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -105,6 +109,26 @@ public:
                     events_ - startEvents, seconds);
     }
 
+    // Keys held for a fifth of the pace, released, and the next press on the pace's beat.
+    double taps(long count, double rate) {
+        const double started = monotonicSeconds();
+        const auto period = std::chrono::duration<double>(1.0 / rate);
+        for (long i = 0; i < count; ++i) {
+            const KeyCode key = nextLetter();
+            XTestFakeKeyEvent(display_, key, True, 0);
+            XFlush(display_);
+            std::this_thread::sleep_for(period / 5);
+            XTestFakeKeyEvent(display_, key, False, 0);
+            XFlush(display_);
+            const double next = started + double(i + 1) / rate;
+            const double now = monotonicSeconds();
+            if (next > now)
+                std::this_thread::sleep_for(std::chrono::duration<double>(next - now));
+        }
+        XSync(display_, False);
+        return monotonicSeconds() - started;
+    }
+
 private:
     void send(KeyCode key, bool down) {
         XTestFakeKeyEvent(display_, key, down ? True : False, 0);
@@ -167,6 +191,14 @@ int main() {
             std::printf("typed %d\n", typist.type(argument));
         } else if (command == "soak") {
             typist.soak(std::stol(argument));
+        } else if (command == "taps") {
+            long count = 0;
+            double rate = 0;
+            if (std::sscanf(argument.c_str(), "%ld %lf", &count, &rate) != 2 || rate <= 0) {
+                std::printf("error taps needs a count and a rate\n");
+                continue;
+            }
+            std::printf("tapped %ld %.3f\n", count, typist.taps(count, rate));
         } else if (command == "quit") {
             break;
         } else {
