@@ -1,11 +1,9 @@
 #include "platform/linux/SdlMixerDevice.h"
 
+#include "platform/linux/SdlMixerLibrary.h"
 #include "shared/ProgramLog.h"
 
 #include <QFile>
-
-#include <SDL.h>
-#include <SDL_mixer.h>
 
 std::atomic<SdlMixerDevice*> SdlMixerDevice::current_{nullptr};
 
@@ -32,41 +30,50 @@ SdlMixerDevice::~SdlMixerDevice() {
 bool SdlMixerDevice::open() {
     if (open_)
         return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0) {
-        reportOpenFailure();
+    if (!mix_) {
+        QString problem;
+        mix_ = SdlMixerLibrary::get(&problem);
+        if (!mix_) {
+            reportOpenFailure(problem);
+            return false;
+        }
+    }
+    if (mix_->InitSubSystem(SDL_INIT_AUDIO) < 0) {
+        reportOpenFailure(QString::fromUtf8(mix_->GetError()));
         return false;
     }
     // No format changes allowed: SDL converts for the hardware, and chunks keep one layout.
-    if (Mix_OpenAudioDevice(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr, 0) <
-        0) {
-        reportOpenFailure();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (mix_->OpenAudioDevice(kFrequency, AUDIO_S16SYS, kOutputChannels, kBufferFrames, nullptr,
+                              0) < 0) {
+        reportOpenFailure(QString::fromUtf8(mix_->GetError()));
+        mix_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     // No Mix_Init: the mixer starts a decoder when a file first needs it, and the usual sounds
     // (AIFF, WAV) need none.
-    Mix_AllocateChannels(kChannels);
-    Mix_ChannelFinished(&SdlMixerDevice::channelDone);
+    mix_->AllocateChannels(kChannels);
+    mix_->ChannelFinished(&SdlMixerDevice::channelDone);
     open_ = true;
     idleTimer_.start();
     return true;
 }
 
-void SdlMixerDevice::reportOpenFailure() {
+void SdlMixerDevice::reportOpenFailure(const QString& reason) {
     // Said once: the output is tried again at every warning, and may come back.
     if (openFailureReported_)
         return;
     openFailureReported_ = true;
-    qCWarning(programLog, "no audio output (%s): warnings go on without sound", SDL_GetError());
+    qCWarning(programLog, "no audio output (%s): warnings go on without sound",
+              qUtf8Printable(reason));
 }
 
 void SdlMixerDevice::close() {
     idleTimer_.stop();
     if (!open_)
         return;
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->CloseAudio();
+    mix_->Quit();
+    mix_->QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
     for (auto& busy : busy_)
         busy.store(false);
@@ -75,12 +82,12 @@ void SdlMixerDevice::close() {
 Mix_Chunk* SdlMixerDevice::load(const QString& path) {
     if (!open_)
         return nullptr;
-    SDL_RWops* file = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    SDL_RWops* file = mix_->RWFromFile(QFile::encodeName(path).constData(), "rb");
     if (!file)
         return nullptr;
     // Closed here: the mixer leaves a file it does not recognise open even when asked to close it.
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 0);
-    SDL_RWclose(file);
+    Mix_Chunk* chunk = mix_->LoadWAV_RW(file, 0);
+    mix_->RWclose(file);
     return chunk;
 }
 
@@ -92,7 +99,7 @@ int SdlMixerDevice::play(Mix_Chunk* chunk, bool loop, const void* owner) {
             continue;
         // Marked before starting, so that the end of a very short chunk cannot come first.
         busy_[channel].store(true);
-        if (Mix_PlayChannel(channel, chunk, loop ? -1 : 0) < 0) {
+        if (mix_->PlayChannelTimed(channel, chunk, loop ? -1 : 0, -1) < 0) {
             busy_[channel].store(false);
             break;
         }
@@ -111,12 +118,12 @@ bool SdlMixerDevice::isPlaying(int channel, const void* owner) const {
 
 void SdlMixerDevice::halt(int channel) {
     if (open_ && channel >= 0 && channel < kChannels)
-        Mix_HaltChannel(channel);
+        mix_->HaltChannel(channel);
 }
 
 void SdlMixerDevice::expire(int channel, int ms) {
     if (open_ && channel >= 0 && channel < kChannels)
-        Mix_ExpireChannel(channel, ms);
+        mix_->ExpireChannel(channel, ms);
 }
 
 // Runs on the audio thread (or inside a halt on the main thread) with the mixer locked: it only

@@ -10,9 +10,11 @@
 #include <functional>
 
 struct Mix_Chunk;
+struct SdlMixerLibrary;
 
-// The process's one SDL2_mixer output. It opens lazily and closes after a quiet spell, so that an
-// idle program keeps no audio stream (and no audio thread) running. The output format is fixed, so
+// The process's one SDL2_mixer output. It opens lazily (the library too, at the first open) and
+// closes after a quiet spell, so that an idle program keeps no audio stream (and no audio
+// thread) running. The output format is fixed, so
 // decoded chunks stay valid across a close and a reopen.
 class SdlMixerDevice {
 public:
@@ -29,6 +31,8 @@ public:
     // Opens the output if it is closed; false when no audio device can be opened.
     bool open();
     bool isOpen() const { return open_; }
+    // The mixer's functions; null until the first open has loaded them.
+    const SdlMixerLibrary* library() const { return mix_; }
 
     // Decodes a sound file into the output format; needs the output open. Null on failure.
     Mix_Chunk* load(const QString& path);
@@ -44,7 +48,7 @@ public:
     void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
 private:
-    void reportOpenFailure();
+    void reportOpenFailure(const QString& reason);
     static void channelDone(int channel);
     void channelsChanged();
     bool anyBusy() const;
@@ -54,6 +58,7 @@ private:
 
     QObject context_;
     QTimer idleTimer_;
+    const SdlMixerLibrary* mix_ = nullptr;
     bool open_ = false;
     bool openFailureReported_ = false;
     // Written by the audio thread when a channel ends, read on the main thread.

@@ -1,8 +1,7 @@
 #include "platform/linux/SdlSound.h"
 
 #include "platform/linux/SdlMixerDevice.h"
-
-#include <SDL_mixer.h>
+#include "platform/linux/SdlMixerLibrary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +12,9 @@ SdlSound::SdlSound(SdlMixerDevice& device, QString path, Mix_Chunk* chunk)
 }
 
 SdlSound::~SdlSound() {
+    // A chunk exists only once the device has loaded the library.
     if (chunk_)
-        Mix_FreeChunk(chunk_);
+        device_.library()->FreeChunk(chunk_);
 }
 
 void SdlSound::setVolume(float volume) {
@@ -25,7 +25,8 @@ void SdlSound::setVolume(float volume) {
 // The chunk's own volume scales whichever channel plays it, at once, also mid-play.
 void SdlSound::applyVolume() {
     if (chunk_)
-        Mix_VolumeChunk(chunk_, static_cast<int>(std::lround(volume_ * MIX_MAX_VOLUME)));
+        device_.library()->VolumeChunk(chunk_,
+                                       static_cast<int>(std::lround(volume_ * MIX_MAX_VOLUME)));
 }
 
 void SdlSound::setLoops(bool loops) {
