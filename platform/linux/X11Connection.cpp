@@ -5,7 +5,10 @@
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
 
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
+
+#include <cstdlib>
 
 #include <algorithm>
 #include <vector>
@@ -62,7 +65,9 @@ X11Connection::X11Connection(const char* displayName) {
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, notifier_.get(),
                          [this] {
-                             if (XEventsQueued(display_, QueuedAlready) > 0)
+                             if (xcbHandler_)
+                                 processXcbEvents(false);
+                             else if (XEventsQueued(display_, QueuedAlready) > 0)
                                  processPendingEvents();
                              if (beforeSleep_)
                                  beforeSleep_();
@@ -78,9 +83,20 @@ X11Connection::~X11Connection() {
     XCloseDisplay(display_);
 }
 
+void X11Connection::setXcbEventHandler(XcbEventHandler handler) {
+    if (!display_)
+        return;
+    XSetEventQueueOwner(display_, XCBOwnsEventQueue);
+    xcbHandler_ = std::move(handler);
+}
+
 void X11Connection::processPendingEvents() {
     if (!display_)
         return;
+    if (xcbHandler_) {
+        processXcbEvents(true);
+        return;
+    }
     while (XPending(display_) > 0) {
         XEvent event;
         XNextEvent(display_, &event);
@@ -88,4 +104,19 @@ void X11Connection::processPendingEvents() {
             handler_(event);
     }
     XFlush(display_);
+}
+
+// One read of the socket, at most a buffer's worth, then only what is already queued: more
+// waiting in the socket keeps it readable, and the loop comes back at once.
+void X11Connection::processXcbEvents(bool readSocket) {
+    xcb_connection_t* connection = XGetXCBConnection(display_);
+    xcb_generic_event_t* event =
+        readSocket ? xcb_poll_for_event(connection) : xcb_poll_for_queued_event(connection);
+    while (event) {
+        xcbHandler_(*event);
+        std::free(event);
+        event = xcb_poll_for_queued_event(connection);
+    }
+    // Requests the handler made through XCB go out now; without any, no system call.
+    xcb_flush(connection);
 }

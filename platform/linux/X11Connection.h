@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <xcb/xcb.h>
+
 #include <functional>
 #include <memory>
 
@@ -15,6 +17,7 @@ typedef union _XEvent XEvent;
 class X11Connection {
 public:
     using EventHandler = std::function<void(XEvent&)>;
+    using XcbEventHandler = std::function<void(const xcb_generic_event_t&)>;
 
     // displayName null: $DISPLAY.
     explicit X11Connection(const char* displayName = nullptr);
@@ -28,6 +31,10 @@ public:
     bool isOpen() const { return display_ != nullptr; }
     Display* display() const { return display_; }
     void setEventHandler(EventHandler handler) { handler_ = std::move(handler); }
+    // Hands the events over as XCB reads them instead, each freed once handled, so that a burst
+    // leaves no queue behind: Xlib keeps every event node it ever queued until the display
+    // closes. Xlib then sees no event at all. Set before the first event arrives.
+    void setXcbEventHandler(XcbEventHandler handler);
     // Runs each time the event loop is about to sleep, once every queued event has been handled:
     // the place for work that must come after the current events.
     void setBeforeSleepHandler(std::function<void()> handler) { beforeSleep_ = std::move(handler); }
@@ -38,8 +45,11 @@ public:
     void processPendingEvents();
 
 private:
+    void processXcbEvents(bool readSocket);
+
     Display* display_ = nullptr;
     std::unique_ptr<QSocketNotifier> notifier_;
     EventHandler handler_;
+    XcbEventHandler xcbHandler_;
     std::function<void()> beforeSleep_;
 };

@@ -10,7 +10,13 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XI2proto.h>
 #include <X11/extensions/XInput2.h>
+#include <xcb/xcb.h>
+// The XKB header names a field `explicit`, which C++ reserves.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
 
 #include <algorithm>
 #include <vector>
@@ -19,12 +25,13 @@ struct X11EventMonitor::Private {
     explicit Private(const char* displayName);
 
     bool selectEvents();
-    void handleEvent(XEvent& event);
-    void handleXkbEvent(const XkbEvent& event);
-    void handleRawKey(int type, unsigned keycode);
+    void handleEvent(const xcb_generic_event_t& event);
+    void handleXkbEvent(const xcb_generic_event_t& event);
+    void handleKeyPress(unsigned keycode);
     void keymapChanged();
     void setModifierWord(std::uint32_t word);
     void serviceRepeats();
+    void armRepeatWake(X11KeyRepeater::Clock::time_point due);
     bool isKeyDown(unsigned keycode) const;
     void deliver(std::uint32_t kind, bool withCharacter, unsigned keycode);
 
@@ -32,8 +39,11 @@ struct X11EventMonitor::Private {
     std::unique_ptr<X11Keymap> keymap;
     X11ModifierMasks masks;
     X11KeyRepeater repeater;
-    // Only wakes the event loop when a repeat is due; serviceRepeats does the work.
+    // Only wakes the event loop when a repeat may be due; serviceRepeats does the work. Armed
+    // for the earliest repeat and left alone by later presses, which only push the repeat back:
+    // typing re-arms it once a repeat delay, not at every key.
     QTimer repeatWake;
+    X11KeyRepeater::Clock::time_point repeatWakeDue;
     int xinputOpcode = -1;
     int xkbEventBase = -1;
     std::uint32_t modifierWord = 0;
@@ -45,7 +55,7 @@ struct X11EventMonitor::Private {
 X11EventMonitor::Private::Private(const char* displayName) : connection(displayName) {
     if (!connection.isOpen())
         return;
-    connection.setEventHandler([this](XEvent& event) { handleEvent(event); });
+    connection.setXcbEventHandler([this](const xcb_generic_event_t& event) { handleEvent(event); });
     if (!selectEvents()) {
         keymap.reset();
         return;
@@ -57,6 +67,7 @@ X11EventMonitor::Private::Private(const char* displayName) : connection(displayN
     repeatWake.setTimerType(Qt::PreciseTimer);
     connection.setBeforeSleepHandler([this] { serviceRepeats(); });
     modifierWord = composeModifierWord(keymap->effectiveMods(), keymap->lockedMods(), masks);
+    XFlush(display);
     connection.processPendingEvents();
 }
 
@@ -88,10 +99,11 @@ bool X11EventMonitor::Private::selectEvents() {
         return false;
     }
 
-    // Raw events reach the root window whichever application has the focus or a grab.
+    // Raw events reach the root window whichever application has the focus or a grab. Releases
+    // are not read: they would wake the loop a second time for every key, and the one thing they
+    // tell, the end of a repeat, the server's key map says when the repeat falls due.
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_RawKeyPress);
-    XISetMask(bits, XI_RawKeyRelease);
     XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
 
@@ -109,42 +121,47 @@ bool X11EventMonitor::Private::selectEvents() {
     return true;
 }
 
-void X11EventMonitor::Private::handleEvent(XEvent& event) {
+void X11EventMonitor::Private::handleEvent(const xcb_generic_event_t& event) {
     if (!keymap)
         return;
-    if (event.type == xkbEventBase) {
-        handleXkbEvent(reinterpret_cast<const XkbEvent&>(event));
+    const int type = event.response_type & 0x7F;
+    if (type == xkbEventBase) {
+        handleXkbEvent(event);
         return;
     }
-    XGenericEventCookie& cookie = event.xcookie;
-    if (cookie.type != GenericEvent || cookie.extension != xinputOpcode)
+    if (type != XCB_GE_GENERIC)
         return;
-    if (!XGetEventData(connection.display(), &cookie))
+    // The raw event's fixed part, as the server sends it: XCB keeps the first 32 bytes in place.
+    const auto& raw = reinterpret_cast<const xXIRawEvent&>(event);
+    if (raw.extension != xinputOpcode)
         return;
-    if (cookie.evtype == XI_RawKeyPress || cookie.evtype == XI_RawKeyRelease)
-        handleRawKey(cookie.evtype, unsigned(static_cast<XIRawEvent*>(cookie.data)->detail));
-    XFreeEventData(connection.display(), &cookie);
+    if (raw.evtype == XI_RawKeyPress)
+        handleKeyPress(raw.detail);
 }
 
-void X11EventMonitor::Private::handleXkbEvent(const XkbEvent& event) {
-    switch (event.any.xkb_type) {
-    case XkbStateNotify: {
-        const XkbStateNotifyEvent& state = event.state;
-        keymap->updateState(state.base_mods, state.latched_mods, state.locked_mods,
-                            state.base_group, state.latched_group, state.locked_group);
-        setModifierWord(composeModifierWord(state.mods, state.locked_mods, masks));
+void X11EventMonitor::Private::handleXkbEvent(const xcb_generic_event_t& event) {
+    // Every XKB event starts with the same fields; the second byte says which one it is.
+    switch (reinterpret_cast<const xcb_xkb_state_notify_event_t&>(event).xkbType) {
+    case XCB_XKB_STATE_NOTIFY: {
+        const auto& state = reinterpret_cast<const xcb_xkb_state_notify_event_t&>(event);
+        keymap->updateState(state.baseMods, state.latchedMods, state.lockedMods, state.baseGroup,
+                            state.latchedGroup, state.lockedGroup);
+        setModifierWord(composeModifierWord(state.mods, state.lockedMods, masks));
         break;
     }
-    case XkbMapNotify: {
-        XkbMapNotifyEvent map = event.map;
-        XkbRefreshKeyboardMapping(&map);
+    case XCB_XKB_MAP_NOTIFY:
+    case XCB_XKB_NEW_KEYBOARD_NOTIFY: {
+        // Xlib sees no event on this connection, so its copy of the keyboard, which the modifier
+        // masks come from, is reloaded whole.
+        XkbMapNotifyEvent reload{};
+        reload.type = xkbEventBase;
+        reload.display = connection.display();
+        reload.xkb_type = XkbNewKeyboardNotify;
+        XkbRefreshKeyboardMapping(&reload);
         keymapChanged();
         break;
     }
-    case XkbNewKeyboardNotify:
-        keymapChanged();
-        break;
-    case XkbControlsNotify:
+    case XCB_XKB_CONTROLS_NOTIFY:
         repeater.loadControls(connection.display());
         break;
     default:
@@ -158,24 +175,21 @@ void X11EventMonitor::Private::keymapChanged() {
     setModifierWord(composeModifierWord(keymap->effectiveMods(), keymap->lockedMods(), masks));
 }
 
-void X11EventMonitor::Private::handleRawKey(int type, unsigned keycode) {
-    if (type == XI_RawKeyRelease) {
-        repeater.keyReleased(keycode);
-        return;
-    }
+void X11EventMonitor::Private::handleKeyPress(unsigned keycode) {
     repeater.keyPressed(keycode, X11KeyRepeater::Clock::now());
     if (!keymap->isModifierKey(keycode))
         deliver(kEventRawKeyDown, true, keycode);
 }
 
 void X11EventMonitor::Private::serviceRepeats() {
-    // Runs before every sleep of the loop: with no key repeating it costs no clock read.
-    if (!keymap || !repeater.nextRepeat()) {
-        repeatWake.stop();
+    // Runs before every sleep of the loop: with no key repeating it costs no clock read. A wake
+    // still armed then fires once, finds nothing due and is not armed again.
+    if (!keymap || !repeater.nextRepeat())
         return;
-    }
+    if (repeatWake.isActive() && repeatWakeDue <= *repeater.nextRepeat())
+        return;
     while (const unsigned keycode = repeater.takeDueRepeat(X11KeyRepeater::Clock::now())) {
-        // The release may still be on its way: the server knows whether the key is down.
+        // Only the server knows whether the key is still down.
         if (!isKeyDown(keycode))
             repeater.keyReleased(keycode);
         else if (!keymap->isModifierKey(keycode))
@@ -183,14 +197,15 @@ void X11EventMonitor::Private::serviceRepeats() {
         // The key-map query may have read events into the queue; they come before any repeat.
         connection.processPendingEvents();
     }
-    const auto next = repeater.nextRepeat();
-    if (!next) {
-        repeatWake.stop();
-        return;
-    }
+    if (const auto next = repeater.nextRepeat())
+        armRepeatWake(*next);
+}
+
+void X11EventMonitor::Private::armRepeatWake(X11KeyRepeater::Clock::time_point due) {
     const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(*next - X11KeyRepeater::Clock::now());
+        std::chrono::ceil<std::chrono::milliseconds>(due - X11KeyRepeater::Clock::now());
     repeatWake.start(std::max(wait, std::chrono::milliseconds(0)));
+    repeatWakeDue = due;
 }
 
 bool X11EventMonitor::Private::isKeyDown(unsigned keycode) const {
