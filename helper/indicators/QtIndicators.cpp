@@ -118,15 +118,24 @@ void QtIndicators::buildNumCenterWindow() {
 void QtIndicators::showCentered(QWidget* window, bool show) {
     if (!window)
         return;
-    if (!show) {
-        window->hide();
-        return;
-    }
-    // Centred anew each time: the screen may have changed since the last showing.
-    if (QScreen* screen = mainScreen())
-        window->move(centeredOrigin(screen->availableGeometry(), window->size()));
-    window->show();
-    window->raise();
+    // Shown or hidden once the modifier change has been handled: mapping a window of this size
+    // takes about a millisecond, which the upper-left window and the tray, updated later in the
+    // same change, should not wait for. Queued calls keep their order; a window closed before
+    // its turn takes its call with it.
+    QMetaObject::invokeMethod(
+        window,
+        [window, show] {
+            if (!show) {
+                window->hide();
+                return;
+            }
+            // Centred anew each time: the screen may have changed since the last showing.
+            if (QScreen* screen = mainScreen())
+                window->move(centeredOrigin(screen->availableGeometry(), window->size()));
+            window->show();
+            window->raise();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtIndicators::showCapsCenterWindow(bool show) {

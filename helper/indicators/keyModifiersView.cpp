@@ -20,8 +20,13 @@ keyModifiersView::keyModifiersView(const QRect& frame, QWidget* parent) : QWidge
 }
 
 void keyModifiersView::setModifiers(std::uint32_t m) {
-    modifiers = m & modifiersMask;
-    update();
+    const std::uint32_t shown = m & modifiersMask;
+    if (shown == modifiers)
+        return;
+    modifiers = shown;
+    // Painted and sent to the screen now, ahead of whatever else the change brings: a lock's
+    // state is what this window is for.
+    repaint();
 }
 
 void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, const QColor& color) {
@@ -35,6 +40,7 @@ void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, const QColor& 
         numRect = QRect(1, ty, 15, 6);
         capsRect = numRect;
     }
+    update();
 }
 
 void keyModifiersView::fill(QPainter& painter, const QRect& cell, const QColor& color) const {

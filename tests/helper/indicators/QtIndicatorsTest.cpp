@@ -52,15 +52,24 @@ TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScre
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     indicators.showCapsCenterWindow(true);
     indicators.showNumCenterWindow(true);
+    EXPECT_FALSE(caps.isVisible()) << "shown only after the change has been handled";
+    QApplication::processEvents();
     EXPECT_TRUE(caps.isVisible());
     EXPECT_EQ(caps.pos(), centeredOrigin(available, caps.size()));
     EXPECT_EQ(num.pos(), centeredOrigin(available, num.size()));
+    // Queued calls keep their order: shown and hidden again within one change ends hidden.
     indicators.showCapsCenterWindow(false);
+    indicators.showNumCenterWindow(false);
+    indicators.showNumCenterWindow(true);
+    QApplication::processEvents();
     EXPECT_FALSE(caps.isVisible());
     EXPECT_TRUE(num.isVisible());
 
+    // A window closed before its queued call takes the call with it.
+    indicators.showCapsCenterWindow(true);
     indicators.closeCenterWindows();
     EXPECT_FALSE(indicators.capsCenterWindow || indicators.numCenterWindow);
+    QApplication::processEvents();
     indicators.showCapsCenterWindow(true);
 }
 
