@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -27,9 +28,12 @@ struct HelperSettings {
     std::uint32_t capsCountMask = 0;
     bool excludeWords = false;
     std::uint32_t maxExcludeWordLength = 0;
-    // The case-folded last character of each excluded word, in list order: a cheap first
-    // test before the full case-insensitive suffix comparison.
-    std::vector<char16_t> excludeWordsLastFolded;
+    // For each typed byte, the excluded words whose last letter it is once case-folded, later
+    // entries first: indices into excludeWordsArray, those for byte b from
+    // excludeWordsEndingIn[b] to excludeWordsEndingIn[b + 1]. A key compares only the words it
+    // can end, never all of them.
+    std::array<std::uint32_t, 257> excludeWordsEndingIn{};
+    std::vector<std::uint32_t> excludeWordsByLastByte;
     std::uint32_t warnCount = 0;
     std::uint32_t warnCapsLimitCount = 0;
     QString growlCAPSCountWarning;

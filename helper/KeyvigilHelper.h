@@ -9,6 +9,7 @@
 #include <QLatin1StringView>
 
 #include <memory>
+#include <optional>
 
 // Keyvigil Helper's logic: start-up and control events, the settings load, the keyboard
 // monitor and its warnings. Everything runs on the thread of the platform's event loop, which
@@ -47,6 +48,7 @@ private:
     OSStatus keyPath(const MonitorEvent& event);
     OSStatus modifierPath(const MonitorEvent& event);
     const QString* frontProcessName() const;
+    bool frontIsExcluded();
     void warnUser(bool continuous);
     void soundOff();
     void post(QLatin1StringView name, const QString& description = {});
@@ -55,4 +57,10 @@ private:
     std::unique_ptr<RVPrefs>& gPrefs;
     HelperSettings settings_;
     MonitorState monitor_;
+    // The last front application looked up in the exclusion list, and the answer.
+    struct FrontCheck {
+        QString name;
+        bool excluded = false;
+    };
+    std::optional<FrontCheck> frontChecked_;
 };

@@ -40,8 +40,7 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
     if (!settings_.warnCaps)
         return eventNotHandledErr;
     // In an excluded application the run is neither counted nor ended.
-    if (const QString* front = frontProcessName();
-        front && settings_.excludeApplicationsArray.contains(*front))
+    if (frontIsExcluded())
         return eventNotHandledErr;
 
     if (event.hasModifiers)
@@ -69,12 +68,12 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
         buffer.append(QLatin1Char(char(character)));
         // The later entry of two matching words decides.
         const QStringList& words = settings_.excludeWordsArray;
-        const char16_t typed = buffer.back().toCaseFolded().unicode();
-        for (qsizetype i = words.size() - 1; i >= 0; --i) {
-            const QString& word = words[i];
-            // An empty word is no suffix of anything; it must not swallow every key.
-            if (settings_.excludeWordsLastFolded[std::size_t(i)] != typed || word.isEmpty() ||
-                !buffer.endsWith(word, Qt::CaseInsensitive))
+        const std::uint32_t* byLast = settings_.excludeWordsByLastByte.data();
+        for (std::uint32_t k = settings_.excludeWordsEndingIn[character],
+                           end = settings_.excludeWordsEndingIn[character + 1u];
+             k < end; ++k) {
+            const QString& word = words[qsizetype(byLast[k])];
+            if (!buffer.endsWith(word, Qt::CaseInsensitive))
                 continue;
             const std::int64_t remaining =
                 std::int64_t(monitor_.capsCount) + 1 - std::int64_t(word.size());
@@ -160,4 +159,17 @@ void KeyvigilHelper::post(QLatin1StringView name, const QString& description) {
 const QString* KeyvigilHelper::frontProcessName() const {
     // The service keeps the name current, so asking on every key costs no lookup.
     return platform.processInfo.frontProcessName();
+}
+
+bool KeyvigilHelper::frontIsExcluded() {
+    const QString* front = frontProcessName();
+    if (!front)
+        return false;
+    // The front application changes far less often than keys come. The copy shares the name's
+    // data, which therefore cannot be freed and reused while it is kept: the same data means the
+    // same name, and the list is not searched again.
+    if (!frontChecked_ || frontChecked_->name.constData() != front->constData() ||
+        frontChecked_->name.size() != front->size())
+        frontChecked_ = FrontCheck{*front, settings_.excludeApplicationsArray.contains(*front)};
+    return frontChecked_->excluded;
 }

@@ -111,6 +111,7 @@ void KeyvigilHelper::readExclusionLists() {
         }
     }
     settings_.excludeApplicationsArray = std::move(applications);
+    frontChecked_.reset();
 }
 
 void KeyvigilHelper::readIndicatorSettings() {
@@ -149,13 +150,26 @@ void KeyvigilHelper::readWordExclusion() {
     settings_.excludeWords = flag(*gPrefs, SettingsKeys::excludeWords);
     if (!settings_.excludeWords)
         return; // the old length and buffer stay; nothing uses them
+    const QStringList& words = settings_.excludeWordsArray;
     qsizetype longest = 0;
-    settings_.excludeWordsLastFolded.clear();
-    for (const QString& word : settings_.excludeWordsArray) {
+    std::vector<char16_t> lastFolded;
+    for (const QString& word : words) {
         longest = std::max(longest, word.size());
-        settings_.excludeWordsLastFolded.push_back(
-            word.isEmpty() ? char16_t(0) : word.back().toCaseFolded().unicode());
+        // An empty word is no suffix of anything; it must not swallow every key.
+        lastFolded.push_back(word.isEmpty() ? char16_t(0xFFFF)
+                                            : word.back().toCaseFolded().unicode());
     }
+    settings_.excludeWordsByLastByte.clear();
+    for (int byte = 0; byte < 256; ++byte) {
+        settings_.excludeWordsEndingIn[std::size_t(byte)] =
+            std::uint32_t(settings_.excludeWordsByLastByte.size());
+        const char16_t typed = QChar(char16_t(byte)).toCaseFolded().unicode();
+        for (qsizetype i = words.size() - 1; i >= 0; --i) {
+            if (lastFolded[std::size_t(i)] == typed)
+                settings_.excludeWordsByLastByte.push_back(std::uint32_t(i));
+        }
+    }
+    settings_.excludeWordsEndingIn[256] = std::uint32_t(settings_.excludeWordsByLastByte.size());
     settings_.maxExcludeWordLength = std::uint32_t(longest);
     if (settings_.maxExcludeWordLength == 0) {
         settings_.excludeWords = false;
