@@ -8,7 +8,7 @@ build="${1:-$here/../../build}"
 out="${2:-measurements}"
 mkdir -p "$out"
 cmake --build "$build" --target keyvigil-helper keyvigil_helper_images keyvigil_sounds \
-    keyvigil-defaults notify_recorder xtest_keys audio_onset
+    keyvigil-defaults notify_recorder xtest_keys audio_onset pixel_latency
 run() { python3 "$here/$1" --build-dir "$build" "${@:2}"; }
 
 run latency.py --spacing 4 --json "$out/latency_cold.json"
@@ -19,3 +19,7 @@ run memory.py --json "$out/memory_tray.json"
 run memory.py --no-tray --json "$out/memory_no_tray.json"
 run idle.py --json "$out/idle.json"
 run soak.py --json "$out/soak.json"
+# Beside the lock indicator of lxpanel, when it is installed (a reference, not a dependency).
+if command -v lxpanel >/dev/null; then
+    run compare_peer.py --json "$out/compare_peer.json"
+fi
