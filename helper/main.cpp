@@ -19,6 +19,8 @@
 
 #include <QApplication>
 
+#include <malloc.h>
+
 int main(int argc, char** argv) {
     setProgramLogName("keyvigil.helper");
     const ProgramDescription program{
@@ -28,6 +30,9 @@ int main(int argc, char** argv) {
         "receives SIGTERM; SIGHUP makes it read the settings again."};
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
+    // Large blocks always mapped on their own: by default malloc raises this threshold after the
+    // first such block is freed, and from then on keeps every freed image and sound buffer.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
     // Every part of the helper speaks X11; without a display the toolkit would abort.
     if (const QString problem = X11Connection::displayProblem(); !problem.isEmpty()) {

@@ -2,7 +2,10 @@
 #include "helper/indicators/IndicatorGeometry.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +43,7 @@ TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScre
     indicators.buildNumCenterWindow();
     CenterWindow& caps = *indicators.capsCenterWindow;
     CenterWindow& num = *indicators.numCenterWindow;
-    EXPECT_TRUE(caps.image().isValid() && num.image().isValid());
+    EXPECT_TRUE(caps.hasImage() && num.hasImage());
     EXPECT_FALSE(caps.isVisible() || num.isVisible());
 
     // Caps Lock: see-through and click-through; Num Lock: an ordinary opaque window.
@@ -71,6 +74,34 @@ TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScre
     EXPECT_FALSE(indicators.capsCenterWindow || indicators.numCenterWindow);
     QApplication::processEvents();
     indicators.showCapsCenterWindow(true);
+}
+
+// The image drawn at build time beside the vectors is shown instead of them, scaled to the
+// window; without one the vectors are drawn, and without either there is nothing to show.
+TEST(CenterWindowTest, ShowsTheDrawnImageWhenThereIsOneElseTheVectors) {
+    QTemporaryDir dir;
+    QImage drawn(QSize(10, 10), QImage::Format_ARGB32);
+    drawn.fill(QColor(0, 200, 0));
+    QFile file(dir.filePath(QStringLiteral("Sample.pixels")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(CenterWindow::pack(drawn));
+    file.close();
+    CenterWindow window(dir.filePath(QStringLiteral("Sample.svg")), QSize(40, 40), Qt::Window);
+    EXPECT_TRUE(window.hasImage());
+    EXPECT_FALSE(window.drawsVectors());
+    EXPECT_EQ(window.grab().toImage().pixelColor(20, 20), QColor(0, 200, 0));
+
+    CenterWindow vectors(QStringLiteral(KEYVIGIL_TEST_IMAGES "/CapsLockCenter.svg"), QSize(50, 50),
+                         Qt::Window);
+    EXPECT_TRUE(vectors.hasImage() && vectors.drawsVectors());
+    CenterWindow missing(dir.filePath(QStringLiteral("Missing.svg")), QSize(50, 50), Qt::Window);
+    EXPECT_FALSE(missing.hasImage());
+
+    // A damaged file unpacks to nothing rather than to garbage.
+    const QByteArray packed = CenterWindow::pack(drawn);
+    EXPECT_EQ(CenterWindow::unpack(packed).pixelColor(5, 5), QColor(0, 200, 0));
+    EXPECT_TRUE(CenterWindow::unpack(packed.left(packed.size() - 4)).isNull());
+    EXPECT_TRUE(CenterWindow::unpack(QByteArrayLiteral("not an image")).isNull());
 }
 
 TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
