@@ -10,6 +10,7 @@ import sys
 import time
 import unittest
 from pathlib import Path
+from urllib.parse import unquote
 
 from desktop import HELPER_RELATIVE, Desktop, wait_for
 
@@ -168,6 +169,84 @@ class ExclusionLists(PaneTest):
         self.assertNotIn("Too Many CAPS Typed", [n["summary"] for n in self.desktop.received()])
         self.desktop.type("HELLO ")
         self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
+
+
+class HelpAndSupport(PaneTest):
+    window_manager = ["icewm"]
+
+    def setUp(self):
+        super().setUp()
+        # A mail program of the test's own, the desktop's handler for mailto links.
+        data, config = self.desktop.tmp / "data", self.desktop.tmp / "config"
+        (data / "applications").mkdir(parents=True)
+        config.mkdir()
+        self.received = self.desktop.tmp / "mail.txt"
+        recorder = self.desktop.tmp / "mail-recorder"
+        recorder.write_text("#!/bin/sh\nprintf '%%s' \"$1\" > '%s'\n" % self.received)
+        recorder.chmod(0o755)
+        (data / "applications/kv-mail.desktop").write_text(
+            "[Desktop Entry]\nType=Application\nName=Mail Recorder\nExec=%s %%u\n"
+            "MimeType=x-scheme-handler/mailto;\n" % recorder)
+        (config / "mimeapps.list").write_text(
+            "[Default Applications]\nx-scheme-handler/mailto=kv-mail.desktop\n")
+        self.env.update(XDG_DATA_HOME=str(data), XDG_CONFIG_HOME=str(config))
+
+    def keys(self, window, *keys):
+        subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "--delay", "80", *keys],
+                       env=self.env, check=True)
+
+    def test_the_support_button_hands_the_composed_mail_to_the_mail_program(self):
+        self.desktop.write_settings({"excludeWordsArray": ["100%", "C#", "naïve"]})
+        host, window = self.open_window()
+        self.keys(window, "alt+g", "alt+e")
+        self.assertTrue(wait_for(lambda: self.received.exists() and self.received.stat().st_size,
+                                 10.0), "no mail reached the mail program")
+        url = self.received.read_text()
+        self.assertTrue(url.startswith("mailto:support@keyvigil.org?Subject=KeyVigil%20v6.2&body="),
+                        url[:120])
+        body = unquote(url.split("&body=", 1)[1])
+        self.assertIn("Debugging info is included below.", body)
+        self.assertIn('"100%"', body)
+        self.assertIn('"C#"', body)
+        self.assertIn("na\\U00efve", body)  # the settings as their description writes them
+        self.assertIn("--------------------------   LaunchAgents   --------------------------",
+                      body)
+        self.assertIn("--------------------------   Log Entries   --------------------------", body)
+        self.close_window(host)
+
+    def test_a_help_button_opens_the_viewer_at_its_topic_and_leaving_ends_it(self):
+        viewer = self.bundle / "Contents/Resources/Help Viewer.app/Contents/MacOS/Help Viewer"
+        host, window = self.open_window()
+        # The switch has the focus; the help button beside it comes next.
+        self.keys(window, "Tab", "space")
+        self.assertTrue(wait_for(lambda: pids_running(viewer), 10.0), "no viewer started")
+        store = self.desktop.home / "Library/Preferences/org.keyvigil.HelpViewer.prefs"
+        handoff = lambda: self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "read")
+        self.assertTrue(wait_for(lambda: "PSNlow" in handoff(), 10.0), handoff())
+        self.assertIn("running", self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "read",
+                                                       "Anchor"))
+        self.assertTrue(store.exists())
+        self.assertTrue(wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", "Keyvigil Help"], env=self.env,
+            capture_output=True).stdout.split(), 10.0), "the viewer shows no window")
+        [pid] = pids_running(viewer)
+        self.assertEqual(handoff().count(f"PSNlow = {pid};"), 1, handoff())
+        # The viewer follows the store when woken, and a second request wakes the same viewer.
+        self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "write", "Path", "-string",
+                              "indicators.html")
+        os.kill(pid, signal.SIGHUP)
+        self.assertTrue(wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--name", "^Indicators — Keyvigil Help$"], env=self.env,
+            capture_output=True).stdout.split(), 10.0), "the viewer did not follow SIGHUP")
+        self.keys(window, "space")
+        self.assertTrue(wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--name", "^Keyvigil Help$"], env=self.env,
+            capture_output=True).stdout.split(), 10.0), "the second request was not shown")
+        self.assertEqual(pids_running(viewer), [pid])
+        self.close_window(host)
+        self.assertTrue(wait_for(lambda: not pids_running(viewer), 10.0),
+                        "the viewer did not end when the window closed")
+        self.assertNotIn("PSNlow", handoff())
 
 
 if __name__ == "__main__":

@@ -1,0 +1,41 @@
+#include "platform/linux/ProcProcessManager.h"
+#include "platform/linux/SignalPipe.h"
+#include "shared/CommandLine.h"
+#include "shared/ProgramLog.h"
+#include "tools/help-viewer/HelpRequest.h"
+#include "tools/help-viewer/HelpViewerWindow.h"
+
+#include <QApplication>
+
+#include <csignal>
+
+#include <unistd.h>
+
+int main(int argc, char* argv[]) {
+    setProgramLogName("keyvigil.helpviewer");
+    const ProgramDescription program{
+        "Help Viewer", "",
+        "Shows the pages of Keyvigil's help book that the settings window asks for."};
+    if (const auto status = handleStandardOptions(argc, argv, program))
+        return *status;
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Keyvigil Help"));
+
+    const std::optional<ProcessSerialNumber> self = ProcProcessManager::serialNumberOf(getpid());
+    if (!self || !HelpHandoffStore::recordViewer(*self))
+        qCWarning(programLog, "could not record this viewer in the hand-off store; the settings "
+                              "window will start another one for its next request");
+
+    HelpViewerWindow window;
+    SignalPipe events;
+    // 'rapp' from the settings window: a new request is waiting in the store.
+    events.handle(SIGHUP, [&window] { window.show(HelpHandoffStore::read()); });
+    // 'quit'
+    events.handle(SIGTERM, [] { QApplication::quit(); });
+    window.show(HelpHandoffStore::read());
+
+    const int status = app.exec();
+    if (self)
+        HelpHandoffStore::clearViewer(*self);
+    return status;
+}
