@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Shows Keyvigil Helper at work on a private virtual display, for machines without one:
-demonstration settings in a temporary home, a short typing session, and a report of what a
-user would have seen and heard, with screenshots."""
+"""Shows Keyvigil at work on a private virtual display, for machines without one: the settings
+window opened and Keyvigil switched on, the helper the agent then starts, a short typing session,
+and a report of what a user would have seen and heard, with screenshots."""
 
 import argparse
+import os
 import subprocess
 import sys
 import time
@@ -11,7 +12,10 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "tests/e2e"))
-from desktop import Desktop, Helper, wait_for  # noqa: E402
+from desktop import HELPER_RELATIVE, Desktop, wait_for  # noqa: E402
+
+AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
+NOTIFICATION_DAEMON = "/usr/lib/notification-daemon/notification-daemon"
 
 DEMO_SETTINGS = {
     "warnCapsLock": True, "warnCapsLockContinuously": True, "warnNumLock": True,
@@ -21,6 +25,7 @@ DEMO_SETTINGS = {
     "showCapsCenter": True, "showNumCenter": True,
     "showCapsUpperLeft": True, "showNumUpperLeft": True, "showOtherUpperLeft": True, "showOutlines": True,
     "excludeWords": True, "excludeWordsArray": ["NASA"],
+    "preferencesForPrefPane": True, "startAutomatically": False,
 }
 
 WINDOW_NAMES = {(500, 500): "Caps Lock window in the centre of the screen",
@@ -84,22 +89,65 @@ class Session:
         print(f"    screenshot: {path}")
 
 
-def show_settings_window(desktop, build_dir, out_dir):
-    """Opens Keyvigil's settings window, as the run command does on a real display."""
-    print("\n>>> Keyvigil's settings window opened")
-    window = desktop.spawn([str(build_dir / "keyvigil-preferences"),
-                            str(build_dir / "Keyvigil.prefPane")])
-    mapped = wait_for(lambda: subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=desktop.env(),
-        capture_output=True).returncode == 0, timeout=10.0)
-    print("    window shown: Keyvigil settings" if mapped else "    the settings window did not open")
+class AgentStartedHelper:
+    """Keyvigil Helper as the agent started it when the window closed; its sound goes to a file."""
+
+    def __init__(self, desktop, build_dir, audio, env):
+        self.desktop, self.audio, self.env = desktop, audio, env
+        self.binary = str(build_dir / HELPER_RELATIVE)
+        self.agent = build_dir / "Keyvigil.prefPane/Contents/Resources/keyvigil-agent"
+        self.pid = wait_for(self._find, timeout=10.0)
+        time.sleep(1.5)  # its windows and tray icon come up
+
+    def _find(self):
+        for entry in Path("/proc").iterdir():
+            try:
+                if entry.name.isdigit() and os.readlink(entry / "exe") == self.binary:
+                    return int(entry.name)
+            except OSError:
+                pass
+        return None
+
+    def audio_bytes(self):
+        try:
+            return self.audio.read_bytes()
+        except FileNotFoundError:
+            return b""
+
+    def sound_heard_since(self, offset):
+        return any(self.audio_bytes()[offset:])
+
+    def stop(self):
+        subprocess.run([str(self.agent), "unload", str(self.desktop.home / AGENT_FILE)],
+                       env=self.env, capture_output=True)
+
+
+def open_window_and_switch_on(desktop, build_dir, out_dir, env):
+    """The path a user takes: the window opened, the switch ticked, the window closed."""
+    print("\n>>> Keyvigil's settings window opened (Keyvigil is paused while it is open)")
+    host = subprocess.Popen([str(build_dir / "keyvigil-preferences"),
+                             str(build_dir / "Keyvigil.prefPane")], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    found = wait_for(lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=env,
+        capture_output=True, text=True).stdout.split(), timeout=10.0)
+    if not found:
+        host.kill()
+        raise RuntimeError("the settings window did not open")
+    window = found[0]
     time.sleep(0.5)
     path = out_dir / "00-settings-window.png"
     desktop.screenshot(path)
     print(f"    screenshot: {path}")
-    window.terminate()
-    window.wait(5)
-    print("    window closed (Keyvigil is not switched on in this demonstration, so nothing starts)")
+    subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "alt+k"], env=env)
+    time.sleep(0.5)
+    print("    \"Start Keyvigil, now and at every login\" ticked")
+    path = out_dir / "00-switch-on.png"
+    desktop.screenshot(path)
+    print(f"    screenshot: {path}")
+    host.terminate()
+    host.wait(15)
+    print("    window closed: the agent installs Keyvigil Helper for every login and starts it")
 
 
 def main():
@@ -109,27 +157,38 @@ def main():
     args = parser.parse_args()
     out_dir = Path(args.out)
     out_dir.mkdir(parents=True, exist_ok=True)
+    build_dir = Path(args.build_dir)
 
-    print("No X display here: showing Keyvigil Helper on a private virtual display (1280x900)")
-    print("with demonstration settings in a temporary home; your own settings are not touched.")
-    with Desktop(args.build_dir, window_manager=["icewm"]) as desktop:
+    print("No X display here: showing Keyvigil on a private virtual display (1280x900) with")
+    print("demonstration settings in a temporary home; your own settings are not touched.")
+    with Desktop(build_dir, window_manager=["icewm"],
+                 notification_server=[NOTIFICATION_DAEMON]) as desktop:
         subprocess.run(["xsetroot", "-solid", "#4a6f8f"], env=desktop.env())
         desktop.spawn(["xcompmgr"])  # translucent windows need a compositing manager
         desktop.write_settings(DEMO_SETTINGS)
         time.sleep(0.5)  # let the panel and its tray come up before the helper docks its icon
-        show_settings_window(desktop, Path(args.build_dir), out_dir)
-        helper = Helper(desktop)
+        audio = desktop.tmp / "audio.raw"
+        # The agent's own supervisor, so that nothing reaches this machine's service manager.
+        env = desktop.env(KEYVIGIL_AGENT_MODE="supervisor", SDL_AUDIODRIVER="disk",
+                          SDL_DISKAUDIOFILE=str(audio))
+        open_window_and_switch_on(desktop, build_dir, out_dir, env)
+        helper = AgentStartedHelper(desktop, build_dir, audio, env)
         try:
-            print("\n>>> Keyvigil Helper started")
+            if not helper.pid:
+                raise RuntimeError("the agent did not start Keyvigil Helper")
+            print(f"\n>>> Keyvigil Helper running (process {helper.pid}, started by the agent)")
             session = Session(desktop, helper, out_dir)
             session.screenshot("started")
             session.step("Caps Lock switched on", lambda: desktop.key("Caps_Lock"))
+            print("    the top of the screen flashed (too brief for a screenshot)")
             session.screenshot("caps-lock-on")
             session.step("Caps Lock switched off", lambda: desktop.key("Caps_Lock"))
             session.step("typing 'Hello WORLD!' (Shift held for the capitals)",
                          lambda: desktop.type("Hello WORLD!"))
-            session.step("typing 'NASA rocks' (NASA is an excluded word)",
-                         lambda: desktop.type(" NASA rocks"))
+            print("    the top of the screen flashed (too brief for a screenshot)")
+            session.screenshot("capitals-warned")
+            session.step("typing 'NASA rocks'", lambda: desktop.type(" NASA rocks"))
+            print("    NASA: excluded word, no warning")
             session.step("Num Lock switched on", lambda: desktop.key("Num_Lock"))
             session.screenshot("num-lock-on")
             session.step("Num Lock switched off", lambda: desktop.key("Num_Lock"))

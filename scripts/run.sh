@@ -15,8 +15,8 @@ case ":$PATH:" in
 esac
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     echo "Keyvigil's settings window is open on $DISPLAY. Keyvigil is paused while it is open;"
-    echo "close it with \"Run Keyvigil\" switched on and Keyvigil Helper runs in the background,"
-    echo "now and at every login."
+    echo "close it with \"Start Keyvigil, now and at every login\" ticked and Keyvigil Helper"
+    echo "runs in the background, now and at every login."
     exec "$prefix/bin/keyvigil-preferences"
 fi
 exec python3 scripts/demo.py

@@ -12,7 +12,7 @@ packages=(
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
-    imagemagick
+    imagemagick notification-daemon
     librsvg2-bin desktop-file-utils appstream
 )
 

@@ -26,7 +26,11 @@ def wait_for(predicate, timeout=5.0, interval=0.01):
 
 
 class Desktop:
-    def __init__(self, build_dir, width=1280, height=900, window_manager=None, home_name="home"):
+    def __init__(self, build_dir, width=1280, height=900, window_manager=None, home_name="home",
+                 notification_server=None):
+        """notification_server: a command line that serves notifications on screen in place of
+        the silent recorder; the notifications sent are then read off the bus."""
+        self.notification_server = notification_server
         self.build_dir = Path(build_dir)
         self.width, self.height = width, height
         self.window_manager = window_manager
@@ -64,6 +68,16 @@ class Desktop:
         if self.window_manager:
             self.spawn(self.window_manager)
 
+        if self.notification_server:
+            self.spawn(self.notification_server)
+            monitor = subprocess.Popen(
+                ["dbus-monitor", "--session",
+                 "type='method_call',interface='org.freedesktop.Notifications',member='Notify'"],
+                env=self.env(), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            self._procs.append(monitor)
+            threading.Thread(target=self._watch_notify_calls, args=(monitor.stdout,),
+                             daemon=True).start()
+            return
         recorder = subprocess.Popen([str(self.build_dir / "tests/e2e/notify_recorder")],
                                     env=self.env(), stdout=subprocess.PIPE, text=True)
         self._procs.append(recorder)
@@ -91,6 +105,21 @@ class Desktop:
                 if stream:
                     stream.close()
         shutil.rmtree(self.tmp, ignore_errors=True)
+
+    def _watch_notify_calls(self, stream):
+        # Notify's first arguments: app_name, replaces_id, app_icon, summary, body.
+        call = None
+        for line in stream:
+            line = line.strip()
+            if line.startswith("method call") and "member=Notify" in line:
+                call = []
+            elif call is not None and (line.startswith("string ") or line.startswith("uint32 ")):
+                call.append(line.split(" ", 1)[1].strip('"'))
+                if len(call) == 5:
+                    with self._lock:
+                        self.notifications.append(
+                            {"app_name": call[0], "summary": call[3], "body": call[4]})
+                    call = None
 
     def _read_notifications(self, stream):
         for line in stream:
