@@ -96,7 +96,7 @@ class HelperControl(PaneTest):
         self.assertTrue(wait_for(lambda: not pids_running(self.helper), timeout=5.0))
         self.assertFalse(agent.exists())
         # Switched off with its keyboard shortcut, closing leaves nothing running.
-        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "alt+r"], env=self.env,
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "alt+k"], env=self.env,
                        check=True)
         time.sleep(0.3)
         self.close_window(host)
