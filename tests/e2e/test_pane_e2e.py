@@ -231,6 +231,10 @@ class HelpAndSupport(PaneTest):
             capture_output=True).stdout.split(), 10.0), "the viewer shows no window")
         [pid] = pids_running(viewer)
         self.assertEqual(handoff().count(f"PSNlow = {pid};"), 1, handoff())
+        # The high half is the start time the process list reads: field 22 of /proc/PID/stat.
+        start = int(Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()[19])
+        high = int(self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "read", "PSNhigh"))
+        self.assertEqual(high & 0xFFFFFFFF, start & 0xFFFFFFFF)
         # The viewer follows the store when woken, and a second request wakes the same viewer.
         self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "write", "Path", "-string",
                               "indicators.html")
