@@ -4,7 +4,6 @@ window opened and Keyvigil switched on, the helper the agent then starts, a shor
 and a report of what a user would have seen and heard, with screenshots."""
 
 import argparse
-import os
 import subprocess
 import sys
 import time
@@ -12,7 +11,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "tests/e2e"))
-from desktop import HELPER_RELATIVE, Desktop, wait_for  # noqa: E402
+from desktop import HELPER_RELATIVE, AudioFile, Desktop, pids_running, wait_for  # noqa: E402
 
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
 NOTIFICATION_DAEMON = "/usr/lib/notification-daemon/notification-daemon"
@@ -89,33 +88,16 @@ class Session:
         print(f"    screenshot: {path}")
 
 
-class AgentStartedHelper:
+class AgentStartedHelper(AudioFile):
     """Keyvigil Helper as the agent started it when the window closed; its sound goes to a file."""
 
     def __init__(self, desktop, build_dir, audio, env):
         self.desktop, self.audio, self.env = desktop, audio, env
         self.binary = str(build_dir / HELPER_RELATIVE)
         self.agent = build_dir / "Keyvigil.prefPane/Contents/Resources/keyvigil-agent"
-        self.pid = wait_for(self._find, timeout=10.0)
+        running = wait_for(lambda: pids_running(self.binary), timeout=10.0)
+        self.pid = running[0] if running else None
         time.sleep(1.5)  # its windows and tray icon come up
-
-    def _find(self):
-        for entry in Path("/proc").iterdir():
-            try:
-                if entry.name.isdigit() and os.readlink(entry / "exe") == self.binary:
-                    return int(entry.name)
-            except OSError:
-                pass
-        return None
-
-    def audio_bytes(self):
-        try:
-            return self.audio.read_bytes()
-        except FileNotFoundError:
-            return b""
-
-    def sound_heard_since(self, offset):
-        return any(self.audio_bytes()[offset:])
 
     def stop(self):
         subprocess.run([str(self.agent), "unload", str(self.desktop.home / AGENT_FILE)],

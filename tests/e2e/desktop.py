@@ -15,6 +15,34 @@ from pathlib import Path
 HELPER_RELATIVE = "Keyvigil.prefPane/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper"
 
 
+def pids_running(executable):
+    """PIDs, in order, of the processes running `executable`."""
+    found = []
+    for entry in Path("/proc").iterdir():
+        if entry.name.isdigit():
+            try:
+                if os.readlink(entry / "exe") == str(executable):
+                    found.append(int(entry.name))
+            except OSError:
+                pass
+    return sorted(found)
+
+
+class AudioFile:
+    """The sound a helper writes to `self.audio` through SDL's disk driver."""
+
+    def audio_bytes(self):
+        try:
+            return self.audio.read_bytes()
+        except FileNotFoundError:
+            return b""
+
+    def sound_heard_since(self, offset):
+        """True when the audio written after `offset` bytes holds anything but silence."""
+        return any(self.audio_bytes()[offset:])
+
+
+
 def wait_for(predicate, timeout=5.0, interval=0.01):
     """Polls until predicate() is truthy; returns its last value."""
     deadline = time.monotonic() + timeout
@@ -191,7 +219,7 @@ class Desktop:
                         timeout)
 
 
-class Helper:
+class Helper(AudioFile):
     """Keyvigil Helper running on a Desktop, with its sound written to a file."""
 
     def __init__(self, desktop, **env):
@@ -236,13 +264,3 @@ class Helper:
         text = self.proc.stderr.read()
         self.proc.stderr.close()
         return text
-
-    def audio_bytes(self):
-        try:
-            return self.audio.read_bytes()
-        except FileNotFoundError:
-            return b""
-
-    def sound_heard_since(self, offset):
-        """True when the audio written after `offset` bytes holds anything but silence."""
-        return any(self.audio_bytes()[offset:])

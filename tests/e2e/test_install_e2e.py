@@ -13,7 +13,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from desktop import Desktop, wait_for
+from desktop import Desktop, pids_running, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 SOURCE_DIR = Path(__file__).resolve().parents[2]
@@ -30,18 +30,6 @@ def install(prefix):
 
 def files_under(folder):
     return {p.relative_to(folder) for p in Path(folder).rglob("*") if not p.is_dir()}
-
-
-def pids_running(executable):
-    found = []
-    for entry in Path("/proc").iterdir():
-        if entry.name.isdigit():
-            try:
-                if os.readlink(entry / "exe") == str(executable):
-                    found.append(int(entry.name))
-            except OSError:
-                pass
-    return sorted(found)
 
 
 class InstalledTree(unittest.TestCase):

@@ -12,23 +12,10 @@ import unittest
 from pathlib import Path
 from urllib.parse import unquote
 
-from desktop import HELPER_RELATIVE, Desktop, wait_for
+from desktop import HELPER_RELATIVE, Desktop, pids_running, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
-
-
-def pids_running(executable):
-    """PIDs, in order, of the processes running `executable`."""
-    found = []
-    for entry in Path("/proc").iterdir():
-        if entry.name.isdigit():
-            try:
-                if os.readlink(entry / "exe") == str(executable):
-                    found.append(int(entry.name))
-            except OSError:
-                pass
-    return sorted(found)
 
 
 class PaneTest(unittest.TestCase):
