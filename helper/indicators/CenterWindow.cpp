@@ -2,13 +2,20 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
+#include <QtEndian>
+
+#include <cstring>
 
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+constexpr quint32 kPackedMagic = 0x4B565058; // "KVPX"
+// Magic, width and height, then the rows of premultiplied ARGB32 pixels.
+constexpr qint64 kHeaderSize = 3 * sizeof(quint32);
+
+QString ifFile(const QString& path) {
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 } // namespace
@@ -19,8 +26,8 @@ CenterWindow::CenterWindow(const QString& imagePath, const QSize& size, Qt::Wind
     QString base = imagePath;
     if (base.endsWith(QLatin1String(".svg")))
         base.chop(4);
-    drawn_[0] = contentsOf(base + QLatin1String(".pixels"));
-    drawn_[1] = contentsOf(base + QLatin1String("@2x.pixels"));
+    drawn_[0] = ifFile(base + QLatin1String(".pixels"));
+    drawn_[1] = ifFile(base + QLatin1String("@2x.pixels"));
     if (drawn_[0].isEmpty() && drawn_[1].isEmpty())
         vectors_ = std::make_unique<QSvgRenderer>(imagePath);
 }
@@ -37,42 +44,38 @@ void CenterWindow::paintEvent(QPaintEvent*) {
         return;
     }
     const bool sharp = devicePixelRatioF() > 1.0 && !drawn_[1].isEmpty();
-    const QImage image = unpack(sharp || drawn_[0].isEmpty() ? drawn_[1] : drawn_[0]);
-    if (image.isNull())
+    QFile file(sharp || drawn_[0].isEmpty() ? drawn_[1] : drawn_[0]);
+    if (!file.open(QIODevice::ReadOnly))
         return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(rect()), image);
+    const uchar* mapped = file.map(0, file.size());
+    const QImage image = mapped ? unpack(mapped, file.size()) : QImage();
+    if (!image.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(rect()), image);
+    }
 }
-
-namespace {
-constexpr quint32 kPackedMagic = 0x4B565058; // "KVPX"
-} // namespace
 
 QByteArray CenterWindow::pack(const QImage& image) {
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QByteArray packed;
     QDataStream out(&packed, QIODevice::WriteOnly);
-    out << kPackedMagic << quint32(pixels.width()) << quint32(pixels.height())
-        << qCompress(QByteArray(reinterpret_cast<const char*>(pixels.constBits()),
-                                qsizetype(pixels.sizeInBytes())));
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << kPackedMagic << quint32(pixels.width()) << quint32(pixels.height());
+    for (int y = 0; y < pixels.height(); ++y)
+        out.writeRawData(reinterpret_cast<const char*>(pixels.constScanLine(y)),
+                         pixels.width() * 4);
     return packed;
 }
 
-QImage CenterWindow::unpack(const QByteArray& packed) {
-    QDataStream in(packed);
-    quint32 magic = 0, width = 0, height = 0;
-    QByteArray compressed;
-    in >> magic >> width >> height >> compressed;
-    if (in.status() != QDataStream::Ok || magic != kPackedMagic || width == 0 || height == 0 ||
-        width > 8192 || height > 8192)
+QImage CenterWindow::unpack(const uchar* packed, qint64 size) {
+    if (size < kHeaderSize)
         return {};
-    QByteArray bits = qUncompress(compressed);
-    if (bits.size() != qsizetype(width) * qsizetype(height) * 4)
+    quint32 header[3];
+    std::memcpy(header, packed, sizeof header);
+    const quint32 width = qFromLittleEndian(header[1]), height = qFromLittleEndian(header[2]);
+    if (qFromLittleEndian(header[0]) != kPackedMagic || width == 0 || height == 0 || width > 8192 ||
+        height > 8192 || size != kHeaderSize + qint64(width) * height * 4)
         return {};
-    // The image keeps the unpacked bytes as they are, without a second copy.
-    auto* owned = new QByteArray(std::move(bits));
-    return QImage(
-        reinterpret_cast<const uchar*>(owned->constData()), int(width), int(height),
-        qsizetype(width) * 4, QImage::Format_ARGB32_Premultiplied,
-        [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, owned);
+    return QImage(packed + kHeaderSize, int(width), int(height), qsizetype(width) * 4,
+                  QImage::Format_ARGB32_Premultiplied);
 }

@@ -97,11 +97,15 @@ TEST(CenterWindowTest, ShowsTheDrawnImageWhenThereIsOneElseTheVectors) {
     CenterWindow missing(dir.filePath(QStringLiteral("Missing.svg")), QSize(50, 50), Qt::Window);
     EXPECT_FALSE(missing.hasImage());
 
-    // A damaged file unpacks to nothing rather than to garbage.
+    // A damaged or short file gives nothing rather than garbage.
     const QByteArray packed = CenterWindow::pack(drawn);
-    EXPECT_EQ(CenterWindow::unpack(packed).pixelColor(5, 5), QColor(0, 200, 0));
-    EXPECT_TRUE(CenterWindow::unpack(packed.left(packed.size() - 4)).isNull());
-    EXPECT_TRUE(CenterWindow::unpack(QByteArrayLiteral("not an image")).isNull());
+    const auto unpack = [](const QByteArray& bytes) {
+        return CenterWindow::unpack(reinterpret_cast<const uchar*>(bytes.constData()),
+                                    bytes.size());
+    };
+    EXPECT_EQ(unpack(packed).pixelColor(5, 5), QColor(0, 200, 0));
+    EXPECT_TRUE(unpack(packed.left(packed.size() - 4)).isNull());
+    EXPECT_TRUE(unpack(QByteArrayLiteral("not an image")).isNull());
 }
 
 TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
