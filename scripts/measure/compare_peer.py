@@ -281,11 +281,19 @@ def main():
             order = (Peer, KeyvigilHelper) if round_ % 2 == 0 else (KeyvigilHelper, Peer)
             for kind in order:
                 loads.append(session.machine()["loadavg"][0])
-                program = kind(desktop)
-                try:
-                    figures = measure(program, desktop, tools, args)
-                finally:
-                    program.stop()
+                # A settings window opened elsewhere by the same user stops any running helper;
+                # a program that ended midway is measured once more from the start.
+                for attempt in (1, 2):
+                    program = kind(desktop)
+                    try:
+                        figures = measure(program, desktop, tools, args)
+                        break
+                    except RuntimeError as ended:
+                        if attempt == 2:
+                            raise
+                        print(f"{kind.name}: {ended}; measured again", flush=True)
+                    finally:
+                        program.stop()
                 runs[kind.name].append(figures)
                 print(json.dumps({"round": round_, "program": kind.name,
                                   **{k: v for k, v in figures.items() if k != "pixel"},
