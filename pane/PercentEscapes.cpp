@@ -36,22 +36,3 @@ QString addingPercentEscapes(const QString& text) {
     escaped += QStringView(text).sliced(done);
     return escaped;
 }
-
-qsizetype percentEscapedLength(const QString& text) {
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (isLegalInURL(c))
-            length += 1;
-        else if (c < 0x80)
-            length += 3;
-        else if (c < 0x800)
-            length += 6;
-        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            length += 12;
-            ++i;
-        } else
-            length += 9;
-    }
-    return length;
-}

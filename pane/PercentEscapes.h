@@ -7,6 +7,3 @@
 // "=", "+", …) are left as they are. "%" and "#" are always escaped, so that a literal one can
 // neither make the URL invalid nor end it early.
 QString addingPercentEscapes(const QString& text);
-
-// The length the text has once escaped, without escaping it.
-qsizetype percentEscapedLength(const QString& text);

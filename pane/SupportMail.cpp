@@ -34,6 +34,10 @@ QString beforeFirstThread(const QString& report) {
     return marker < 0 ? report : report.left(marker);
 }
 
+qsizetype escapedLength(const QString& text) {
+    return addingPercentEscapes(text).size();
+}
+
 } // namespace
 
 QString composeSupportMail(RVPrefs& prefs, SupportSources& sources, qsizetype longestURL) {
@@ -68,18 +72,18 @@ QString composeSupportMail(RVPrefs& prefs, SupportSources& sources, qsizetype lo
     }
 
     // Escaping works character by character, so the parts' escaped lengths add up.
-    qsizetype length = percentEscapedLength(head);
+    qsizetype length = escapedLength(head);
     for (const QString& line : logLines)
-        length += percentEscapedLength(line);
+        length += escapedLength(line);
     for (const QString& part : crashParts)
-        length += percentEscapedLength(part);
+        length += escapedLength(part);
     // Too long a link opens nothing: crash reports go first, then the oldest log lines.
     const bool leftOut = length > longestURL;
     if (leftOut) {
-        const qsizetype room = longestURL - percentEscapedLength(QString::fromLatin1(kLeftOut));
+        const qsizetype room = longestURL - escapedLength(QString::fromLatin1(kLeftOut));
         for (auto* parts : {&crashParts, &logLines}) {
             while (length > room && !parts->empty()) {
-                length -= percentEscapedLength(parts->front());
+                length -= escapedLength(parts->front());
                 parts->pop_front();
             }
         }
