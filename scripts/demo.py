@@ -5,13 +5,12 @@ and a report of what a user would have seen and heard, with screenshots."""
 
 import argparse
 import subprocess
-import sys
 import time
 from pathlib import Path
 
+from private_desktop import HELPER_RELATIVE, AudioFile, Desktop, pids_running, wait_for
+
 ROOT = Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(ROOT / "tests/e2e"))
-from desktop import HELPER_RELATIVE, AudioFile, Desktop, pids_running, wait_for  # noqa: E402
 
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
 NOTIFICATION_DAEMON = "/usr/lib/notification-daemon/notification-daemon"
@@ -110,13 +109,10 @@ def open_window_and_switch_on(desktop, build_dir, out_dir, env):
     host = subprocess.Popen([str(build_dir / "keyvigil-preferences"),
                              str(build_dir / "Keyvigil.prefPane")], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    found = wait_for(lambda: subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=env,
-        capture_output=True, text=True).stdout.split(), timeout=10.0)
-    if not found:
+    window = desktop.find_window("^Keyvigil$")
+    if not window:
         host.kill()
         raise RuntimeError("the settings window did not open")
-    window = found[0]
     time.sleep(0.5)
     path = out_dir / "00-settings-window.png"
     desktop.screenshot(path)
@@ -150,9 +146,9 @@ def main():
         desktop.write_settings(DEMO_SETTINGS)
         time.sleep(0.5)  # let the panel and its tray come up before the helper docks its icon
         audio = desktop.tmp / "audio.raw"
-        # The agent's own supervisor, so that nothing reaches this machine's service manager.
-        env = desktop.env(KEYVIGIL_AGENT_MODE="supervisor", SDL_AUDIODRIVER="disk",
-                          SDL_DISKAUDIOFILE=str(audio))
+        # The desktop's environment has the agent run its own supervisor, so that nothing
+        # reaches this machine's service manager.
+        env = desktop.env(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=str(audio))
         open_window_and_switch_on(desktop, build_dir, out_dir, env)
         helper = AgentStartedHelper(desktop, build_dir, audio, env)
         try:

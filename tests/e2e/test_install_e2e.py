@@ -97,7 +97,7 @@ class InstalledWindow(unittest.TestCase):
         prefix = desktop.tmp / "local"
         install(prefix)
         helper = prefix / HELPER
-        env = desktop.env(KEYVIGIL_AGENT_MODE="supervisor", XDG_STATE_HOME=str(desktop.tmp / "state"))
+        env = desktop.env(XDG_STATE_HOME=str(desktop.tmp / "state"))
         agent_file = desktop.home / "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
         self.addCleanup(lambda: [os.kill(pid, signal.SIGKILL) for pid in pids_running(helper)])
         desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True})
@@ -106,9 +106,7 @@ class InstalledWindow(unittest.TestCase):
                                 stderr=subprocess.PIPE, text=True)
         self.addCleanup(host.stderr.close)
         self.addCleanup(lambda: host.poll() is None and host.kill())
-        self.assertTrue(wait_for(lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=env,
-            capture_output=True).stdout.split(), timeout=10.0), "the settings window did not open")
+        self.assertTrue(desktop.find_window("^Keyvigil$"), "the settings window did not open")
         maps = Path(f"/proc/{host.pid}/maps").read_text()
         self.assertIn(str(prefix / BUNDLE / "Contents/MacOS/Keyvigil.so"), maps)
         host.send_signal(signal.SIGTERM)
