@@ -16,64 +16,37 @@ import struct
 from datetime import datetime, timezone
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-REFERENCE_DATE = datetime(2001, 1, 1, tzinfo=timezone.utc)
 
 
 class Float32(float):
     """A real written as a 4-byte float."""
 
 
-class Date:
-    def __init__(self, seconds):
-        self.seconds = seconds
-
-
-class Dict:
-    """A dictionary whose pairs keep their order and may repeat a key."""
-
-    def __init__(self, pairs):
-        self.pairs = list(pairs)
+class Pairs(list):
+    """A dictionary as a list of pairs: keeps their order and may repeat a key."""
 
 
 def _scalar_key(value):
-    if isinstance(value, bool):
-        return ("bool", value)
-    if isinstance(value, Float32):
-        return ("f32", struct.pack(">f", value))
-    if isinstance(value, float):
-        return ("f64", struct.pack(">d", value))
-    if isinstance(value, int):
-        return ("int", value)
-    if isinstance(value, str):
-        return ("str", value)
-    if isinstance(value, bytes):
-        return ("data", value)
-    if isinstance(value, plistlib.UID):
-        return ("uid", value.data)
-    if isinstance(value, Date):
-        return ("date", value.seconds)
+    for kind in (bool, Float32, float, int, str, bytes, plistlib.UID):
+        if isinstance(value, kind):
+            raw = value.data if kind is plistlib.UID else value
+            return (kind.__name__, struct.pack(">f", raw) if kind is Float32 else raw)
     return None
 
 
-def _length_marker(kind, length):
-    if length < 15:
-        return bytes([kind << 4 | length])
-    return bytes([kind << 4 | 0xF]) + _int_bytes(length)
-
-
 def _int_bytes(value):
-    if 0 <= value < 1 << 8:
-        return b"\x10" + struct.pack(">B", value)
-    if 0 <= value < 1 << 16:
-        return b"\x11" + struct.pack(">H", value)
-    if 0 <= value < 1 << 32:
-        return b"\x12" + struct.pack(">L", value)
+    for marker, fmt, limit in ((0x10, ">B", 1 << 8), (0x11, ">H", 1 << 16), (0x12, ">L", 1 << 32)):
+        if 0 <= value < limit:
+            return bytes([marker]) + struct.pack(fmt, value)
     return b"\x13" + struct.pack(">q", value)
 
 
+def _length_marker(kind, length):
+    return bytes([kind << 4 | length]) if length < 15 else bytes([kind << 4 | 0xF]) + _int_bytes(length)
+
+
 def write_binary_plist(root):
-    objects = []
-    unique = {}
+    objects, unique = [], {}
 
     def flatten(value):
         key = _scalar_key(value)
@@ -84,32 +57,24 @@ def write_binary_plist(root):
         if key is not None:
             unique[key] = index
             objects[index] = value
-        elif isinstance(value, list):
+        elif isinstance(value, list) and not isinstance(value, Pairs):
             objects[index] = ("array", [flatten(v) for v in value])
-        elif isinstance(value, (dict, Dict)):
-            pairs = value.pairs if isinstance(value, Dict) else list(value.items())
-            keys = [flatten(k) for k, _ in pairs]
-            values = [flatten(v) for _, v in pairs]
-            objects[index] = ("dict", keys, values)
         else:
-            raise TypeError(value)
+            pairs = value if isinstance(value, Pairs) else list(value.items())
+            keys = [flatten(k) for k, _ in pairs]
+            objects[index] = ("dict", keys, [flatten(v) for _, v in pairs])
         return index
 
     flatten(root)
-    ref_size = 1 if len(objects) < 256 else 2
-    ref_format = ">B" if ref_size == 1 else ">H"
-
-    def refs(indexes):
-        return b"".join(struct.pack(ref_format, i) for i in indexes)
-
+    ref_format = ">B" if len(objects) < 256 else ">H"
+    refs = lambda indexes: b"".join(struct.pack(ref_format, i) for i in indexes)
     out = bytearray(b"bplist00")
     offsets = []
     for obj in objects:
         offsets.append(len(out))
-        if isinstance(obj, tuple) and obj[0] == "array":
-            out += _length_marker(0xA, len(obj[1])) + refs(obj[1])
-        elif isinstance(obj, tuple) and obj[0] == "dict":
-            out += _length_marker(0xD, len(obj[1])) + refs(obj[1]) + refs(obj[2])
+        if isinstance(obj, tuple):
+            out += _length_marker(0xA if obj[0] == "array" else 0xD, len(obj[1]))
+            out += b"".join(refs(r) for r in obj[1:])
         elif isinstance(obj, bool):
             out += b"\x09" if obj else b"\x08"
         elif isinstance(obj, Float32):
@@ -118,33 +83,55 @@ def write_binary_plist(root):
             out += b"\x23" + struct.pack(">d", obj)
         elif isinstance(obj, int):
             out += _int_bytes(obj) if obj >= 0 else b"\x13" + struct.pack(">q", obj)
+        elif isinstance(obj, str) and obj.isascii():
+            out += _length_marker(0x5, len(obj)) + obj.encode("ascii")
         elif isinstance(obj, str):
-            if obj.isascii():
-                out += _length_marker(0x5, len(obj)) + obj.encode("ascii")
-            else:
-                encoded = obj.encode("utf-16-be")
-                out += _length_marker(0x6, len(encoded) // 2) + encoded
+            out += _length_marker(0x6, len(obj.encode("utf-16-be")) // 2) + obj.encode("utf-16-be")
         elif isinstance(obj, bytes):
             out += _length_marker(0x4, len(obj)) + obj
-        elif isinstance(obj, plistlib.UID):
-            data = obj.data
-            size = 1 if data < 1 << 8 else 2 if data < 1 << 16 else 4
-            out += bytes([0x80 | (size - 1)]) + data.to_bytes(size, "big")
-        elif isinstance(obj, Date):
-            out += b"\x33" + struct.pack(">d", obj.seconds)
         else:
-            raise TypeError(obj)
+            size = 1 if obj.data < 1 << 8 else 2 if obj.data < 1 << 16 else 4
+            out += bytes([0x80 | (size - 1)]) + obj.data.to_bytes(size, "big")
     table = len(out)
     offset_size = 1 if table < 1 << 8 else 2 if table < 1 << 16 else 4
     for offset in offsets:
         out += offset.to_bytes(offset_size, "big")
-    out += bytes(6) + bytes([offset_size, ref_size])
-    out += struct.pack(">QQQ", len(objects), 0, table)
-    return bytes(out)
+    out += bytes(6) + bytes([offset_size, struct.calcsize(ref_format)])
+    return bytes(out + struct.pack(">QQQ", len(objects), 0, table))
+
+
+# What an archive is made of, besides plain strings, numbers and data (shared inline):
+class MutableString(str):
+    pass
+
+
+class MutableList(list):
+    pass
+
+
+class MutableDict(dict):
+    pass
+
+
+class Object:
+    """An object of one field, e.g. a date: Object("NS.time", 86400.5, "NSDate", "NSObject")."""
+
+    def __init__(self, field, value, *chain):
+        self.field, self.value, self.chain = field, value, chain
+
+
+class Ref(int):
+    """An object already in $objects, archived again by reference."""
+
+
+DICTIONARY, ARRAY = ("NSDictionary", "NSObject"), ("NSArray", "NSObject")
+MUTABLE_DICTIONARY = ("NSMutableDictionary",) + DICTIONARY
+MUTABLE_ARRAY = ("NSMutableArray",) + ARRAY
 
 
 class Archive:
-    """The $objects table of a keyed archive, filled in the archiver's order."""
+    """The $objects table of a keyed archive, filled in the archiver's order: a container
+    before what it holds, its class object after."""
 
     def __init__(self):
         self.objects = ["$null"]
@@ -155,241 +142,144 @@ class Archive:
         self.objects.append(None)
         return len(self.objects) - 1
 
-    def inline_object(self, value):
-        """Strings and numbers: one entry per distinct value, as the archiver shares them."""
-        key = _scalar_key(value)
-        if key in self.inline:
-            return self.inline[key]
-        self.objects.append(value)
-        self.inline[key] = len(self.objects) - 1
-        return self.inline[key]
-
     def class_object(self, *chain):
         if chain[0] not in self.classes:
             self.objects.append({"$classes": list(chain), "$classname": chain[0]})
             self.classes[chain[0]] = len(self.objects) - 1
         return plistlib.UID(self.classes[chain[0]])
 
-    def dictionary(self, pairs, chain=("NSDictionary", "NSObject")):
-        """pairs: (key uid, value uid) callables run in the archiver's order."""
-        index = self.reserve()
-        keys = [plistlib.UID(k()) for k, _ in pairs]
-        values = [plistlib.UID(v()) for _, v in pairs]
-        self.objects[index] = {"NS.keys": keys, "NS.objects": values, "$class": None}
-        self.objects[index]["$class"] = self.class_object(*chain)
-        return index
-
-    def array(self, items, chain=("NSArray", "NSObject")):
-        index = self.reserve()
-        refs = [plistlib.UID(item()) for item in items]
-        self.objects[index] = {"NS.objects": refs, "$class": self.class_object(*chain)}
-        return index
-
-    def object_with(self, field, value, *chain):
-        index = self.reserve()
-        self.objects[index] = {field: value, "$class": self.class_object(*chain)}
-        return index
-
-    def mutable_string(self, text):
-        return self.object_with("NS.string", text, "NSMutableString", "NSString", "NSObject")
-
-    def date(self, seconds):
-        return self.object_with("NS.time", seconds, "NSDate", "NSObject")
+    def add(self, value):
+        """Archives `value`; returns its index in $objects."""
+        if isinstance(value, Ref):
+            return int(value)
+        if isinstance(value, MutableString):
+            value = Object("NS.string", str(value), "NSMutableString", "NSString", "NSObject")
+        if isinstance(value, Object):
+            index = self.reserve()
+            self.objects[index] = {value.field: value.value, "$class": self.class_object(*value.chain)}
+            return index
+        if isinstance(value, (list, dict)):
+            index = self.reserve()
+            uids = lambda items: [plistlib.UID(self.add(item)) for item in items]
+            if isinstance(value, list):
+                fields = {"NS.objects": uids(value)}
+                chain = MUTABLE_ARRAY if isinstance(value, MutableList) else ARRAY
+            else:
+                fields = {"NS.keys": uids(value.keys()), "NS.objects": uids(value.values())}
+                chain = MUTABLE_DICTIONARY if isinstance(value, MutableDict) else DICTIONARY
+            self.objects[index] = {**fields, "$class": self.class_object(*chain)}
+            return index
+        key = _scalar_key(value)
+        if key not in self.inline:
+            self.objects.append(value)
+            self.inline[key] = len(self.objects) - 1
+        return self.inline[key]
 
     def bytes(self, root_index):
-        top = Dict([
+        return write_binary_plist(Pairs([
             ("$version", 100000),
             ("$archiver", "NSKeyedArchiver"),
             ("$top", {"root": plistlib.UID(root_index)}),
             ("$objects", self.objects),
-        ])
-        return write_binary_plist(top)
+        ]))
 
 
-MUTABLE_DICTIONARY = ("NSMutableDictionary", "NSDictionary", "NSObject")
-MUTABLE_ARRAY = ("NSMutableArray", "NSArray", "NSObject")
-
-
-def settings_archive():
-    """A store as the pane leaves it: numbers, a float, a string and the two lists."""
+def archive(root):
     a = Archive()
-    s = a.inline_object
-    pairs = [
-        (lambda: s("warnCaps"), lambda: s(True)),
-        (lambda: s("warnCount"), lambda: s(7)),
-        (lambda: s("soundVolume"), lambda: s(Float32(0.5))),
-        (lambda: s("warnSound"), lambda: s("Glass")),
-        (lambda: s("excludeWords"), lambda: s(True)),
-        (lambda: s("excludeWordsArray"), lambda: a.array([lambda: s("NASA"), lambda: s("USA")])),
-        (lambda: s("excludeApplicationsArray"),
-         lambda: a.array([lambda: s("/usr/share/applications/gimp.desktop")], MUTABLE_ARRAY)),
-        (lambda: s("showOutlines"), lambda: s(False)),
-        (lambda: s("convertedFromPlist"), lambda: s(True)),
-    ]
-    return a.bytes(a.dictionary(pairs, MUTABLE_DICTIONARY))
-
-
-def mutable_strings_archive():
-    """Keys and values archived as NSMutableString objects, lists as NSMutableArray."""
-    a = Archive()
-    pairs = [
-        (lambda: a.mutable_string("warnSound"), lambda: a.mutable_string("Basso")),
-        (lambda: a.mutable_string("warnCount"), lambda: a.mutable_string("  +0012abc")),
-        (lambda: a.mutable_string("excludeWordsArray"),
-         lambda: a.array([lambda: a.mutable_string("ABC"), lambda: a.inline_object("XYZ")],
-                         MUTABLE_ARRAY)),
-    ]
-    return a.bytes(a.dictionary(pairs, MUTABLE_DICTIONARY))
-
-
-def nested_archive():
-    """Nested dictionaries, data inline and as an object, dates, wide numbers, Unicode."""
-    a = Archive()
-    s = a.inline_object
-    inner = lambda: a.dictionary([
-        (lambda: s("depth"), lambda: s(2)),
-        (lambda: s("innermost"), lambda: a.dictionary([(lambda: s("leaf"), lambda: s("x"))],
-                                                        MUTABLE_DICTIONARY)),
-    ])
-    pairs = [
-        (lambda: s("inner"), inner),
-        (lambda: s("blob"), lambda: s(bytes([0x0F, 0xBD, 0x77, 0x77, 0x01]))),
-        (lambda: s("mutableBlob"),
-         lambda: a.object_with("NS.data", bytes([1, 2, 3]), "NSMutableData", "NSData",
-                               "NSObject")),
-        (lambda: s("when"), lambda: a.date(86400.5)),
-        (lambda: s("ratio"), lambda: s(0.1)),
-        (lambda: s("negative"), lambda: s(-42)),
-        (lambda: s("wide"), lambda: s(5000000000)),
-        (lambda: s("caf\u00e9"), lambda: s("na\u00efve \u2603")),
-    ]
-    return a.bytes(a.dictionary(pairs, MUTABLE_DICTIONARY))
+    return a.bytes(a.add(root))
 
 
 def shared_archive():
-    """One array and one dictionary referenced from two places each."""
+    """One array and one dictionary referenced from two places each, archived before the root
+    so that references point backwards too."""
     a = Archive()
-    s = a.inline_object
-    shared_list = a.array([lambda: s("one"), lambda: s("two")])
-    shared_dict = a.dictionary([(lambda: s("k"), lambda: s(1))])
-    # The root is reserved after the shared objects so that both point backwards too.
-    pairs = [
-        (lambda: s("first"), lambda: shared_list),
-        (lambda: s("second"), lambda: shared_list),
-        (lambda: s("dict"), lambda: shared_dict),
-        (lambda: s("holder"), lambda: a.array([lambda: shared_dict, lambda: shared_dict])),
-        (lambda: s("one"), lambda: s("one")),
-    ]
-    return a.bytes(a.dictionary(pairs, MUTABLE_DICTIONARY))
+    shared_list, shared_dict = Ref(a.add(["one", "two"])), Ref(a.add({"k": 1}))
+    return a.bytes(a.add(MutableDict({"first": shared_list, "second": shared_list, "dict": shared_dict,
+                                      "holder": [shared_dict, shared_dict], "one": "one"})))
 
 
 def cycle_archive():
     """An array that contains itself: no finite value has this shape."""
     a = Archive()
-    s = a.inline_object
-    root = a.reserve()
-    key = s("loop")
+    root, key = a.reserve(), a.add("loop")
     loop = a.reserve()
-    a.objects[loop] = {"NS.objects": [plistlib.UID(s("x")), plistlib.UID(loop)],
+    a.objects[loop] = {"NS.objects": [plistlib.UID(a.add("x")), plistlib.UID(loop)],
                        "$class": a.class_object(*MUTABLE_ARRAY)}
     a.objects[root] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(loop)],
                        "$class": a.class_object(*MUTABLE_DICTIONARY)}
     return a.bytes(root)
 
 
-def array_root_archive():
-    """A well-formed archive whose root is an array, not a dictionary."""
-    a = Archive()
-    return a.bytes(a.array([lambda: a.inline_object("only")], MUTABLE_ARRAY))
-
-
 def deep_archive(levels=100):
     """Dictionaries nested deeper than any store holds."""
     a = Archive()
-    s = a.inline_object
-    root = a.reserve()
-    previous = root
-    for _ in range(levels):
-        child = a.reserve()
-        a.objects[previous] = {"NS.keys": [plistlib.UID(s("d"))],
-                               "NS.objects": [plistlib.UID(child)], "$class": None}
-        previous = child
-    a.objects[previous] = {"NS.keys": [], "NS.objects": [], "$class": None}
+    chain = [a.reserve(), a.reserve()]
+    key = a.add("d")
+    chain += [a.reserve() for _ in range(levels - 1)]
     cls = a.class_object(*MUTABLE_DICTIONARY)
-    for obj in a.objects:
-        if isinstance(obj, dict) and "$class" in obj:
-            obj["$class"] = cls
-    return a.bytes(root)
+    for parent, child in zip(chain, chain[1:]):
+        a.objects[parent] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(child)],
+                             "$class": cls}
+    a.objects[chain[-1]] = {"NS.keys": [], "NS.objects": [], "$class": cls}
+    return a.bytes(chain[0])
 
 
 def exponential_archive(levels=40):
     """Arrays each holding the next one twice: a small file for an enormous value."""
     a = Archive()
-    s = a.inline_object
-    root = a.reserve()
-    key = s("big")
+    root, key = a.reserve(), a.add("big")
     first = len(a.objects)
-    for i in range(levels):
+    for _ in range(levels):
         a.reserve()
     cls = a.class_object(*MUTABLE_ARRAY)
-    for i in range(levels):
-        index = first + i
-        if i + 1 < levels:
-            refs = [plistlib.UID(index + 1), plistlib.UID(index + 1)]
-        else:
-            refs = [plistlib.UID(s("x"))]
-        a.objects[index] = {"NS.objects": refs, "$class": cls}
+    for i in range(first, first + levels - 1):
+        a.objects[i] = {"NS.objects": [plistlib.UID(i + 1)] * 2, "$class": cls}
+    a.objects[first + levels - 1] = {"NS.objects": [plistlib.UID(a.add("x"))], "$class": cls}
     a.objects[root] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(first)],
                        "$class": a.class_object(*MUTABLE_DICTIONARY)}
     return a.bytes(root)
 
 
-def binary_domain():
-    """An old preferences domain, keys deliberately out of order and one key repeated."""
-    return write_binary_plist(Dict([
-        ("warnCount", 3),
-        ("noMenuBar", True),
-        ("warnSound", "Submarine"),
-        ("soundVolume", Float32(0.25)),
-        ("convertedFromPlist", False),
-        ("excludeWordsArray", ["OK", "NASA"]),
-        ("warnCount", 9),
-    ]))
-
-
-def xml_domain():
-    return plistlib.dumps({
-        "showFnUpperLeft": True,
-        "warnCapsLimitCount": "4",
-        "lastCheck": datetime(2001, 1, 2, tzinfo=timezone.utc),
-        "token": b"\x00\xff",
-        "nested": {"ratio": 0.75, "below": -1},
-    }, fmt=plistlib.FMT_XML, sort_keys=False)
-
-
-def nul_key_domains():
-    """Keys holding a NUL character, which the property-list parser cannot walk."""
-    binary = write_binary_plist(Dict([("ok", True), ("a\x00b", True)]))
-    xml = (b'<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<dict>\n'
-           b'\t<key>ok</key>\n\t<true/>\n\t<key>a&#x0;b</key>\n\t<true/>\n</dict>\n</plist>\n')
-    return binary, xml
-
-
 def main():
-    nul_binary, nul_xml = nul_key_domains()
     files = {
-        "archives/settings.prefs": settings_archive(),
-        "archives/mutable_strings.prefs": mutable_strings_archive(),
-        "archives/nested.prefs": nested_archive(),
+        # A store as the pane leaves it: numbers, a float, a string and the two lists.
+        "archives/settings.prefs": archive(MutableDict({
+            "warnCaps": True, "warnCount": 7, "soundVolume": Float32(0.5), "warnSound": "Glass",
+            "excludeWords": True, "excludeWordsArray": ["NASA", "USA"],
+            "excludeApplicationsArray": MutableList(["/usr/share/applications/gimp.desktop"]),
+            "showOutlines": False, "convertedFromPlist": True})),
+        # Keys and values archived as NSMutableString objects, lists as NSMutableArray.
+        "archives/mutable_strings.prefs": archive(MutableDict({
+            MutableString("warnSound"): MutableString("Basso"),
+            MutableString("warnCount"): MutableString("  +0012abc"),
+            MutableString("excludeWordsArray"): MutableList([MutableString("ABC"), "XYZ"])})),
+        # Nested dictionaries, data inline and as an object, dates, wide numbers, Unicode.
+        "archives/nested.prefs": archive(MutableDict({
+            "inner": {"depth": 2, "innermost": MutableDict({"leaf": "x"})},
+            "blob": bytes([0x0F, 0xBD, 0x77, 0x77, 0x01]),
+            "mutableBlob": Object("NS.data", bytes([1, 2, 3]), "NSMutableData", "NSData", "NSObject"),
+            "when": Object("NS.time", 86400.5, "NSDate", "NSObject"),
+            "ratio": 0.1, "negative": -42, "wide": 5000000000, "caf\u00e9": "na\u00efve \u2603"})),
         "archives/shared.prefs": shared_archive(),
         "archives/cycle.prefs": cycle_archive(),
-        "archives/array_root.prefs": array_root_archive(),
+        # A well-formed archive whose root is an array, not a dictionary.
+        "archives/array_root.prefs": archive(MutableList(["only"])),
         "archives/deep.prefs": deep_archive(),
         "archives/exponential.prefs": exponential_archive(),
-        "domains/binary.plist": binary_domain(),
-        "domains/xml.plist": xml_domain(),
-        "domains/nul_key.plist": nul_binary,
-        "domains/nul_reference.plist": nul_xml,
+        # An old preferences domain, keys deliberately out of order and one key repeated.
+        "domains/binary.plist": write_binary_plist(Pairs([
+            ("warnCount", 3), ("noMenuBar", True), ("warnSound", "Submarine"),
+            ("soundVolume", Float32(0.25)), ("convertedFromPlist", False),
+            ("excludeWordsArray", ["OK", "NASA"]), ("warnCount", 9)])),
+        "domains/xml.plist": plistlib.dumps({
+            "showFnUpperLeft": True, "warnCapsLimitCount": "4",
+            "lastCheck": datetime(2001, 1, 2, tzinfo=timezone.utc), "token": b"\x00\xff",
+            "nested": {"ratio": 0.75, "below": -1}}, fmt=plistlib.FMT_XML, sort_keys=False),
+        # Keys holding a NUL character, which the property-list parser cannot walk.
+        "domains/nul_key.plist": write_binary_plist(Pairs([("ok", True), ("a\x00b", True)])),
+        "domains/nul_reference.plist":
+            b'<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<dict>\n'
+            b'\t<key>ok</key>\n\t<true/>\n\t<key>a&#x0;b</key>\n\t<true/>\n</dict>\n</plist>\n',
     }
     for name, data in files.items():
         path = os.path.join(HERE, name)
