@@ -62,25 +62,6 @@ TEST(Startup, NotificationsAreRegisteredAtEveryLoadAndSentWithPriorityTwo) {
                                         notification("Too Many CAPS Typed", "5 CAPS typed.")}));
 }
 
-TEST(ReadPreferences, LoadLeavesTheMonitorStateAlone) {
-    HelperFixture fixture;
-    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(2));
-    fixture.store(SettingsKeys::warnNumLock, PlistValue::fromBool(true));
-    fixture.start();
-    fixture.fakes.deliver(keyboard(kEventRawKeyModifiersChanged, 0x10600));
-    for (const char c : {'A', 'B', 'C'})
-        fixture.fakes.deliver(keyboard(kEventRawKeyDown, 0x10600, c));
-
-    fixture.store(SettingsKeys::warnCount, PlistValue::fromInt(7));
-    fixture.helper.Handle_ReopenApplication();
-    const MonitorState& m = fixture.helper.monitorState();
-    EXPECT_EQ(m.modifiers, 0x10600u);
-    EXPECT_EQ(m.capsCount, 3u);
-    EXPECT_EQ(m.warnCapsLimitCounter, 2u);
-    EXPECT_TRUE(m.capsLockON && m.numLockON);
-    EXPECT_EQ(fixture.helper.settings().warnCount, 7u);
-}
-
 TEST(ReadPreferences, ApplicationNamesComeFromPathsBundlesAndDesktopEntries) {
     HelperFixture fixture;
     const QString apps = fixture.homePath() + QStringLiteral("/Applications");
