@@ -3,17 +3,12 @@
 #include "helper/KeyvigilHelper.h"
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/QtIndicators.h"
-#include "platform/linux/AppKitVersionNumber.h"
-#include "platform/linux/DBusNotifier.h"
-#include "platform/linux/MenuBarFlashStrip.h"
-#include "platform/linux/QtApplicationEventLoop.h"
-#include "platform/linux/SdlSoundService.h"
-#include "platform/linux/SignalAppleEventReceiver.h"
-#include "platform/linux/SystemTrayWatcher.h"
-#include "platform/linux/X11Connection.h"
-#include "platform/linux/X11DisplayReconfiguration.h"
-#include "platform/linux/X11EventMonitor.h"
-#include "platform/linux/X11FrontProcess.h"
+#include "platform/backends/DisplayBackends.h"
+#include "platform/desktop/AppKitVersionNumber.h"
+#include "platform/desktop/DBusNotifier.h"
+#include "platform/desktop/QtApplicationEventLoop.h"
+#include "platform/desktop/SdlSoundService.h"
+#include "platform/desktop/SignalAppleEventReceiver.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
 
@@ -34,13 +29,10 @@ int main(int argc, char** argv) {
     // first such block is freed, and from then on keeps every freed image and sound buffer.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
-    // Every part of the helper speaks X11; without a display the toolkit would abort.
-    if (const QString problem = X11Connection::displayProblem(); !problem.isEmpty()) {
-        qCCritical(programLog).noquote() << "Keyvigil Helper needs an X11 display;" << problem;
+    // The display server's backend; without one the toolkit would abort.
+    const BackendEntry* backendEntry = DisplayBackends::chooseForSession(BackendUse::Helper);
+    if (!backendEntry)
         return 1;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
     // The plain poll loop: the helper runs no GLib sources, and GLib's loop costs several
     // passes over its sources at every key.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
@@ -60,30 +52,30 @@ int main(int argc, char** argv) {
     const QString resources =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources");
 
-    _XDisplay* display = nullptr;
-    if (auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>())
-        display = x11->display();
-
-    X11EventMonitor eventMonitor;
+    const std::unique_ptr<DisplayBackend> backend = backendEntry->create();
     SignalAppleEventReceiver appleEvents;
-    X11DisplayReconfiguration displays;
     QtApplicationEventLoop eventLoop;
-    X11FrontProcess processInfo;
-    SdlSoundService sounds(
-        {SdlSoundService::searchFolders(resources), std::chrono::seconds(3), display});
-    MenuBarFlashStrip menuBarFlasher;
+    SdlSoundService sounds({SdlSoundService::searchFolders(resources), std::chrono::seconds(3),
+                            &backend->alertSound()});
     DBusNotifier notifier(sessionBus);
 
     // The process-wide store: the helper makes it, and remakes it on every reopen; the status
     // item's menu reads whichever is in use.
     std::unique_ptr<RVPrefs> gPrefs;
     KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); });
-    SystemTrayWatcher trays;
-    QtIndicators indicators(resources, KVHelperObject, &trays);
+    QtIndicators indicators(resources, KVHelperObject, backend->overlayWindows(),
+                            &backend->trayWatcher());
 
-    HelperPlatform platform{
-        eventMonitor, appleEvents,    displays, eventLoop,  processInfo,
-        sounds,       menuBarFlasher, notifier, indicators, kLinuxAppKitVersionNumber};
+    HelperPlatform platform{backend->eventMonitor(),
+                            appleEvents,
+                            backend->displays(),
+                            eventLoop,
+                            backend->processInfo(),
+                            sounds,
+                            backend->menuBarFlasher(),
+                            notifier,
+                            indicators,
+                            kLinuxAppKitVersionNumber};
     KeyvigilHelper keyvigilHelper(platform, gPrefs);
     return keyvigilHelper.helperMain();
 }

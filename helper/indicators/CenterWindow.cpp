@@ -20,8 +20,8 @@ QString ifFile(const QString& path) {
 
 } // namespace
 
-CenterWindow::CenterWindow(const QString& imagePath, const QSize& size, Qt::WindowFlags flags)
-    : QWidget(nullptr, flags) {
+CenterWindow::CenterWindow(const QString& imagePath, const QSize& size)
+    : QWidget(nullptr, Qt::Window) {
     setFixedSize(size);
     QString base = imagePath;
     if (base.endsWith(QLatin1String(".svg")))

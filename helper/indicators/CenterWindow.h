@@ -19,7 +19,7 @@ class CenterWindow : public QWidget {
     Q_OBJECT
 
 public:
-    CenterWindow(const QString& imagePath, const QSize& size, Qt::WindowFlags flags);
+    CenterWindow(const QString& imagePath, const QSize& size);
 
     bool hasImage() const;
     // The drawn-image file's contents for `image`, and the image over such contents, sharing

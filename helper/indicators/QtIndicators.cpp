@@ -8,12 +8,6 @@
 
 namespace {
 
-// Above every other window, full-screen ones included: the window manager is bypassed, so it
-// neither decorates, moves, stacks below others nor focuses the window.
-constexpr Qt::WindowFlags screenSaverLevel =
-    Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint |
-    Qt::WindowDoesNotAcceptFocus;
-
 constexpr QSize capsCenterSize{500, 500};
 constexpr QSize numCenterSize{268, 335};
 constexpr double capsCenterAlpha = 0.4;
@@ -25,10 +19,10 @@ QScreen* mainScreen() {
 } // namespace
 
 QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
-                           TrayWatcher* trays)
+                           OverlayWindows& overlays, TrayWatcher* trays)
     : openIcon(imageNamed(resourcesPath, "KVOpen")),
       closedIcon(imageNamed(resourcesPath, "KVClosed")), resourcesPath_(resourcesPath),
-      KVHelperObject_(KVHelperObject), trays_(trays) {
+      KVHelperObject_(KVHelperObject), overlays_(overlays), trays_(trays) {
     if (trays_)
         trays_->setAppearedHandler([this] {
             if (statusItemBuilt_ && !menuBarIcon)
@@ -100,19 +94,17 @@ void QtIndicators::closeCenterWindows() {
 }
 
 void QtIndicators::buildCapsCenterWindow() {
-    capsCenterWindow =
-        std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "CapsLockCenter"), capsCenterSize,
-                                       screenSaverLevel | Qt::WindowTransparentForInput);
+    capsCenterWindow = std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "CapsLockCenter"),
+                                                      capsCenterSize);
+    overlays_.makeOverlay(*capsCenterWindow, true);
     capsCenterWindow->setAttribute(Qt::WA_TranslucentBackground);
-    capsCenterWindow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    capsCenterWindow->setAttribute(Qt::WA_ShowWithoutActivating);
     capsCenterWindow->setWindowOpacity(capsCenterAlpha);
 }
 
 void QtIndicators::buildNumCenterWindow() {
-    numCenterWindow = std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "NumLockCenter"),
-                                                     numCenterSize, screenSaverLevel);
-    numCenterWindow->setAttribute(Qt::WA_ShowWithoutActivating);
+    numCenterWindow =
+        std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "NumLockCenter"), numCenterSize);
+    overlays_.makeOverlay(*numCenterWindow, false);
 }
 
 void QtIndicators::showCentered(QWidget* window, bool show) {
@@ -160,9 +152,9 @@ void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline
     upperLHWindowOrigin = QPointF(0, placement.originY);
     upperLHTopLeft = placement.frame.topLeft();
 
-    upperLHcorner = std::make_unique<QWidget>(nullptr, screenSaverLevel);
+    upperLHcorner = std::make_unique<QWidget>();
+    overlays_.makeOverlay(*upperLHcorner, false);
     upperLHcorner->setAttribute(Qt::WA_TranslucentBackground);
-    upperLHcorner->setAttribute(Qt::WA_ShowWithoutActivating);
     upperLHcorner->setGeometry(placement.frame);
 
     upperLHView =

@@ -4,7 +4,8 @@
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/keyModifiersView.h"
 #include "platform/Indicators.h"
-#include "platform/linux/TrayWatcher.h"
+#include "platform/OverlayWindows.h"
+#include "platform/TrayWatcher.h"
 
 #include <QIcon>
 #include <QMenu>
@@ -22,7 +23,7 @@
 // panel would never show. Without `trays` the icon is made at once. `trays` must outlive this.
 class QtIndicators : public Indicators {
 public:
-    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject, OverlayWindows& overlays,
                  TrayWatcher* trays = nullptr);
     ~QtIndicators() override;
 
@@ -69,6 +70,7 @@ private:
 
     const QString resourcesPath_;
     KVObject& KVHelperObject_;
+    OverlayWindows& overlays_;
     TrayWatcher* const trays_;
     bool statusItemBuilt_ = false;
     bool menuBarActive_ = false; // the icon the last menuBar asked for, kept for a late tray

@@ -2,7 +2,7 @@
 
 #include "pane/ApplicationEntries.h"
 #include "pane/plugin/ImageAndTextCellDelegate.h"
-#include "platform/linux/HostFolders.h"
+#include "platform/desktop/HostFolders.h"
 
 #include <QAbstractListModel>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Counts the main thread's context switches while the X11 keyboard side of the helper waits
 // with no input, against a bare event loop waiting just as long.
-#include "platform/linux/SignalAppleEventReceiver.h"
-#include "platform/linux/X11DisplayReconfiguration.h"
-#include "platform/linux/X11EventMonitor.h"
-#include "platform/linux/X11FrontProcess.h"
+#include "platform/desktop/SignalAppleEventReceiver.h"
+#include "platform/x11/X11DisplayReconfiguration.h"
+#include "platform/x11/X11EventMonitor.h"
+#include "platform/x11/X11FrontProcess.h"
 #include "tests/platform/support/TestEventLoop.h"
 #include "tests/platform/support/XvfbServer.h"
 

@@ -1,5 +1,5 @@
 // Time from an XTEST key press to the monitor's handler call, over many presses.
-#include "platform/linux/X11EventMonitor.h"
+#include "platform/x11/X11EventMonitor.h"
 #include "tests/platform/support/TestEventLoop.h"
 #include "tests/platform/support/XvfbServer.h"
 

@@ -139,11 +139,12 @@ class Diagnostics(unittest.TestCase):
         unknown = self.run_helper("--frobnicate")
         self.assertEqual(unknown.returncode, 2)
         self.assertEqual(len(unknown.stderr.splitlines()), 1)
-        for env in ({}, {"DISPLAY": ":4711"}):
+        wayland_only = {"XDG_SESSION_TYPE": "wayland", "WAYLAND_DISPLAY": "wayland-0"}
+        for env in ({}, {"DISPLAY": ":4711"}, wayland_only):
             run = self.run_helper(**env)
             self.assertEqual(run.returncode, 1, run.stderr)
             self.assertEqual(len(run.stderr.splitlines()), 1, run.stderr)
-            self.assertIn("needs an X11 display", run.stderr)
+            self.assertIn("no display server can be used", run.stderr)
 
     def test_without_a_session_bus_no_bus_is_started_and_one_line_says_so(self):
         desktop = Desktop(BUILD_DIR)
@@ -161,7 +162,9 @@ class Diagnostics(unittest.TestCase):
         self.assertEqual(len([line for line in lines if "no session bus" in line]), 1, stderr)
         # The start-up lines only: keys and warnings print nothing.
         self.assertTrue(all(line.startswith("keyvigil.helper: ") for line in lines), stderr)
-        self.assertLessEqual(len(lines), 3, stderr)
+        self.assertEqual(lines[0], "keyvigil.helper: using the X11 backend (display %s)"
+                         % desktop.display, stderr)
+        self.assertLessEqual(len(lines), 4, stderr)
 
 
 if __name__ == "__main__":

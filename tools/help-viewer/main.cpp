@@ -1,5 +1,5 @@
-#include "platform/linux/ProcProcessManager.h"
-#include "platform/linux/SignalPipe.h"
+#include "platform/desktop/ProcProcessManager.h"
+#include "platform/desktop/SignalPipe.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
 #include "tools/help-viewer/HelpRequest.h"

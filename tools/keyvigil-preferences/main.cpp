@@ -1,7 +1,8 @@
 // keyvigil-preferences: shows a pane bundle in a window of its own, as the settings host does,
 // once per user session.
 #include "pane/plugin/PanePlugin.h"
-#include "platform/linux/SignalPipe.h"
+#include "platform/backends/DisplayBackends.h"
+#include "platform/desktop/SignalPipe.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
@@ -60,12 +61,12 @@ int main(int argc, char** argv) {
         "starts Keyvigil again if it is switched on. A second start raises the open window."};
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qCCritical(programLog, "keyvigil-preferences needs a display; neither DISPLAY nor "
-                               "WAYLAND_DISPLAY is set");
+    // A display server that cannot be used is said in one line, where the toolkit would abort;
+    // a platform set by hand (offscreen, vnc) is the toolkit's to open.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform == "xcb" || platform.startsWith("wayland")) &&
+        !DisplayBackends::chooseForSession(BackendUse::Window))
         return 1;
-    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvigil"));

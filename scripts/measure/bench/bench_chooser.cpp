@@ -2,7 +2,7 @@
 // 300 generated desktop entries in a temporary data folder, alone ("generated") and after the
 // host's own applications folders ("host"). One opening per repetition, so the first is cold.
 #include "pane/plugin/ApplicationChooser.h"
-#include "platform/linux/HostFolders.h"
+#include "platform/desktop/HostFolders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

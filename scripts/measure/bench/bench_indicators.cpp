@@ -1,4 +1,5 @@
 #include "helper/indicators/QtIndicators.h"
+#include "tests/fakes/FakeOverlayWindows.h"
 
 #include <QApplication>
 #include <QImage>
@@ -37,7 +38,8 @@ constexpr std::uint32_t sequence[] = {0x200, 0x400, 0x10400, 0x900, 0x20000, 0x1
 
 struct Helper {
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    QtIndicators indicators{KEYVIGIL_BENCH_IMAGES, kvObject};
+    FakeOverlayWindows overlays;
+    QtIndicators indicators{KEYVIGIL_BENCH_IMAGES, kvObject, overlays};
     Helper() {
         indicators.buildStatusItem();
         indicators.buildUpperLeftWindow(upperLHmask, OutlineColor::LightGray, 0);

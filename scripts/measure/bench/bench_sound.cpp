@@ -3,7 +3,7 @@
 // sound after the output closed when idle, and with the output already open. Also the memory the
 // service takes with the pane's sound loaded. Run with SDL_AUDIODRIVER set to the driver to
 // measure (the dummy driver when unset).
-#include "platform/linux/SdlSoundService.h"
+#include "platform/desktop/SdlSoundService.h"
 #include "tests/platform/support/TestFiles.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,6 @@
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/QtIndicators.h"
+#include "tests/fakes/FakeOverlayWindows.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
 
@@ -39,7 +40,8 @@ protected:
 };
 
 TEST_F(KVObjectTest, TheStatusItemsOnlyMenuItemOpensThePaneTheStoreNamesNow) {
-    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject);
+    FakeOverlayWindows overlays;
+    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, overlays);
     indicators.buildStatusItem();
     setPanePath("/first/Keyvigil.prefPane");
     gPrefs = std::make_unique<RVPrefs>("org.keyvigil.IndicatorsTest");

@@ -1,5 +1,6 @@
 #include "helper/indicators/QtIndicators.h"
 #include "helper/indicators/IndicatorGeometry.h"
+#include "tests/fakes/FakeOverlayWindows.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,7 +36,8 @@ TEST(IndicatorGeometry, UpperLeftWindowSitsOnTheTopBarAndCentredOnesAThirdDown) 
 class QtIndicatorsTest : public ::testing::Test {
 protected:
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject};
+    FakeOverlayWindows overlays;
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, overlays};
 };
 
 TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScreen) {
@@ -86,15 +88,14 @@ TEST(CenterWindowTest, ShowsTheDrawnImageWhenThereIsOneElseTheVectors) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(CenterWindow::pack(drawn));
     file.close();
-    CenterWindow window(dir.filePath(QStringLiteral("Sample.svg")), QSize(40, 40), Qt::Window);
+    CenterWindow window(dir.filePath(QStringLiteral("Sample.svg")), QSize(40, 40));
     EXPECT_TRUE(window.hasImage());
     EXPECT_FALSE(window.drawsVectors());
     EXPECT_EQ(window.grab().toImage().pixelColor(20, 20), QColor(0, 200, 0));
 
-    CenterWindow vectors(QStringLiteral(KEYVIGIL_TEST_IMAGES "/CapsLockCenter.svg"), QSize(50, 50),
-                         Qt::Window);
+    CenterWindow vectors(QStringLiteral(KEYVIGIL_TEST_IMAGES "/CapsLockCenter.svg"), QSize(50, 50));
     EXPECT_TRUE(vectors.hasImage() && vectors.drawsVectors());
-    CenterWindow missing(dir.filePath(QStringLiteral("Missing.svg")), QSize(50, 50), Qt::Window);
+    CenterWindow missing(dir.filePath(QStringLiteral("Missing.svg")), QSize(50, 50));
     EXPECT_FALSE(missing.hasImage());
 
     // A damaged or short file gives nothing rather than garbage.
@@ -148,7 +149,9 @@ protected:
 
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
     StandInTrays trays;
-    std::optional<QtIndicators> indicators{std::in_place, KEYVIGIL_TEST_IMAGES, kvObject, &trays};
+    FakeOverlayWindows overlays;
+    std::optional<QtIndicators> indicators{std::in_place, KEYVIGIL_TEST_IMAGES, kvObject, overlays,
+                                           &trays};
 };
 
 TEST_F(StatusItemTray, TheIconShowsWhetherAWatchedKeyIsActiveUntilRemoved) {

@@ -1,4 +1,4 @@
-#include "platform/linux/DBusNotifier.h"
+#include "platform/desktop/DBusNotifier.h"
 #include "tests/platform/support/TestFiles.h"
 
 #include <QDBusArgument>

@@ -1,4 +1,4 @@
-#include "platform/linux/HostFolders.h"
+#include "platform/desktop/HostFolders.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "pane/ProcessControl.h"
-#include "platform/linux/DesktopWorkspace.h"
-#include "platform/linux/PidfdAppleEventSender.h"
-#include "platform/linux/ProcProcessManager.h"
+#include "platform/desktop/DesktopWorkspace.h"
+#include "platform/desktop/PidfdAppleEventSender.h"
+#include "platform/desktop/ProcProcessManager.h"
 #include "shared/PropertyListFile.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "platform/linux/SignalAppleEventReceiver.h"
-#include "platform/linux/QtApplicationEventLoop.h"
+#include "platform/desktop/SignalAppleEventReceiver.h"
+#include "platform/desktop/QtApplicationEventLoop.h"
 
 #include "tests/platform/support/TestEventLoop.h"
 

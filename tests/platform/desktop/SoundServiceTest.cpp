@@ -1,6 +1,6 @@
-#include "platform/linux/HostFolders.h"
-#include "platform/linux/SdlSound.h"
-#include "platform/linux/SdlSoundService.h"
+#include "platform/desktop/HostFolders.h"
+#include "platform/desktop/SdlSound.h"
+#include "platform/desktop/SdlSoundService.h"
 #include "tests/platform/support/TestFiles.h"
 
 #include <QDir>

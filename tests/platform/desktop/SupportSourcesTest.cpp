@@ -1,4 +1,4 @@
-#include "platform/linux/LinuxSupportSources.h"
+#include "platform/desktop/LinuxSupportSources.h"
 
 #include <QDir>
 #include <QFile>

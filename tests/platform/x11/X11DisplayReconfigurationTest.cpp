@@ -1,4 +1,4 @@
-#include "platform/linux/X11DisplayReconfiguration.h"
+#include "platform/x11/X11DisplayReconfiguration.h"
 
 #include "tests/platform/x11/XvfbTest.h"
 

@@ -1,5 +1,5 @@
-#include "platform/linux/X11EventMonitor.h"
-#include "platform/linux/X11ModifierWord.h"
+#include "platform/x11/X11EventMonitor.h"
+#include "platform/x11/X11ModifierMasks.h"
 
 #include "tests/platform/x11/XvfbTest.h"
 
@@ -201,10 +201,10 @@ TEST_F(X11EventMonitorTest, CharactersAreLatin1AndFollowKeymapChanges) {
 // What the server cannot easily be brought to: Lock or Num Lock in the effective state alone
 // (a Shift-Lock key held) is no lock, and a keymap may bind Num Lock and Super elsewhere.
 TEST(X11ModifierWordTest, LocksCountOnlyWhenLockedAndFollowTheKeymapsModifiers) {
-    const X11ModifierMasks usual, moved{.super = Mod5Mask, .alt = Mod1Mask, .numLock = Mod3Mask};
+    const ModifierMasks usual, moved{.super = Mod5Mask, .alt = Mod1Mask, .numLock = Mod3Mask};
     const struct {
         unsigned effective, locked;
-        const X11ModifierMasks& masks;
+        const ModifierMasks& masks;
         std::uint32_t word;
     } rows[] = {
         {LockMask | Mod2Mask, 0, usual, 0},

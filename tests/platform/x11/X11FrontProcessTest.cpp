@@ -1,4 +1,4 @@
-#include "platform/linux/X11FrontProcess.h"
+#include "platform/x11/X11FrontProcess.h"
 
 #include "tests/platform/x11/XvfbTest.h"
 

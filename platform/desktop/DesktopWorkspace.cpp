@@ -1,0 +1,41 @@
+#include "platform/desktop/DesktopWorkspace.h"
+
+#include "platform/desktop/HostFolders.h"
+#include "shared/ApplicationBundle.h"
+#include "shared/ProgramLog.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+bool DesktopWorkspace::openFile(const QString& path) {
+    if (path.endsWith(QStringLiteral(".prefPane"))) {
+        QStringList command = HostFolders::settingsPanelCommand(path);
+        if (command.isEmpty()) {
+            qCWarning(programLog, "no accessibility settings panel found to open");
+            return false;
+        }
+        const QString program = command.takeFirst();
+        return launchTask(program, command);
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool DesktopWorkspace::launchTask(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopWorkspace::launchApplication(const QString& applicationPath) {
+    const auto bundle = ApplicationBundle::bundleWithPath(applicationPath);
+    const auto executable =
+        bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleExecutable") : std::nullopt;
+    if (!executable || executable->isEmpty() || executable->contains(u'/'))
+        return false;
+    return launchTask(applicationPath + QStringLiteral("/Contents/MacOS/") + *executable, {});
+}
+
+bool DesktopWorkspace::openURL(const QString& url) {
+    // The text is already escaped: it is taken as it stands, and refused if it is no URL.
+    const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::StrictMode);
+    return parsed.isValid() && QDesktopServices::openUrl(parsed);
+}

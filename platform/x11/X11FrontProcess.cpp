@@ -1,0 +1,161 @@
+#include "platform/x11/X11FrontProcess.h"
+
+#include "platform/x11/X11Connection.h"
+#include "shared/ProgramLog.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XRes.h>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#include <unistd.h>
+
+namespace {
+
+// Reads one 32-bit item of a window property; Xlib hands format-32 items over as longs.
+std::optional<unsigned long> cardinalProperty(Display* display, Window window, Atom property,
+                                              Atom type) {
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType, &actualFormat,
+                           &count, &remaining, &data) != Success)
+        return std::nullopt;
+    std::optional<unsigned long> value;
+    if (data && actualType == type && actualFormat == 32 && count == 1)
+        value = *reinterpret_cast<unsigned long*>(data);
+    if (data)
+        XFree(data);
+    return value;
+}
+
+// The process that created the window, asked of the server: this also covers clients that do
+// not set their PID on the window.
+std::optional<pid_t> clientPid(Display* display, Window window) {
+    int event = 0;
+    int error = 0;
+    if (!XResQueryExtension(display, &event, &error))
+        return std::nullopt;
+    XResClientIdSpec spec{window, XRES_CLIENT_ID_PID_MASK};
+    long count = 0;
+    XResClientIdValue* values = nullptr;
+    if (XResQueryClientIds(display, 1, &spec, &count, &values) != Success)
+        return std::nullopt;
+    std::optional<pid_t> pid;
+    for (long i = 0; i < count && !pid; ++i) {
+        const pid_t found = XResGetClientPid(&values[i]);
+        if (found > 0)
+            pid = found;
+    }
+    XResClientIdsDestroy(count, values);
+    return pid;
+}
+
+// The executable's file name; the kernel's short name when the executable is out of reach
+// (another user's process).
+QString processName(pid_t pid) {
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    char target[PATH_MAX];
+    const ssize_t length = readlink(QFile::encodeName(proc + QStringLiteral("exe")).constData(),
+                                    target, sizeof target);
+    if (length > 0) {
+        QString executable = QFile::decodeName(QByteArray(target, length));
+        const QString deleted = QStringLiteral(" (deleted)");
+        if (executable.endsWith(deleted))
+            executable.chop(deleted.size());
+        return QFileInfo(executable).fileName();
+    }
+    QFile comm(proc + QStringLiteral("comm"));
+    if (comm.open(QIODevice::ReadOnly))
+        return QString::fromLocal8Bit(comm.readAll()).trimmed();
+    return {};
+}
+
+// Whether the root window's list of supported hints names the active-window property.
+bool windowManagerReportsActiveWindow(Display* display, Atom activeWindow) {
+    const Atom supported = XInternAtom(display, "_NET_SUPPORTED", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, 4096, False, XA_ATOM,
+                           &type, &format, &count, &remaining, &data) != Success)
+        return false;
+    bool found = false;
+    if (data && type == XA_ATOM && format == 32) {
+        const auto* atoms = reinterpret_cast<const unsigned long*>(data);
+        found = std::find(atoms, atoms + count, activeWindow) != atoms + count;
+    }
+    if (data)
+        XFree(data);
+    return found;
+}
+
+} // namespace
+
+struct X11FrontProcess::Private {
+    explicit Private(const char* displayName);
+    void update();
+
+    X11Connection connection;
+    Atom activeWindowAtom = None;
+    Atom pidAtom = None;
+    std::optional<QString> name;
+};
+
+X11FrontProcess::Private::Private(const char* displayName) : connection(displayName) {
+    if (!connection.isOpen())
+        return;
+    Display* display = connection.display();
+    activeWindowAtom = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    connection.setEventHandler([this](XEvent& event) {
+        if (event.type == PropertyNotify && event.xproperty.atom == activeWindowAtom)
+            update();
+    });
+    XSelectInput(display, DefaultRootWindow(display), PropertyChangeMask);
+    if (!windowManagerReportsActiveWindow(display, activeWindowAtom))
+        qCWarning(programLog, "the window manager does not report the active window: excluded "
+                              "applications are not recognised until one that does runs");
+    update();
+    connection.processPendingEvents();
+}
+
+void X11FrontProcess::Private::update() {
+    Display* display = connection.display();
+    name.reset();
+    const auto window =
+        cardinalProperty(display, DefaultRootWindow(display), activeWindowAtom, XA_WINDOW);
+    if (!window || *window == None)
+        return;
+    std::optional<pid_t> pid;
+    if (const auto wmPid = cardinalProperty(display, *window, pidAtom, XA_CARDINAL))
+        pid = pid_t(*wmPid);
+    if (!pid || *pid <= 0)
+        pid = clientPid(display, *window);
+    if (!pid)
+        return;
+    QString found = processName(*pid);
+    if (!found.isEmpty())
+        name = std::move(found);
+}
+
+X11FrontProcess::X11FrontProcess(const char* displayName)
+    : d(std::make_unique<Private>(displayName)) {}
+
+X11FrontProcess::~X11FrontProcess() = default;
+
+const QString* X11FrontProcess::frontProcessName() const {
+    return d->name ? &*d->name : nullptr;
+}
