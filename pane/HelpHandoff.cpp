@@ -1,6 +1,8 @@
 #include "pane/HelpHandoff.h"
 
 #include "pane/ProcessControl.h"
+#include "shared/BundleLayout.h"
+#include "shared/HelpHandoffKeys.h"
 #include "shared/Identifiers.h"
 #include "shared/RVPrefs.h"
 
@@ -13,8 +15,8 @@ std::unique_ptr<RVPrefs> helpViewerPrefs;
 ProcessSerialNumber PSN;
 
 void readPSN() {
-    PSN.highLongOfPSN = std::uint32_t(helpViewerPrefs->intForKey(QStringLiteral("PSNhigh")));
-    PSN.lowLongOfPSN = std::uint32_t(helpViewerPrefs->intForKey(QStringLiteral("PSNlow")));
+    PSN.highLongOfPSN = std::uint32_t(helpViewerPrefs->intForKey(HelpHandoffKeys::kPSNhigh));
+    PSN.lowLongOfPSN = std::uint32_t(helpViewerPrefs->intForKey(HelpHandoffKeys::kPSNlow));
 }
 
 } // namespace
@@ -22,22 +24,22 @@ void readPSN() {
 void showHelp(const QString& bookName, const std::optional<QString>& page,
               const std::optional<QString>& anchor, const QString& bundlePath,
               PanePlatform& platform) {
-    const QString resources = bundlePath + QStringLiteral("/Contents/Resources");
+    const QString resources = BundleLayout::resources(bundlePath);
     const QString bookPath = resources + u'/' + bookName;
 
     helpViewerPrefs =
         std::make_unique<RVPrefs>(RVPrefs::initForApplicationID(kHelpViewerIdentifier));
     helpViewerPrefs->setObjectForKey(PlistValue::fromString(bookPath),
-                                     QStringLiteral("Help Folder Path"));
+                                     HelpHandoffKeys::kHelpFolderPath);
     helpViewerPrefs->setObjectForKey(
         PlistValue::fromString(page.value_or(QStringLiteral("index.html"))),
-        QStringLiteral("Path"));
+        HelpHandoffKeys::kPath);
     if (anchor)
-        helpViewerPrefs->setObjectForKey(PlistValue::fromString(*anchor), QStringLiteral("Anchor"));
+        helpViewerPrefs->setObjectForKey(PlistValue::fromString(*anchor), HelpHandoffKeys::kAnchor);
     else
-        helpViewerPrefs->removeObjectForKey(QStringLiteral("Anchor"));
+        helpViewerPrefs->removeObjectForKey(HelpHandoffKeys::kAnchor);
     helpViewerPrefs->setObjectForKey(PlistValue::fromString(bookName),
-                                     QStringLiteral("Help Book Folder"));
+                                     HelpHandoffKeys::kHelpBookFolder);
     // The viewer reads the request from the file: it must be there before the viewer wakes.
     helpViewerPrefs->synchronize();
 
@@ -50,7 +52,7 @@ void showHelp(const QString& bookName, const std::optional<QString>& page,
             return;
         }
     }
-    platform.workspace.launchApplication(resources + QStringLiteral("/Help Viewer.app"));
+    platform.workspace.launchApplication(BundleLayout::helpViewerBundle(bundlePath));
 }
 
 void terminateHelp(const QString& bookName, PanePlatform& platform) {

@@ -1,6 +1,7 @@
 #include "pane/KeyvigilPref.h"
 #include "pane/Outlets.h"
 #include "shared/AppKitVersion.h"
+#include "shared/BundleLayout.h"
 #include "shared/SettingsKeys.h"
 
 #include <QDir>
@@ -83,7 +84,7 @@ void KeyvigilPref::upperLeftChanged(Sender sender) {
 void KeyvigilPref::upperLeftImageFile(std::unique_ptr<PaneImage>& slot, QLatin1StringView name) {
     // Loaded once; a missing picture is tried again next time.
     if (!slot)
-        slot = platform.images.loadImage(bundlePath_ + QStringLiteral("/Contents/Resources/") +
-                                         name + QStringLiteral(".tif"));
+        slot = platform.images.loadImage(BundleLayout::resources(bundlePath_) + u'/' + name +
+                                         QStringLiteral(".tif"));
     platform.form.setImage(upperLeftGuide, slot.get());
 }

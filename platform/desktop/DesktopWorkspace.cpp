@@ -2,6 +2,7 @@
 
 #include "platform/desktop/HostFolders.h"
 #include "shared/ApplicationBundle.h"
+#include "shared/BundleLayout.h"
 #include "shared/ProgramLog.h"
 
 #include <QDesktopServices>
@@ -31,7 +32,7 @@ bool DesktopWorkspace::launchApplication(const QString& applicationPath) {
         bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleExecutable") : std::nullopt;
     if (!executable || executable->isEmpty() || executable->contains(u'/'))
         return false;
-    return launchTask(applicationPath + QStringLiteral("/Contents/MacOS/") + *executable, {});
+    return launchTask(BundleLayout::executable(applicationPath, *executable), {});
 }
 
 bool DesktopWorkspace::openURL(const QString& url) {

@@ -1,5 +1,6 @@
 #include "tools/help-viewer/HelpRequest.h"
 
+#include "shared/HelpHandoffKeys.h"
 #include "shared/Identifiers.h"
 #include "shared/RVPrefs.h"
 
@@ -8,9 +9,6 @@
 
 namespace HelpHandoffStore {
 namespace {
-
-const QString kPSNhigh = QStringLiteral("PSNhigh");
-const QString kPSNlow = QStringLiteral("PSNlow");
 
 QString text(const RVPrefs& store, const QString& key) {
     const PlistValue* value = store.find(key);
@@ -21,9 +19,9 @@ QString text(const RVPrefs& store, const QString& key) {
 
 HelpRequest read() {
     const RVPrefs store(kHelpViewerIdentifier);
-    HelpRequest request{text(store, QStringLiteral("Help Folder Path")),
-                        text(store, QStringLiteral("Path")), std::nullopt};
-    if (const PlistValue* anchor = store.find(QStringLiteral("Anchor"));
+    HelpRequest request{text(store, HelpHandoffKeys::kHelpFolderPath),
+                        text(store, HelpHandoffKeys::kPath), std::nullopt};
+    if (const PlistValue* anchor = store.find(HelpHandoffKeys::kAnchor);
         anchor && anchor->isString())
         request.anchor = anchor->toString();
     if (request.page.isEmpty())
@@ -34,18 +32,18 @@ HelpRequest read() {
 bool recordViewer(const ProcessSerialNumber& self) {
     RVPrefs store(kHelpViewerIdentifier);
     // Both halves are kept as the store's 32-bit integers; the reader takes the bits back.
-    store.setIntForKey(std::int32_t(self.highLongOfPSN), kPSNhigh);
-    store.setIntForKey(std::int32_t(self.lowLongOfPSN), kPSNlow);
+    store.setIntForKey(std::int32_t(self.highLongOfPSN), HelpHandoffKeys::kPSNhigh);
+    store.setIntForKey(std::int32_t(self.lowLongOfPSN), HelpHandoffKeys::kPSNlow);
     return store.synchronize();
 }
 
 bool clearViewer(const ProcessSerialNumber& self) {
     RVPrefs store(kHelpViewerIdentifier);
-    if (std::uint32_t(store.intForKey(kPSNhigh)) != self.highLongOfPSN ||
-        std::uint32_t(store.intForKey(kPSNlow)) != self.lowLongOfPSN)
+    if (std::uint32_t(store.intForKey(HelpHandoffKeys::kPSNhigh)) != self.highLongOfPSN ||
+        std::uint32_t(store.intForKey(HelpHandoffKeys::kPSNlow)) != self.lowLongOfPSN)
         return true;
-    store.removeObjectForKey(kPSNhigh);
-    store.removeObjectForKey(kPSNlow);
+    store.removeObjectForKey(HelpHandoffKeys::kPSNhigh);
+    store.removeObjectForKey(HelpHandoffKeys::kPSNlow);
     return store.synchronize();
 }
 

@@ -1,5 +1,6 @@
 #include "tools/keyvigil-agent/AgentFile.h"
 
+#include "shared/AgentFileKeys.h"
 #include "shared/PropertyListFile.h"
 
 #include <QFileInfo>
@@ -29,14 +30,15 @@ std::optional<AgentFile> readAgentFile(const QString& path, QString& error) {
         error = QStringLiteral("cannot read the agent file %1").arg(path);
         return std::nullopt;
     }
-    const auto find = [&entries](const char* key) -> const PlistValue* {
+    const auto find = [&entries](QLatin1StringView key) -> const PlistValue* {
         for (const auto& [name, value] : entries)
-            if (name == QLatin1StringView(key))
+            if (name == key)
                 return &value;
         return nullptr;
     };
     AgentFile agent;
-    for (auto [key, field] : {std::pair{"Label", &agent.label}, {"Program", &agent.program}}) {
+    for (auto [key, field] : {std::pair{AgentFileKeys::kLabel, &agent.label},
+                              {AgentFileKeys::kProgram, &agent.program}}) {
         const PlistValue* value = find(key);
         if (!value || !value->isString() || value->toString().isEmpty()) {
             error = QStringLiteral("the agent file %1 has no %2 string").arg(path, key);
@@ -44,8 +46,8 @@ std::optional<AgentFile> readAgentFile(const QString& path, QString& error) {
         }
         *field = value->toString();
     }
-    for (auto [key, field] :
-         {std::pair{"RunAtLoad", &agent.runAtLoad}, {"KeepAlive", &agent.keepAlive}}) {
+    for (auto [key, field] : {std::pair{AgentFileKeys::kRunAtLoad, &agent.runAtLoad},
+                              {AgentFileKeys::kKeepAlive, &agent.keepAlive}}) {
         const PlistValue* value = find(key);
         if (value && value->kind() != PlistValue::Kind::Boolean) {
             error = QStringLiteral("the agent file's %1 is no boolean").arg(key);

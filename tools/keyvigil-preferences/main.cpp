@@ -4,7 +4,9 @@
 #include "platform/backends/DisplayBackends.h"
 #include "platform/desktop/SignalPipe.h"
 #include "shared/ApplicationBundle.h"
+#include "shared/BundleLayout.h"
 #include "shared/CommandLine.h"
+#include "shared/Identifiers.h"
 #include "shared/ProgramLog.h"
 #include "tools/keyvigil-preferences/PreferencesWindow.h"
 #include "tools/keyvigil-preferences/QtPaneHost.h"
@@ -43,8 +45,7 @@ PanePlugin* loadPlugin(const QString& bundlePath, QPluginLoader& loader) {
         qCCritical(programLog).noquote() << bundlePath << "is no pane bundle";
         return nullptr;
     }
-    loader.setFileName(bundlePath + QStringLiteral("/Contents/MacOS/") + executable +
-                       QStringLiteral(".so"));
+    loader.setFileName(BundleLayout::executable(bundlePath, executable) + QStringLiteral(".so"));
     auto* plugin = qobject_cast<PanePlugin*>(loader.instance());
     if (!plugin)
         qCCritical(programLog).noquote() << "cannot load the pane:" << loader.errorString();
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvigil"));
     QApplication::setOrganizationName(QStringLiteral("Keyvigil"));
-    QApplication::setApplicationVersion(QStringLiteral("6.2"));
+    QApplication::setApplicationVersion(kPaneVersion);
 
     if (SingleInstance::raiseRunningInstance())
         return 0;

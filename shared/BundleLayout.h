@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+
+// Where things sit inside the pane bundle (Keyvigil.prefPane) and the application bundles it
+// holds: the build, the install rules and every program that finds another agree through these.
+namespace BundleLayout {
+
+inline constexpr QLatin1StringView kHelperBundleName{"Keyvigil Helper.app"};
+inline constexpr QLatin1StringView kHelperExecutableName{"Keyvigil Helper"};
+inline constexpr QLatin1StringView kHelpViewerBundleName{"Help Viewer.app"};
+inline constexpr QLatin1StringView kAgentToolName{"keyvigil-agent"};
+inline constexpr QLatin1StringView kRestartToolName{"Restart"};
+
+// <bundle>/Contents/Resources
+QString resources(const QString& bundlePath);
+// <bundle>/Contents/MacOS/<executable>
+QString executable(const QString& bundlePath, const QString& executableName);
+
+// The helper's executable inside the pane bundle.
+QString helperExecutable(const QString& paneBundlePath);
+QString helpViewerBundle(const QString& paneBundlePath);
+QString agentTool(const QString& paneBundlePath);
+QString restartTool(const QString& paneBundlePath);
+
+} // namespace BundleLayout
