@@ -108,6 +108,18 @@ class Windows(HelperTest):
         self.assertTrue(wait_for(lambda: not self.centre_windows((500, 500), (268, 335)), 3.0))
 
 
+class Isolation(HelperTest):
+    def test_a_settings_window_on_another_desktop_leaves_this_helper_running(self):
+        other = Desktop(BUILD_DIR)
+        other.start()
+        self.addCleanup(other.stop)
+        other.spawn([os.path.join(BUILD_DIR, "keyvigil-preferences"),
+                     os.path.join(BUILD_DIR, "Keyvigil.prefPane")])
+        self.assertTrue(other.find_window("^Keyvigil$"), "the settings window did not open")
+        time.sleep(1.0)
+        self.assertIsNone(self.helper.proc.poll(), "the other desktop's window stopped the helper")
+
+
 def dbus_daemons(desktop):
     """The buses started from this desktop's programs (the desktop's own bus is not one)."""
     out = subprocess.run(["pgrep", "-x", "dbus-daemon"], capture_output=True, text=True).stdout
