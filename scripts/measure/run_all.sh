@@ -7,6 +7,8 @@ here="$(cd "$(dirname "$0")" && pwd)"
 build="${1:-$here/../../build}"
 out="${2:-measurements}"
 mkdir -p "$out"
+# The measurement programs are built only when asked for.
+cmake -S "$here/../.." -B "$build" -DKEYVIGIL_MEASUREMENTS=ON >/dev/null
 cmake --build "$build" --target keyvigil-helper keyvigil_helper_images keyvigil_sounds \
     keyvigil-defaults notify_recorder xtest_keys audio_onset pixel_latency
 run() { python3 "$here/$1" --build-dir "$build" "${@:2}"; }
