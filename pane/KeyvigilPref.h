@@ -69,6 +69,8 @@ public:
     void killHelper();
     void enable();
     void disable();
+    // Unloads the agent and removes its file, which stays when the unload fails.
+    void removeAgent();
     int findLoginItem(const QString& name) const;
     void removeLoginItem(const QString& name);
 
@@ -99,6 +101,8 @@ public:
     OSErr helperStatus = procNotFound;
     ProcessSerialNumber helperProcessPSN;
     QString launchdPlistPath;
+    // The helper has been stopped for this visit, its login registration kept.
+    bool helperPaused = false;
     // One slot per preview picture, in the order of upperLeftPictures; loaded on first use.
     std::array<std::unique_ptr<PaneImage>, 8> upperLeftSlots;
     float volume = 1.0f;
@@ -107,6 +111,12 @@ public:
     static int classVersion;
 
 private:
+    // Says what failed, once per visit: on stderr, for the journal, and in an alert.
+    void alert(const QString& title, const QString& message);
+    enum class Moment { Visiting, Leaving };
+    // Writes the settings file; says so when it cannot.
+    bool saveSettings(Moment moment);
+    void alertUpgrade(const std::optional<QString>& bundleVersion);
     void setAccessibilityTexts();
     void storeList(const PlistValue::Array& list, QLatin1StringView key);
     void writeLoginItems();
@@ -120,4 +130,5 @@ private:
     PanePlatform& platform;
     std::unique_ptr<RVPrefs> gPrefs;
     QString bundlePath_;
+    QStringList alerted_;
 };

@@ -40,7 +40,7 @@ void KeyvigilPref::RVTableViewArrayChanged(RVTableViewArray& table) {
 void KeyvigilPref::storeList(const PlistValue::Array& list, QLatin1StringView key) {
     // The lists reach the file at once, not only when the window is left.
     gPrefs->setObjectForKey(PlistValue::fromArray(list), key);
-    gPrefs->synchronize();
+    saveSettings(Moment::Visiting);
 }
 
 void KeyvigilPref::RVTableViewArrayWillDisplayCellForTableColumnRow(RVTableViewArray& table,

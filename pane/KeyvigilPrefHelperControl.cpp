@@ -1,11 +1,17 @@
 #include "pane/KeyvigilPref.h"
 #include "pane/Outlets.h"
 #include "pane/ProcessControl.h"
+#include "shared/AgentFileKeys.h"
+#include "shared/BundleLayout.h"
 #include "shared/Identifiers.h"
+#include "shared/ProgramLog.h"
 #include "shared/PropertyListFile.h"
 #include "shared/SettingsKeys.h"
 
 #include <QFile>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 const QString kLoginItemsKey = QStringLiteral("AutoLaunchedApplicationDictionary");
@@ -24,12 +30,20 @@ void KeyvigilPref::killHelper() {
     quitHelperIfRunning();
     // The helper's file name in earlier releases, and now.
     removeLoginItem(QStringLiteral("KeyVigil Helper.app"));
-    removeLoginItem(QStringLiteral("Keyvigil Helper.app"));
+    removeLoginItem(BundleLayout::kHelperBundleName);
     writeLoginItems();
-    // The quit goes out before the unload, and the file goes only after it.
-    if (!launchdPlistPath.isEmpty() && QFile::exists(launchdPlistPath)) {
-        platform.agents.unload(launchdPlistPath);
-        QFile::remove(launchdPlistPath);
+    // The quit goes out before the agent is stopped. What starts the helper at login stays, so
+    // that a window that ends without being closed leaves Keyvigil as the user set it.
+    if (!helperPaused && !launchdPlistPath.isEmpty() && QFile::exists(launchdPlistPath)) {
+        helperPaused = true;
+        if (const std::optional<QString> problem = platform.agents.stop(launchdPlistPath)) {
+            const QString message =
+                QStringLiteral("Keyvigil could not be paused while this window is open: %1. It "
+                               "may warn you while you try settings.")
+                    .arg(*problem);
+            qCWarning(programLog).noquote() << message;
+            platform.form.setStringValue(Outlets::stoppedMsg, message);
+        }
     }
     platform.form.setHidden(Outlets::stoppedMsg, false);
 }
@@ -48,18 +62,61 @@ void KeyvigilPref::enable() {
     }
     removeLoginItem(QStringLiteral("Keyvigil.app"));
     writeLoginItems();
-    PropertyListFile::writeDictionary(launchdPlistPath, agentDictionary(bundlePath_),
-                                      PropertyListFile::Format::Xml, 0644);
+    if (!PropertyListFile::writeDictionary(launchdPlistPath, agentDictionary(bundlePath_),
+                                           PropertyListFile::Format::Xml, 0644)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        // An earlier file, left as it was, still starts the helper.
+        const bool earlier = QFile::exists(launchdPlistPath);
+        alert(QStringLiteral("Keyvigil Not Started"),
+              QStringLiteral("Keyvigil could not write the file that starts it, “%1”: %2.%3")
+                  .arg(launchdPlistPath, reason,
+                       earlier ? QStringLiteral(" It starts with the file written before.")
+                               : QString()));
+        if (!earlier) {
+            saveSettings(Moment::Leaving);
+            return;
+        }
+    }
     // The helper reads this visit's settings when it starts.
-    gPrefs->synchronize();
-    platform.agents.load(launchdPlistPath);
+    saveSettings(Moment::Leaving);
+    if (const std::optional<QString> problem = platform.agents.load(launchdPlistPath)) {
+        alert(QStringLiteral("Keyvigil Not Started"),
+              QStringLiteral("Keyvigil Helper could not be started: %1.").arg(*problem));
+    } else if (const std::optional<QString> state =
+                   platform.agents.whyNotRunning(launchdPlistPath)) {
+        alert(QStringLiteral("Keyvigil Not Started"),
+              QStringLiteral("Keyvigil Helper was started but does not keep running: %1.")
+                  .arg(*state));
+    }
 }
 
 void KeyvigilPref::disable() {
     killHelper();
+    removeAgent();
     enabled = false;
     platform.form.setState(Outlets::EnableKeyvigilSwitch, false);
     gPrefs->setBoolForKey(false, SettingsKeys::startAutomatically);
+}
+
+void KeyvigilPref::removeAgent() {
+    if (launchdPlistPath.isEmpty() || !QFile::exists(launchdPlistPath))
+        return;
+    // The file goes only after the unload, and stays when it fails, so that another unload can
+    // read it.
+    if (const std::optional<QString> problem = platform.agents.unload(launchdPlistPath)) {
+        alert(QStringLiteral("Keyvigil Not Switched Off"),
+              QStringLiteral("Keyvigil could not be switched off: %1.\r\rIt may start again at "
+                             "the next login. To try again, open this window and close it with "
+                             "“Start Keyvigil” off.")
+                  .arg(*problem));
+        return;
+    }
+    QFile file(launchdPlistPath);
+    if (!file.remove())
+        alert(QStringLiteral("Keyvigil Not Switched Off"),
+              QStringLiteral("Keyvigil was stopped, but the file that starts it, “%1”, could not "
+                             "be removed: %2.")
+                  .arg(launchdPlistPath, file.errorString()));
 }
 
 void KeyvigilPref::enabledChanged() {
@@ -95,12 +152,10 @@ void KeyvigilPref::writeLoginItems() {
 
 PlistValue::Dictionary KeyvigilPref::agentDictionary(const QString& bundlePath) {
     return {
-        {QStringLiteral("Label"), PlistValue::fromString(kAgentLabel)},
-        {QStringLiteral("Program"),
-         PlistValue::fromString(bundlePath + QStringLiteral("/Contents/Resources/Keyvigil "
-                                                            "Helper.app/Contents/MacOS/Keyvigil "
-                                                            "Helper"))},
-        {QStringLiteral("RunAtLoad"), PlistValue::fromBool(true)},
-        {QStringLiteral("KeepAlive"), PlistValue::fromBool(true)},
+        {AgentFileKeys::kLabel, PlistValue::fromString(kAgentLabel)},
+        {AgentFileKeys::kProgram,
+         PlistValue::fromString(BundleLayout::helperExecutable(bundlePath))},
+        {AgentFileKeys::kRunAtLoad, PlistValue::fromBool(true)},
+        {AgentFileKeys::kKeepAlive, PlistValue::fromBool(true)},
     };
 }

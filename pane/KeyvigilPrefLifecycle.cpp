@@ -4,13 +4,18 @@
 #include "pane/ProcessControl.h"
 #include "shared/AppKitVersion.h"
 #include "shared/ApplicationBundle.h"
+#include "shared/BundleLayout.h"
 #include "shared/Identifiers.h"
+#include "shared/ProgramLog.h"
 #include "shared/SettingsKeys.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 const QString KeyvigilPref::ourVersion = kPaneVersion;
 int KeyvigilPref::classVersion = 0;
@@ -39,41 +44,85 @@ constexpr AccessibilityTexts kSecurityAndPrivacy{
     "preference panel Privacy->Accessibility section, and then come back here to enable Keyvigil.",
     "Disable & Go To Security & Privacy", "/System/Library/PreferencePanes/Security.prefPane"};
 
+// Where the bundle version for which "Restart" was last started is kept.
+QString restartMarkerPath() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/keyvigil/restarted-for-version");
+}
+
+QString readRestartMarker() {
+    QFile marker(restartMarkerPath());
+    return marker.open(QIODevice::ReadOnly) ? QString::fromUtf8(marker.readAll()) : QString();
+}
+
+bool writeRestartMarker(const QString& version) {
+    QDir().mkpath(QFileInfo(restartMarkerPath()).path());
+    QFile marker(restartMarkerPath());
+    return marker.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           marker.write(version.toUtf8()) == version.toUtf8().size();
+}
+
 } // namespace
 
 bool KeyvigilPref::initWithBundle(const QString& bundlePath) {
     const auto bundle = ApplicationBundle::bundleWithPath(bundlePath);
     const std::optional<QString> bundleVersion =
         bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleVersion") : std::nullopt;
+    bundlePath_ = bundlePath;
     if (bundleVersion != ourVersion || classVersion != 0) {
         // An update is under way: the code loaded is not the bundle's, or an older copy of the
         // class is already in this process.
-        const QString restart = bundlePath + QStringLiteral("/Contents/Resources/Restart");
-        if (QFileInfo(restart).isFile()) {
-            platform.workspace.launchTask(
-                restart, {bundlePath, QString::number(platform.host.processIdentifier())});
-            platform.host.runAlertPanel(
-                QStringLiteral("Upgrading Keyvigil"),
-                QStringLiteral(
-                    "System Preferences will now restart to complete the update of Keyvigil."),
-                QStringLiteral("OK"));
-        } else {
-            platform.host.runAlertPanel(
-                QStringLiteral("Upgrading Keyvigil"),
-                QStringLiteral("System Preferences will now quit.\r\rYou must restart System "
-                               "Preferences and choose Keyvigil to complete the update."),
-                QStringLiteral("OK"));
-        }
+        alertUpgrade(bundleVersion);
         platform.host.terminate();
         return false;
     }
     classVersion = 1;
-    bundlePath_ = bundlePath;
+    QFile::remove(restartMarkerPath());
     return true;
+}
+
+void KeyvigilPref::alertUpgrade(const std::optional<QString>& bundleVersion) {
+    const QString restart = BundleLayout::restartTool(bundlePath_);
+    const QString version = bundleVersion.value_or(QStringLiteral("unknown"));
+    qCWarning(programLog).noquote()
+        << QStringLiteral("the bundle %1 is version %2, this settings window %3")
+               .arg(bundlePath_, version, ourVersion);
+    if (!QFileInfo(restart).isFile()) {
+        platform.host.runAlertPanel(
+            QStringLiteral("Upgrading Keyvigil"),
+            QStringLiteral("System Preferences will now quit.\r\rYou must restart System "
+                           "Preferences and choose Keyvigil to complete the update."),
+            QStringLiteral("OK"));
+        return;
+    }
+    // The plug-in and the bundle's version come from one folder here, so a restart helps only
+    // when that folder was being replaced: it is tried once per bundle version, and after that
+    // the window says what does help.
+    if (readRestartMarker() != version && writeRestartMarker(version)) {
+        platform.workspace.launchTask(
+            restart, {bundlePath_, QString::number(platform.host.processIdentifier())});
+        platform.host.runAlertPanel(
+            QStringLiteral("Upgrading Keyvigil"),
+            QStringLiteral(
+                "System Preferences will now restart to complete the update of Keyvigil."),
+            QStringLiteral("OK"));
+        return;
+    }
+    platform.host.runAlertPanel(
+        QStringLiteral("Reinstall Keyvigil"),
+        QStringLiteral("This copy of Keyvigil is incomplete: its settings window is version %1, "
+                       "but “%2” says it is version %3, and restarting did not change that."
+                       "\r\rInstall Keyvigil again, then open this window.")
+            .arg(ourVersion, bundlePath_, version),
+        QStringLiteral("OK"));
 }
 
 void KeyvigilPref::willSelect() {
     PaneForm& form = platform.form;
+    alerted_.clear();
+    helperPaused = false;
     form.selectTabViewItem(Outlets::tabView, Outlets::configureTabViewItem);
     form.setHidden(Outlets::stoppedMsg, true);
     for (const QString& folder : platform.soundFolders)
@@ -118,12 +167,41 @@ void KeyvigilPref::tabViewWillSelectTabViewItem() {
 }
 
 void KeyvigilPref::willUnselect() {
+    // Showing only paused the helper: with the switch off, what starts it goes now.
     if (enabled)
         enable();
+    else
+        removeAgent();
     if (gPrefs)
-        gPrefs->synchronize();
+        saveSettings(Moment::Leaving);
     terminateHelp(kHelpBookName, platform);
     loginWindow.reset();
+}
+
+void KeyvigilPref::alert(const QString& title, const QString& message) {
+    if (alerted_.contains(message))
+        return;
+    alerted_.append(message);
+    qCWarning(programLog).noquote()
+        << title + QStringLiteral(": ") +
+               QString(message).replace(QStringLiteral("\r\r"), QStringLiteral(" "));
+    platform.host.runAlertPanel(title, message, QStringLiteral("OK"));
+}
+
+bool KeyvigilPref::saveSettings(Moment moment) {
+    if (gPrefs->synchronize())
+        return true;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    const QString kept =
+        moment == Moment::Visiting
+            ? QStringLiteral("This window keeps your changes and saves them again when you change "
+                             "something or close it.")
+            : QStringLiteral("The changes made in this window are lost.");
+    alert(QStringLiteral("Settings Not Saved"),
+          QStringLiteral("Keyvigil could not save your settings in “%1”: %2.\r\rThe settings "
+                         "saved there before are kept. %3")
+              .arg(gPrefs->prefsPath(), reason, kept));
+    return false;
 }
 
 void KeyvigilPref::setAccessibilityTexts() {

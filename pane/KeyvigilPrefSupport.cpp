@@ -13,6 +13,8 @@ void KeyvigilPref::emailTheAuthor() {
     // The button is in the pane's view, so the pane has been shown and has its store.
     if (!gPrefs)
         return;
+    // The mail shows the settings as they are saved.
+    saveSettings(Moment::Visiting);
     const QString mail = composeSupportMail(*gPrefs, platform.support);
     // Without a mail program nothing opens, and nothing is said.
     platform.workspace.openURL(addingPercentEscapes(mail));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "pane/ApplicationChooserService.h"
+#include "pane/HelperAgent.h"
 #include "pane/PaneForm.h"
 #include "pane/RVTableViewArray.h"
-#include "platform/AgentControl.h"
 #include "platform/AppleEventSender.h"
 #include "platform/PaneHost.h"
 #include "platform/PreferencesDomains.h"
@@ -19,7 +19,7 @@ struct PanePlatform {
     PaneForm& form;
     ProcessManager& processes;
     AppleEventSender& appleEvents;
-    AgentControl& agents;
+    HelperAgent& agents;
     PreferencesDomains& domains;
     Workspace& workspace;
     SoundService& sounds;

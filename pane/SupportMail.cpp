@@ -40,16 +40,15 @@ qsizetype escapedLength(const QString& text) {
 
 } // namespace
 
-QString composeSupportMail(RVPrefs& prefs, SupportSources& sources, qsizetype longestURL) {
+QString composeSupportMail(const RVPrefs& prefs, SupportSources& sources, qsizetype longestURL) {
     const std::optional<PlistValue::Dictionary> agentFolder =
         sources.attributesOfItemAtPath(QDir::homePath() + QStringLiteral("/Library/LaunchAgents"));
 
     QString head;
     head.reserve(50000);
-    head += QStringLiteral("mailto:") + kSupportAddress +
-            QStringLiteral("?Subject=KeyVigil v6.2&body=");
+    head += QStringLiteral("mailto:") + kSupportAddress + QStringLiteral("?Subject=KeyVigil v") +
+            kPaneVersion + QStringLiteral("&body=");
     head += QString::fromLatin1(kIntroduction).arg(sources.operatingSystemVersionString());
-    prefs.synchronize();
     head += prefs.description();
     if (agentFolder)
         head += QLatin1StringView(kLaunchAgentsHeader) +

@@ -3,27 +3,25 @@
 #include "pane/Outlets.h"
 #include "pane/plugin/ApplicationChooser.h"
 #include "pane/plugin/ImageAndTextCellDelegate.h"
-#include "platform/linux/AppKitVersionNumber.h"
-#include "platform/linux/HostFolders.h"
-#include "platform/linux/LinuxSupportSources.h"
+#include "platform/backends/DisplayBackends.h"
+#include "platform/desktop/AppKitVersionNumber.h"
+#include "platform/desktop/HostFolders.h"
+#include "platform/desktop/LinuxSupportSources.h"
+#include "shared/BundleLayout.h"
 #include "shared/ProgramLog.h"
 #include "shared/SettingsKeys.h"
 
 #include "ui_KeyvigilPref.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 
 namespace {
 
-SdlSoundService::Options soundOptions(const QString& bundlePath) {
-    _XDisplay* display = nullptr;
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        display = x11->display();
-    return {SdlSoundService::searchFolders(bundlePath + QStringLiteral("/Contents/Resources")),
-            std::chrono::seconds(3), display};
+SdlSoundService::Options soundOptions(const QString& bundlePath, AlertSound* alert) {
+    return {SdlSoundService::searchFolders(BundleLayout::resources(bundlePath)),
+            std::chrono::seconds(3), alert};
 }
 
 } // namespace
@@ -45,8 +43,8 @@ private:
 
 struct KeyvigilPanePlugin::Pane {
     Pane(const QString& bundlePath, PaneHost& host)
-        : agents(bundlePath + QStringLiteral("/Contents/Resources/keyvigil-agent")),
-          sounds(soundOptions(bundlePath)),
+        : agents(BundleLayout::agentTool(bundlePath)),
+          sounds(soundOptions(bundlePath, alert.get())),
           wordsTable(*view.ui().excludeWordsTable, view.ui().excludeWordsAddButton,
                      view.ui().excludeWordsDeleteButton, view.ui().excludeWordsErrorMsg,
                      {QStringLiteral("Word")}),
@@ -76,9 +74,10 @@ struct KeyvigilPanePlugin::Pane {
     QtPaneForm form{view};
     ProcProcessManager processes;
     PidfdAppleEventSender appleEvents;
-    AgentToolControl agents;
+    AgentTool agents;
     PropertyListDomains domains;
     DesktopWorkspace workspace;
+    std::unique_ptr<AlertSound> alert = DisplayBackends::toolkitAlertSound();
     SdlSoundService sounds;
     QtPaneImageLoader images;
     QtTableViewArray wordsTable;

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "pane/KeyvigilPref.h"
+#include "pane/plugin/AgentTool.h"
 #include "pane/plugin/KeyvigilPrefView.h"
 #include "pane/plugin/PanePlugin.h"
 #include "pane/plugin/QtPaneForm.h"
 #include "pane/plugin/QtTableViewArray.h"
-#include "platform/linux/AgentToolControl.h"
-#include "platform/linux/DesktopWorkspace.h"
-#include "platform/linux/PidfdAppleEventSender.h"
-#include "platform/linux/ProcProcessManager.h"
-#include "platform/linux/PropertyListDomains.h"
-#include "platform/linux/SdlSoundService.h"
+#include "platform/desktop/DesktopWorkspace.h"
+#include "platform/desktop/PidfdAppleEventSender.h"
+#include "platform/desktop/ProcProcessManager.h"
+#include "platform/desktop/PropertyListDomains.h"
+#include "platform/desktop/SdlSoundService.h"
 
 #include <QObject>
 

@@ -16,6 +16,8 @@ from desktop import HELPER_RELATIVE, Desktop, pids_running, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
+# What the next login runs to load the agent again.
+AUTOSTART_ENTRY = ".config/autostart/org.keyvigil.Keyvigil.helper.desktop"
 
 
 class PaneTest(unittest.TestCase):
@@ -30,30 +32,57 @@ class PaneTest(unittest.TestCase):
         self.bundle = self.desktop.home / "Keyvigil.prefPane"
         shutil.copytree(BUILD_DIR / "Keyvigil.prefPane", self.bundle, symlinks=True)
         self.helper = self.desktop.home / HELPER_RELATIVE
+        self.agent_tool = self.bundle / "Contents/Resources/keyvigil-agent"
+        self.agent_file = self.desktop.home / AGENT_FILE
         self.env = self.desktop.env(KEYVIGIL_AGENT_MODE="supervisor",
                                     XDG_STATE_HOME=str(self.desktop.tmp / "state"))
+        self.hosts = 0
         self.addCleanup(self.unload_agent)
 
     def unload_agent(self):
-        subprocess.run([str(self.bundle / "Contents/Resources/keyvigil-agent"), "unload",
-                        str(self.desktop.home / AGENT_FILE)], env=self.env, capture_output=True)
-        for pid in pids_running(self.helper):
+        subprocess.run([str(self.agent_tool), "unload", str(self.agent_file)], env=self.env,
+                       capture_output=True)
+        for pid in pids_running(self.helper) + pids_running(BUILD_DIR / "keyvigil-preferences"):
             os.kill(pid, signal.SIGKILL)
 
-    def open_window(self):
-        host = subprocess.Popen([str(BUILD_DIR / "keyvigil-preferences"), str(self.bundle)],
-                                env=self.env, stderr=subprocess.PIPE, text=True)
-        self.addCleanup(host.stderr.close)
+    def open_window(self, prefix=(), title="^Keyvigil$"):
+        """Starts the host; its stderr, the journal's share, is read with `said`."""
+        self.hosts += 1
+        err = open(self.desktop.tmp / f"host-{self.hosts}.err", "w+")
+        self.addCleanup(err.close)
+        host = subprocess.Popen([*prefix, str(BUILD_DIR / "keyvigil-preferences"), str(self.bundle)],
+                                env=self.env, stderr=err, text=True)
+        host.err = err
         self.addCleanup(lambda: host.poll() is None and host.kill())
-        shown = wait_for(lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", "^Keyvigil$"], env=self.env,
-            capture_output=True).stdout.split(), timeout=10.0)
-        self.assertTrue(shown, "the settings window did not open")
-        return host, shown[0]
+        shown = self.window(title)
+        self.assertTrue(shown, f"no window named {title} opened")
+        return host, shown
 
-    def close_window(self, host):
+    def window(self, title, timeout=10.0):
+        found = wait_for(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", title], env=self.env,
+            capture_output=True, text=True).stdout.split(), timeout)
+        return found[0] if found else None
+
+    def dismiss(self, title):
+        """Presses OK in the alert named `title`, which must show."""
+        alert = self.window(f"^{title}$", 20.0)
+        self.assertTrue(alert, f"no alert {title!r}")
+        subprocess.run(["xdotool", "windowfocus", "--sync", alert, "key", "Return"], env=self.env,
+                       check=True)
+        self.assertTrue(wait_for(lambda: not self.window(f"^{title}$", 0), 5.0))
+
+    @staticmethod
+    def said(host):
+        host.err.seek(0)
+        return host.err.read()
+
+    def close_window(self, host, *alerts):
+        """Closes the window as a session's end does, pressing OK in each alert it shows."""
         host.send_signal(signal.SIGTERM)
-        self.assertEqual(host.wait(15), 0, host.stderr.read())
+        for title in alerts:
+            self.dismiss(title)
+        self.assertEqual(host.wait(15), 0, self.said(host))
 
     def start_helper_directly(self):
         proc = subprocess.Popen([str(self.helper)], env=self.env, stderr=subprocess.DEVNULL)
@@ -67,8 +96,7 @@ class HelperControl(PaneTest):
         host, _ = self.open_window()
         self.close_window(host)
 
-        agent = self.desktop.home / AGENT_FILE
-        with open(agent, "rb") as f:
+        with open(self.agent_file, "rb") as f:
             self.assertEqual(plistlib.load(f), {
                 "Label": "org.keyvigil.Keyvigil.helper", "Program": str(self.helper),
                 "RunAtLoad": True, "KeepAlive": True})
@@ -79,18 +107,45 @@ class HelperControl(PaneTest):
         again = wait_for(lambda: [p for p in pids_running(self.helper) if p != first[0]], 5.0)
         self.assertEqual(len(again), 1, "the helper was not started again")
 
+        # Open, the window pauses the helper and keeps what starts it at login.
         host, window = self.open_window()
         self.assertTrue(wait_for(lambda: not pids_running(self.helper), timeout=5.0))
-        self.assertFalse(agent.exists())
-        # Switched off with its keyboard shortcut, closing leaves nothing running.
+        self.assertTrue(self.agent_file.exists())
+        # Switched off with its keyboard shortcut, closing leaves nothing running or installed.
         subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "alt+k"], env=self.env,
                        check=True)
         time.sleep(0.3)
         self.close_window(host)
         time.sleep(1.0)
         self.assertEqual(pids_running(self.helper), [])
-        self.assertFalse(agent.exists())
+        self.assertFalse(self.agent_file.exists())
+        self.assertFalse((self.desktop.home / AUTOSTART_ENTRY).exists())
         self.assertEqual(self.desktop.defaults("read", "startAutomatically").strip(), "0")
+
+    def test_a_killed_window_leaves_keyvigil_to_start_at_login_and_at_the_next_close(self):
+        self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True})
+        host, _ = self.open_window()
+        self.close_window(host)
+        self.assertTrue(wait_for(lambda: pids_running(self.helper), timeout=5.0))
+
+        host, _ = self.open_window()
+        self.assertTrue(wait_for(lambda: not pids_running(self.helper), timeout=5.0))
+        host.kill()
+        host.wait()
+        time.sleep(1.5)
+        self.assertEqual(pids_running(self.helper), [], "the paused helper came back by itself")
+
+        # The next login runs the autostart entry, which loads the agent file again.
+        entry = (self.desktop.home / AUTOSTART_ENTRY).read_text()
+        self.assertRegex(entry, r"/keyvigil-agent\"? load ")
+        subprocess.run([str(self.agent_tool), "load", str(self.agent_file)], env=self.env,
+                       check=True)
+        self.assertEqual(len(wait_for(lambda: pids_running(self.helper), timeout=5.0)), 1)
+
+        host, _ = self.open_window()
+        self.assertTrue(wait_for(lambda: not pids_running(self.helper), timeout=5.0))
+        self.close_window(host)
+        self.assertEqual(len(wait_for(lambda: pids_running(self.helper), timeout=5.0)), 1)
 
     def test_of_two_helpers_the_first_in_pid_order_is_told_to_quit(self):
         first, second = self.start_helper_directly(), self.start_helper_directly()
@@ -100,6 +155,74 @@ class HelperControl(PaneTest):
         self.assertEqual(lower.wait(5), 0)  # 'quit' ends the helper at once
         self.assertIsNone(higher.poll())
         self.close_window(host)
+
+
+class Failures(PaneTest):
+    """Each failure reaches the user in an alert and the journal, and loses nothing stored."""
+    window_manager = ["icewm"]
+
+    def test_a_read_only_settings_folder_is_said_and_the_stored_settings_stay(self):
+        self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True,
+                                     "excludeWords": True, "warnCount": 7})
+        store = self.desktop.home / "Library/Preferences/org.keyvigil.Keyvigil.prefs"
+        before = store.read_bytes()
+        store.parent.chmod(0o555)
+        self.addCleanup(store.parent.chmod, 0o755)
+        # root writes anywhere unless it gives that up.
+        prefix = ["setpriv", "--bounding-set=-dac_override,-dac_read_search"] \
+            if os.geteuid() == 0 else []
+        host, window = self.open_window(prefix)
+        subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "--delay", "60",
+                        "alt+x", "alt+a"], env=self.env, check=True)
+        subprocess.run(["xdotool", "type", "--delay", "40", "NASA"], env=self.env, check=True)
+        subprocess.run(["xdotool", "key", "Return"], env=self.env, check=True)
+        self.dismiss("Settings Not Saved")
+        self.close_window(host, "Settings Not Saved")
+
+        said = self.said(host)
+        self.assertIn(f"Settings Not Saved: Keyvigil could not save your settings in “{store}”: "
+                      "Permission denied.", said)
+        self.assertIn("This window keeps your changes", said)
+        self.assertIn("The changes made in this window are lost.", said)
+        self.assertEqual(store.read_bytes(), before)
+        self.assertTrue(wait_for(lambda: pids_running(self.helper), timeout=5.0),
+                        "the helper did not start with the settings stored before")
+
+    def test_a_helper_that_cannot_start_or_ends_at_start_up_is_said_at_closing(self):
+        self.desktop.write_settings({"startAutomatically": True, "preferencesForPrefPane": True})
+        self.helper.write_text("#!/bin/sh\necho 'keyvigil.helper: no display here' >&2\nexit 1\n")
+        host, _ = self.open_window()
+        self.close_window(host, "Keyvigil Not Started")
+        self.assertRegex(self.said(host), "Keyvigil Not Started: Keyvigil Helper was started but "
+                         "does not keep running: Keyvigil Helper is not running;.*no display here")
+
+        self.helper.chmod(0o644)
+        host, _ = self.open_window()
+        self.close_window(host, "Keyvigil Not Started")
+        self.assertIn(f"Keyvigil Not Started: Keyvigil Helper could not be started: the agent "
+                      f"file's Program {self.helper} is no executable file.", self.said(host))
+
+    def test_a_bundle_of_another_version_restarts_once_then_says_to_reinstall(self):
+        info = self.bundle / "Contents/Info.plist"
+        with open(info, "rb") as f:
+            plist = plistlib.load(f)
+        plist["CFBundleVersion"] = "6.1"
+        with open(info, "wb") as f:
+            plistlib.dump(plist, f)
+        host, _ = self.open_window(title="^Upgrading Keyvigil$")
+        self.dismiss("Upgrading Keyvigil")
+        self.assertEqual(host.wait(10), 0)
+        # Restart brings the window back once the first has ended; it then says what helps.
+        self.dismiss("Reinstall Keyvigil")
+        self.assertTrue(wait_for(lambda: not pids_running(BUILD_DIR / "keyvigil-preferences"), 10.0))
+        time.sleep(1.0)
+        self.assertFalse(self.window("Keyvigil", 0), "a window opened again")
+        self.assertIn("this settings window 6.2", self.said(host))
+
+        # Later openings say so at once.
+        host, _ = self.open_window(title="^Reinstall Keyvigil$")
+        self.dismiss("Reinstall Keyvigil")
+        self.assertEqual(host.wait(10), 0)
 
 
 class ExclusionLists(PaneTest):

@@ -100,7 +100,7 @@ private:
 class FakePaneServices : public PaneHost,
                          public ProcessManager,
                          public AppleEventSender,
-                         public AgentControl,
+                         public HelperAgent,
                          public PreferencesDomains,
                          public Workspace,
                          public ApplicationChooserService {
@@ -150,8 +150,18 @@ public:
         return noErr;
     }
 
-    void load(const QString& file) override { journal_.record("agent load " + file); }
-    void unload(const QString& file) override { journal_.record("agent unload " + file); }
+    // agentProblems: by verb ("load", "stop", "unload", "running"), what the agent tool says.
+    std::optional<QString> load(const QString& file) override { return agent("load", file); }
+    std::optional<QString> stop(const QString& file) override { return agent("stop", file); }
+    std::optional<QString> unload(const QString& file) override { return agent("unload", file); }
+    std::optional<QString> whyNotRunning(const QString& file) override {
+        return agent("running", file);
+    }
+    std::optional<QString> agent(const QString& verb, const QString& file) {
+        journal_.record("agent " + verb + ' ' + file);
+        return agentProblems.contains(verb) ? std::optional(agentProblems.value(verb))
+                                            : std::nullopt;
+    }
 
     std::optional<PlistValue::Dictionary> persistentDomainForName(const QString& name) override {
         return domains.contains(name) ? std::optional(domains.value(name)) : std::nullopt;
@@ -183,6 +193,7 @@ public:
     void beginApplicationChooser(DidEnd didEnd) override { didEnd(returnCode, filenames); }
 
     std::vector<Process> processes;
+    QMap<QString, QString> agentProblems;
     QMap<QString, PlistValue::Dictionary> domains;
     QStringList openedURLs;
     int returnCode = 1;

@@ -11,15 +11,40 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
 namespace Keys = SettingsKeys;
 using namespace Outlets;
 
+// Root writes into any folder; for a read-only one to refuse it, root gives that up meanwhile.
+class WithoutOverridingPermissions {
+public:
+    WithoutOverridingPermissions() { set(false); }
+    ~WithoutOverridingPermissions() { set(true); }
+
+private:
+    static void set(bool on) {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] = {};
+        if (::syscall(SYS_capget, &header, data) != 0)
+            return;
+        const std::uint32_t bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+        data[0].effective =
+            on ? data[0].effective | (data[0].permitted & bits) : data[0].effective & ~bits;
+        ::syscall(SYS_capset, &header, data);
+    }
+};
+
 // A pane on fakes, with a home and a pane bundle of its own; the home's name has a space and a
 // quote in it.
 class Pane : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         writeInfo(QStringLiteral("6.2"));
@@ -27,7 +52,13 @@ protected:
         KeyvigilPref::classVersion = 0;
         fakes.platform.soundFolders = soundFolders;
     }
-    void TearDown() override { qputenv("HOME", savedHome); }
+    void TearDown() override {
+        // Folders a test made read-only, so that the temporary folder can go.
+        for (const char* folder : {"/Library/Preferences", "/Library/LaunchAgents"})
+            QFile::setPermissions(home + folder,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("HOME", savedHome);
+    }
 
     void writeInfo(const QString& version) {
         QDir().mkpath(bundle + QStringLiteral("/Contents"));
@@ -83,18 +114,19 @@ protected:
     KeyvigilPref pref{fakes.platform};
 };
 
-TEST_F(Pane, ShowingQuitsTheFirstHelperFoundThenUnloadsThenTheFileGoes) {
+TEST_F(Pane, ShowingQuitsTheFirstHelperFoundThenStopsTheAgentKeepingItsFile) {
     fakes.services.processes = {{{1, 10}, "ttxt"}, {{2, 20}, "RVpC"}, {{3, 30}, "RVpC"}};
     touch(agentFile);
     show();
-    EXPECT_FALSE(QFile::exists(agentFile));
+    // What starts the helper at login stays: a window that never closes leaves it as it was.
+    EXPECT_TRUE(QFile::exists(agentFile));
     const QStringList journal = fakes.journal.take();
     EXPECT_EQ(journal.filter("send "), QStringList({"send quit 20"}));
     const qsizetype quit = journal.indexOf(QStringLiteral("send quit 20"));
-    EXPECT_GT(journal.indexOf("agent unload " + agentFile), quit);
+    EXPECT_GT(journal.indexOf("agent stop " + agentFile), quit);
     EXPECT_EQ(journal.last(), QStringLiteral("form setHidden stoppedMsg NO"));
 
-    // Told once per visit: a second stop sends nothing and finds no agent.
+    // Stopped once per visit: a second stop sends nothing and runs no tool.
     pref.killHelper();
     EXPECT_EQ(fakes.journal.take(), QStringList({"form setHidden stoppedMsg NO"}));
 }
@@ -144,7 +176,8 @@ TEST_F(Pane, LeavingWithTheSwitchOnInstallsAndStartsTheHelperWithThisVisitsSetti
     pref.enabledChanged();
     fakes.journal.clear();
     pref.willUnselect();
-    EXPECT_EQ(fakes.journal.take(), QStringList({"agent load " + agentFile}));
+    EXPECT_EQ(fakes.journal.take(),
+              QStringList({"agent load " + agentFile, "agent running " + agentFile}));
 
     const auto agent = PropertyListFile::readDictionary(agentFile);
     ASSERT_TRUE(agent);
@@ -166,12 +199,14 @@ TEST_F(Pane, LeavingWithTheSwitchOnInstallsAndStartsTheHelperWithThisVisitsSetti
 TEST_F(Pane, LeavingWithTheSwitchOffLeavesNothingInstalled) {
     store(Keys::startAutomatically, PlistValue::fromBool(true));
     store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
+    touch(agentFile);
     show();
     fakes.form[EnableKeyvigilSwitch].state = false;
     pref.enabledChanged();
     pref.willUnselect();
     EXPECT_FALSE(QFile::exists(agentFile));
-    EXPECT_TRUE(fakes.journal.entries().filter("agent load").isEmpty());
+    EXPECT_EQ(fakes.journal.entries().filter("agent "),
+              QStringList({"agent stop " + agentFile, "agent unload " + agentFile}));
     EXPECT_FALSE(RVPrefs(kApplicationIdentifier).boolForKey(Keys::startAutomatically));
 }
 
@@ -219,14 +254,26 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
                            "update. | OK",
                            "terminate"}));
 
-    writeInfo(QStringLiteral("6.2"));
-    ASSERT_TRUE(pref.initWithBundle(bundle));
+    // With the Restart tool, a restart is tried once per bundle version: here it cannot help.
     const QString restart = bundle + QStringLiteral("/Contents/Resources/Restart");
     touch(restart);
+    const QString restarting = "launch " + restart + ' ' + bundle + " 4242";
+    for (const char* version : {"6.1", "6.1", "6.3"}) {
+        writeInfo(QString::fromLatin1(version));
+        EXPECT_FALSE(KeyvigilPref(fakes.platform).initWithBundle(bundle));
+    }
+    const QStringList journal = fakes.journal.take();
+    EXPECT_EQ(journal.filter("launch"), QStringList({restarting, restarting}));
+    EXPECT_EQ(journal.filter("alert").size(), 3);
+    EXPECT_TRUE(journal[3].startsWith("alert Reinstall Keyvigil | This copy of Keyvigil is "
+                                      "incomplete: its settings window is version 6.2, but"));
+
+    writeInfo(QStringLiteral("6.2"));
+    ASSERT_TRUE(pref.initWithBundle(bundle));
     KeyvigilPref second(fakes.platform);
     EXPECT_FALSE(second.initWithBundle(bundle));
     EXPECT_EQ(fakes.journal.take(),
-              QStringList({"launch " + restart + ' ' + bundle + " 4242",
+              QStringList({restarting,
                            "alert Upgrading Keyvigil | System Preferences will now restart to "
                            "complete the update of Keyvigil. | OK",
                            "terminate"}));
@@ -383,6 +430,142 @@ TEST_F(Pane, CountsStoreTheItemPlusOneAndOnlyKnownSendersStoreAnything) {
     pref.preferenceChanged(std::nullopt);
     pref.preferenceChanged(QLatin1StringView("somethingElse"));
     EXPECT_EQ(pref.prefs()->prefs(), before);
+}
+
+// Each failure while leaving is said once, in an alert (and on stderr), and loses nothing that
+// was stored before.
+struct Failure {
+    const char* name;
+    bool switchOn;
+    std::function<void(Pane&)> arrange;
+    QString alert; // its title and a part of its message; empty: no alert
+    std::function<void(Pane&)> check;
+};
+
+class Failing : public Pane, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(Failing, IsSaidOnceAndKeepsWhatWasStored) {
+    const Failure& row = GetParam();
+    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
+    store(Keys::startAutomatically, PlistValue::fromBool(row.switchOn));
+    store(Keys::warnCount, PlistValue::fromInt(7));
+    row.arrange(*this);
+    {
+        const WithoutOverridingPermissions unprivileged;
+        show();
+        choose(WarnCountPopup, 2);
+        pref.willUnselect();
+    }
+    const QStringList alerts = fakes.journal.entries().filter("alert ");
+    if (row.alert.isEmpty()) {
+        EXPECT_EQ(alerts, QStringList());
+    } else {
+        ASSERT_EQ(alerts.size(), 1) << alerts.join('\n').toStdString();
+        EXPECT_TRUE(alerts[0].startsWith("alert " + row.alert.section(" | ", 0, 0) + " | "));
+        EXPECT_TRUE(alerts[0].contains(row.alert.section(" | ", 1))) << alerts[0].toStdString();
+    }
+    row.check(*this);
+}
+
+const QString kEarlierAgent = QStringLiteral("written before");
+
+void readOnly(const QString& folder) {
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+}
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+QStringList agentCalls(Pane& t) {
+    QStringList calls;
+    for (const QString& entry : t.fakes.journal.entries().filter("agent "))
+        calls.append(entry.section(u' ', 1, 1));
+    return calls;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Leaving, Failing,
+    ::testing::Values(
+        Failure{"SettingsFolderReadOnly", true,
+                [](Pane& t) { readOnly(t.home + "/Library/Preferences"); },
+                "Settings Not Saved | /Library/Preferences/org.keyvigil.Keyvigil.prefs”: "
+                "Permission denied.\r\rThe settings saved there before are kept. The changes "
+                "made in this window are lost.",
+                [](Pane& t) {
+                    EXPECT_EQ(RVPrefs(kApplicationIdentifier).intForKey(Keys::warnCount), 7);
+                    // The helper still starts, with the settings stored before.
+                    EXPECT_EQ(agentCalls(t), QStringList({"load", "running"}));
+                }},
+        Failure{"NoAgentFileWritten", true,
+                [](Pane& t) { readOnly(t.home + "/Library/LaunchAgents"); },
+                "Keyvigil Not Started | could not write the file that starts it, “",
+                [](Pane& t) {
+                    EXPECT_EQ(agentCalls(t), QStringList());
+                    EXPECT_EQ(RVPrefs(kApplicationIdentifier).intForKey(Keys::warnCount), 3);
+                }},
+        Failure{"AgentFileNotRewritten", true,
+                [](Pane& t) {
+                    QDir().mkpath(QFileInfo(t.agentFile).path());
+                    QFile file(t.agentFile);
+                    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                    file.write(kEarlierAgent.toUtf8());
+                    file.close();
+                    readOnly(QFileInfo(t.agentFile).path());
+                },
+                "Keyvigil Not Started | It starts with the file written before.",
+                [](Pane& t) {
+                    EXPECT_EQ(contents(t.agentFile), kEarlierAgent.toUtf8());
+                    EXPECT_EQ(agentCalls(t), QStringList({"stop", "load", "running"}));
+                }},
+        Failure{"ToolCannotLoad", true,
+                [](Pane& t) { t.fakes.services.agentProblems["load"] = "systemctl said no"; },
+                "Keyvigil Not Started | Keyvigil Helper could not be started: systemctl said no.",
+                [](Pane& t) { EXPECT_EQ(agentCalls(t), QStringList({"load"})); }},
+        Failure{"HelperEndsAtStartUp", true,
+                [](Pane& t) { t.fakes.services.agentProblems["running"] = "it exited with 1"; },
+                "Keyvigil Not Started | was started but does not keep running: it exited with 1.",
+                [](Pane&) {}},
+        Failure{"ToolCannotUnload", false,
+                [](Pane& t) {
+                    Pane::touch(t.agentFile);
+                    t.fakes.services.agentProblems["unload"] = "stuck";
+                },
+                "Keyvigil Not Switched Off | Keyvigil could not be switched off: stuck.",
+                [](Pane& t) { EXPECT_TRUE(QFile::exists(t.agentFile)); }},
+        Failure{"ToolCannotPause", true,
+                [](Pane& t) {
+                    Pane::touch(t.agentFile);
+                    t.fakes.services.agentProblems["stop"] = "no answer";
+                },
+                "",
+                [](Pane& t) {
+                    EXPECT_TRUE(t.fakes.form[stoppedMsg].text.startsWith(
+                        "Keyvigil could not be paused while this window is open: no answer."));
+                }}),
+    [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
+
+TEST_F(Pane, AListThatCannotBeSavedIsSaidOnceAndKeptForTheNextSave) {
+    store(Keys::warnCount, PlistValue::fromInt(7));
+    show();
+    const QString folder = home + "/Library/Preferences";
+    readOnly(folder);
+    {
+        const WithoutOverridingPermissions unprivileged;
+        for (const char* word : {"NASA", "ESA"}) {
+            fakes.excludeWordsTable.addEntryToTable();
+            fakes.excludeWordsTable.tableViewSetObjectValueForTableColumnRow(
+                PlistValue::fromString(word), 0,
+                fakes.excludeWordsTable.numberOfRowsInTableView() - 1);
+        }
+    }
+    const QStringList alerts = fakes.journal.entries().filter("alert ");
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts[0].contains("This window keeps your changes")) << alerts[0].toStdString();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    pref.willUnselect();
+    EXPECT_EQ(RVPrefs(kApplicationIdentifier).find(Keys::excludeWordsArray)->toStringList(),
+              QStringList({"ESA", "NASA"}));
 }
 
 class Exclusions : public Pane {

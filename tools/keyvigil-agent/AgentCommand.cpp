@@ -9,6 +9,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QTextStream>
 
 #include <optional>
 
@@ -58,36 +60,69 @@ bool loadUnderSupervisor(const AgentFile& agent, const QString& agentPath, const
     return false;
 }
 
-bool run(bool load, const QString& agentPath, const QString& agentTool, QString& error) {
-    const std::optional<AgentFile> agent = readAgentFile(agentPath, error);
-    if (!agent || (load && !canRun(*agent, error)))
-        return false;
-    const std::optional<Mode> mode = chooseMode(error);
+enum class Verb { Load, Unload, Stop, Status };
+
+struct Outcome {
+    int status = 0;  // the exit status
+    QString message; // the error, or for status the state
+};
+
+Outcome fail(const QString& error) {
+    return {1, error};
+}
+
+Outcome run(Verb verb, const QString& agentPath, const QString& agentTool) {
+    QString message;
+    const std::optional<AgentFile> agent = readAgentFile(agentPath, message);
+    if (!agent || (verb == Verb::Load && !canRun(*agent, message)))
+        return fail(message);
+    const std::optional<Mode> mode = chooseMode(message);
     if (!mode)
-        return false;
-    if (*mode == Mode::Supervisor)
-        return load ? loadUnderSupervisor(*agent, agentPath, agentTool, error)
-                    : stopSupervision(*agent, agentPath, error);
-    if (load)
-        return stopSupervision(*agent, agentPath, error) && SystemdUserManager::load(*agent, error);
-    return SystemdUserManager::unload(*agent, error) && stopSupervision(*agent, agentPath, error);
+        return fail(message);
+    const bool supervised = *mode == Mode::Supervisor;
+    bool done = false;
+    switch (verb) {
+    case Verb::Load:
+        done = supervised ? loadUnderSupervisor(*agent, agentPath, agentTool, message)
+                          : stopSupervision(*agent, agentPath, message) &&
+                                SystemdUserManager::load(*agent, message);
+        break;
+    case Verb::Unload:
+        done = supervised ? stopSupervision(*agent, agentPath, message)
+                          : SystemdUserManager::unload(*agent, message) &&
+                                stopSupervision(*agent, agentPath, message);
+        break;
+    case Verb::Stop:
+        // What starts the agent at login stays: the unit stays enabled, the autostart entry
+        // stays. A supervisor left from a session without a manager goes too.
+        done = (supervised || SystemdUserManager::stop(*agent, message)) &&
+               SupervisorControl::stop(*agent, agentPath, message);
+        break;
+    case Verb::Status:
+        done = supervised ? SupervisorControl::isProgramRunning(*agent, agentPath, message)
+                          : SystemdUserManager::isActive(*agent, message);
+        return {done ? 0 : kNotRunning, message};
+    }
+    return done ? Outcome{} : fail(message);
 }
 
 } // namespace
 
 int runAgentCommand(const QStringList& arguments, const QString& agentTool) {
-    const bool known =
-        arguments.size() == 2 && (arguments[0] == u"load" || arguments[0] == u"unload");
-    if (!known) {
+    static const QHash<QString, Verb> verbs = {{QStringLiteral("load"), Verb::Load},
+                                               {QStringLiteral("unload"), Verb::Unload},
+                                               {QStringLiteral("stop"), Verb::Stop},
+                                               {QStringLiteral("status"), Verb::Status}};
+    if (arguments.size() != 2 || !verbs.contains(arguments[0])) {
         qCCritical(programLog).noquote()
-            << "usage: keyvigil-agent load|unload AGENT_FILE (try --help)";
+            << "usage: keyvigil-agent load|unload|stop|status AGENT_FILE (try --help)";
         return 2;
     }
-    QString error;
-    if (!run(arguments[0] == u"load", QFileInfo(arguments[1]).absoluteFilePath(), agentTool,
-             error)) {
-        qCCritical(programLog).noquote() << error;
-        return 1;
-    }
-    return 0;
+    const Verb verb = verbs.value(arguments[0]);
+    const Outcome outcome = run(verb, QFileInfo(arguments[1]).absoluteFilePath(), agentTool);
+    if (outcome.status == 1)
+        qCCritical(programLog).noquote() << outcome.message;
+    else if (verb == Verb::Status)
+        QTextStream(stdout) << outcome.message << '\n';
+    return outcome.status;
 }

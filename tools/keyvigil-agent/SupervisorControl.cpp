@@ -65,6 +65,16 @@ bool waitUntil(int milliseconds, const auto& done) {
     return true;
 }
 
+// The last two lines of the log: the program's own last word and how it ended.
+QString endOfLog(const QString& log) {
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    file.seek(std::max<qint64>(0, file.size() - 4096));
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    return lines.mid(std::max<qsizetype>(0, lines.size() - 2)).join(QStringLiteral(" / "));
+}
+
 } // namespace
 
 pid_t runningSupervisor(const AgentFile& agent, const QString& agentPath) {
@@ -145,6 +155,26 @@ bool stop(const AgentFile& agent, const QString& agentPath, QString& error) {
     }
     QFile::remove(AgentPaths::pidFile(agent.label));
     return true;
+}
+
+bool isProgramRunning(const AgentFile& agent, const QString& agentPath, QString& state) {
+    const QString name = QFileInfo(agent.program).fileName();
+    const pid_t supervisor = runningSupervisor(agent, agentPath);
+    if (supervisor == 0) {
+        state = QStringLiteral("%1 is not running, and no supervisor of %2 runs")
+                    .arg(name, agent.label);
+        return false;
+    }
+    // The program is the supervisor's one child.
+    if (!ProcessInfo::children(supervisor).isEmpty()) {
+        state = QStringLiteral("%1 is running").arg(name);
+        return true;
+    }
+    const QString log = AgentPaths::logFile(agent.label);
+    state = QStringLiteral("%1 is not running; its supervisor starts it again shortly. The end of "
+                           "%2: %3")
+                .arg(name, log, endOfLog(log));
+    return false;
 }
 
 } // namespace SupervisorControl

@@ -21,4 +21,8 @@ bool start(const AgentFile& agent, const QString& agentPath, const QString& agen
 // about five seconds, then they are killed. Nothing to stop is no error.
 bool stop(const AgentFile& agent, const QString& agentPath, QString& error);
 
+// Whether the agent's supervisor runs its program now; `state` says so in one line, with the
+// end of the log when the program is not running.
+bool isProgramRunning(const AgentFile& agent, const QString& agentPath, QString& state);
+
 } // namespace SupervisorControl

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 
 namespace SystemdUserManager {
@@ -102,6 +103,47 @@ bool unload(const AgentFile& agent, QString& error) {
         return false;
     }
     return step({QStringLiteral("daemon-reload")}, error);
+}
+
+bool stop(const AgentFile& agent, QString& error) {
+    if (!QFileInfo::exists(AgentPaths::unitFile(agent.label)))
+        return true;
+    const QString unit = SystemdUnit::unitName(agent);
+    return step({QStringLiteral("stop"), unit}, error) || loadState(unit) != u"loaded";
+}
+
+bool isActive(const AgentFile& agent, QString& state) {
+    const QString unit = SystemdUnit::unitName(agent);
+    const Outcome outcome =
+        systemctl({QStringLiteral("show"), QStringLiteral("--property=ActiveState"),
+                   QStringLiteral("--property=SubState"), QStringLiteral("--property=ExecMainCode"),
+                   QStringLiteral("--property=ExecMainStatus"), unit});
+    if (!outcome.ok) {
+        state = QStringLiteral("systemctl --user show %1 failed: %2").arg(unit, outcome.problem);
+        return false;
+    }
+    QHash<QString, QString> properties;
+    for (const QString& line : outcome.output.split(u'\n'))
+        properties.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
+    const QString active = properties.value(QStringLiteral("ActiveState"));
+    const QString sub = properties.value(QStringLiteral("SubState"));
+    if (active == u"active" && sub == u"running") {
+        state = QStringLiteral("%1 is running").arg(unit);
+        return true;
+    }
+    // ExecMainCode is how the last run ended: 1 exited, 2 killed, 3 dumped core.
+    const QString code = properties.value(QStringLiteral("ExecMainCode"));
+    const QString status = properties.value(QStringLiteral("ExecMainStatus"));
+    QString ended;
+    if (code == u"1")
+        ended = QStringLiteral("; %1 exited with status %2")
+                    .arg(QFileInfo(agent.program).fileName(), status);
+    else if (code == u"2" || code == u"3")
+        ended = QStringLiteral("; %1 was killed by signal %2")
+                    .arg(QFileInfo(agent.program).fileName(), status);
+    state = QStringLiteral("%1 is %2 (%3)%4; journalctl --user -u %1 says why")
+                .arg(unit, active, sub, ended);
+    return false;
 }
 
 } // namespace SystemdUserManager

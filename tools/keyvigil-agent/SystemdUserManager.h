@@ -17,4 +17,10 @@ bool load(const AgentFile& agent, QString& error);
 // Stops and disables the unit and removes its file. No unit file is no error.
 bool unload(const AgentFile& agent, QString& error);
 
+// Stops the unit and leaves it enabled, so that the next login starts it again.
+bool stop(const AgentFile& agent, QString& error);
+
+// Whether the unit's program runs; `state` says how the unit is, in one line.
+bool isActive(const AgentFile& agent, QString& state);
+
 } // namespace SystemdUserManager

@@ -11,9 +11,11 @@
 int main(int argc, char* argv[]) {
     setProgramLogName("keyvigil.agent");
     const ProgramDescription program{
-        "keyvigil-agent", "load AGENT_FILE | unload AGENT_FILE",
+        "keyvigil-agent", "load|unload|stop|status AGENT_FILE",
         "Starts the program an agent file names and keeps it running, now and at each login "
-        "(load), or stops it for good (unload). Under a running systemd user manager it becomes "
+        "(load), stops it for good (unload), stops it until the next load or login (stop), or "
+        "says whether it runs (status: exit status 0 when it does, 3 when not). Under a running "
+        "systemd user manager it becomes "
         "a user unit (~/.config/systemd/user/LABEL.service) of the graphical session; elsewhere "
         "a supervisor of this tool's own keeps it running (its output in "
         "~/.local/state/keyvigil/LABEL.log) and an autostart entry "
