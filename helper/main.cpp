@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     SignalAppleEventReceiver appleEvents;
     QtApplicationEventLoop eventLoop;
     SdlSoundService sounds({SdlSoundService::searchFolders(resources), std::chrono::seconds(3),
-                            &backend->alertSound()});
+                            backend->alertSound()});
     DBusNotifier notifier(sessionBus);
 
     // The process-wide store: the helper makes it, and remakes it on every reopen; the status

@@ -10,6 +10,7 @@ packages=(
     libsdl2-mixer-dev libsystemd-dev xdg-utils
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev
+    libwayland-dev libwayland-bin plasma-wayland-protocols libudev-dev qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
     imagemagick notification-daemon

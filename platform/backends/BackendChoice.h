@@ -31,8 +31,10 @@ struct BackendEntry {
 
     QString name; // "X11"
     Server server;
-    // The toolkit's platform plug-in for this server.
+    // The toolkit's platform plug-in for the helper on this server, and for a program that only
+    // shows a window (empty: the same).
     QByteArray qpaPlatform;
+    QByteArray windowPlatform;
     // Why the backend cannot run in the session, in a few words; empty when it can.
     std::function<QString(const DisplaySession&)> problem;
     // Made once the application object exists.

@@ -2,20 +2,73 @@
 
 #include "shared/ProgramLog.h"
 
+#include "platform/desktop/NoWindows.h"
+
 #ifdef KEYVIGIL_HAVE_X11
 #include "platform/x11/X11Backend.h"
 #include "platform/x11/X11Bell.h"
+#include "platform/x11/X11Windows.h"
 #endif
+#ifdef KEYVIGIL_HAVE_WAYLAND
+#include "platform/wayland/WaylandBackend.h"
+#endif
+
+#include <QFileInfo>
+#include <QLibraryInfo>
 
 #include <vector>
 
 namespace DisplayBackends {
 
+namespace {
+
+#ifdef KEYVIGIL_HAVE_WAYLAND
+// Indicator windows in a Wayland session: X11 windows through Xwayland where it runs, else none
+// yet. Decided when the table is made, before the toolkit starts on the chosen platform.
+bool useXwaylandWindows() {
+#ifdef KEYVIGIL_HAVE_X11
+    return !qEnvironmentVariableIsEmpty("DISPLAY") && X11Backend::displayProblem().isEmpty();
+#else
+    return false;
+#endif
+}
+
+// Windows are native where the toolkit's Wayland plug-in is installed.
+QByteArray windowPlatformForWayland(bool xwayland) {
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platforms/libqwayland-generic.so");
+    if (QFileInfo::exists(plugin))
+        return "wayland";
+    return xwayland ? "xcb" : "";
+}
+
+std::unique_ptr<DisplayBackend> makeWaylandBackend(bool xwayland) {
+#ifdef KEYVIGIL_HAVE_X11
+    if (xwayland)
+        return std::make_unique<WaylandBackend>(
+            std::make_unique<X11Windows>(),
+            QStringLiteral("indicators shown as X11 windows through Xwayland"));
+#endif
+    return std::make_unique<WaylandBackend>(
+        std::make_unique<NoWindows>(),
+        QStringLiteral("no Xwayland: the indicators, the flash and the status item are off"));
+}
+#endif
+
+} // namespace
+
 std::span<const BackendEntry> table() {
     static const std::vector<BackendEntry> entries = [] {
         std::vector<BackendEntry> list;
+#ifdef KEYVIGIL_HAVE_WAYLAND
+        const bool xwayland = useXwaylandWindows();
+        list.push_back({QStringLiteral("Wayland"), BackendEntry::Server::Wayland,
+                        xwayland ? "xcb" : "offscreen", windowPlatformForWayland(xwayland),
+                        [](const DisplaySession&) { return WaylandBackend::displayProblem(); },
+                        [xwayland] { return makeWaylandBackend(xwayland); }});
+#endif
 #ifdef KEYVIGIL_HAVE_X11
-        list.push_back({QStringLiteral("X11"), BackendEntry::Server::X11, "xcb",
+        list.push_back({QStringLiteral("X11"), BackendEntry::Server::X11, "xcb", "xcb",
                         [](const DisplaySession&) { return X11Backend::displayProblem(); },
                         [] { return std::unique_ptr<DisplayBackend>(new X11Backend); }});
 #endif
@@ -25,7 +78,13 @@ std::span<const BackendEntry> table() {
 }
 
 const BackendEntry* chooseForSession(BackendUse use) {
-    const BackendChoice choice = chooseBackend(DisplaySession::fromEnvironment(), table(), use);
+    BackendChoice choice = chooseBackend(DisplaySession::fromEnvironment(), table(), use);
+    if (choice.entry && use == BackendUse::Window && choice.entry->windowPlatform.isEmpty()) {
+        choice.lines = QStringList{QStringLiteral(
+            "a window in this Wayland session needs the toolkit's Wayland plug-in (Debian's "
+            "qt6-wayland) or Xwayland")};
+        choice.entry = nullptr;
+    }
     for (const QString& line : choice.lines) {
         if (choice.entry)
             qCInfo(programLog).noquote() << line;
@@ -33,7 +92,8 @@ const BackendEntry* chooseForSession(BackendUse use) {
             qCCritical(programLog).noquote() << line;
     }
     if (choice.entry && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", choice.entry->qpaPlatform);
+        qputenv("QT_QPA_PLATFORM", use == BackendUse::Window ? choice.entry->windowPlatform
+                                                             : choice.entry->qpaPlatform);
     return choice.entry;
 }
 

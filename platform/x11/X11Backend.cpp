@@ -2,8 +2,6 @@
 
 #include "platform/x11/X11Connection.h"
 
-X11Backend::X11Backend() = default;
-
 QString X11Backend::displayProblem() {
     return X11Connection::displayProblem();
 }

@@ -1,9 +1,9 @@
 #include "platform/x11/X11EventMonitor.h"
 
 #include "platform/x11/X11Connection.h"
-#include "platform/x11/X11KeyRepeater.h"
 #include "platform/x11/X11Keymap.h"
 #include "platform/x11/X11ModifierMasks.h"
+#include "platform/xkb/KeyRepeater.h"
 #include "shared/ProgramLog.h"
 
 #include <QTimer>
@@ -19,7 +19,31 @@
 #undef explicit
 
 #include <algorithm>
+#include <array>
 #include <vector>
+
+namespace {
+
+// The core keyboard's repeat controls, as the server repeats keys.
+void loadRepeatControls(Display* display, KeyRepeater& repeater) {
+    XkbDescPtr keyboard = XkbAllocKeyboard();
+    if (!keyboard)
+        return;
+    if (XkbGetControls(display, XkbRepeatKeysMask | XkbPerKeyRepeatMask | XkbControlsEnabledMask,
+                       keyboard) == Success &&
+        keyboard->ctrls) {
+        const XkbControlsRec& controls = *keyboard->ctrls;
+        std::array<std::uint8_t, 32> perKeyRepeat{};
+        std::copy(std::begin(controls.per_key_repeat), std::end(controls.per_key_repeat),
+                  perKeyRepeat.begin());
+        repeater.setControls((controls.enabled_ctrls & XkbRepeatKeysMask) != 0,
+                             std::chrono::milliseconds(controls.repeat_delay),
+                             std::chrono::milliseconds(controls.repeat_interval), perKeyRepeat);
+    }
+    XkbFreeKeyboard(keyboard, 0, True);
+}
+
+} // namespace
 
 struct X11EventMonitor::Private {
     explicit Private(const char* displayName);
@@ -31,19 +55,19 @@ struct X11EventMonitor::Private {
     void keymapChanged();
     void setModifierWord(std::uint32_t word);
     void serviceRepeats();
-    void armRepeatWake(X11KeyRepeater::Clock::time_point due);
+    void armRepeatWake(KeyRepeater::Clock::time_point due);
     bool isKeyDown(unsigned keycode) const;
     void deliver(std::uint32_t kind, bool withCharacter, unsigned keycode);
 
     X11Connection connection;
     std::unique_ptr<X11Keymap> keymap;
     ModifierMasks masks;
-    X11KeyRepeater repeater;
+    KeyRepeater repeater;
     // Only wakes the event loop when a repeat may be due; serviceRepeats does the work. Armed
     // for the earliest repeat and left alone by later presses, which only push the repeat back:
     // typing re-arms it once a repeat delay, not at every key.
     QTimer repeatWake;
-    X11KeyRepeater::Clock::time_point repeatWakeDue;
+    KeyRepeater::Clock::time_point repeatWakeDue;
     int xinputOpcode = -1;
     int xkbEventBase = -1;
     std::uint32_t modifierWord = 0;
@@ -62,7 +86,7 @@ X11EventMonitor::Private::Private(const char* displayName) : connection(displayN
     }
     Display* display = connection.display();
     masks = lookUpModifierMasks(display);
-    repeater.loadControls(display);
+    loadRepeatControls(display, repeater);
     repeatWake.setSingleShot(true);
     repeatWake.setTimerType(Qt::PreciseTimer);
     connection.setBeforeSleepHandler([this] { serviceRepeats(); });
@@ -162,7 +186,7 @@ void X11EventMonitor::Private::handleXkbEvent(const xcb_generic_event_t& event) 
         break;
     }
     case XCB_XKB_CONTROLS_NOTIFY:
-        repeater.loadControls(connection.display());
+        loadRepeatControls(connection.display(), repeater);
         break;
     default:
         break;
@@ -176,7 +200,7 @@ void X11EventMonitor::Private::keymapChanged() {
 }
 
 void X11EventMonitor::Private::handleKeyPress(unsigned keycode) {
-    repeater.keyPressed(keycode, X11KeyRepeater::Clock::now());
+    repeater.keyPressed(keycode, KeyRepeater::Clock::now());
     if (!keymap->isModifierKey(keycode))
         deliver(kEventRawKeyDown, true, keycode);
 }
@@ -188,7 +212,7 @@ void X11EventMonitor::Private::serviceRepeats() {
         return;
     if (repeatWake.isActive() && repeatWakeDue <= *repeater.nextRepeat())
         return;
-    while (const unsigned keycode = repeater.takeDueRepeat(X11KeyRepeater::Clock::now())) {
+    while (const unsigned keycode = repeater.takeDueRepeat(KeyRepeater::Clock::now())) {
         // Only the server knows whether the key is still down.
         if (!isKeyDown(keycode))
             repeater.keyReleased(keycode);
@@ -201,9 +225,8 @@ void X11EventMonitor::Private::serviceRepeats() {
         armRepeatWake(*next);
 }
 
-void X11EventMonitor::Private::armRepeatWake(X11KeyRepeater::Clock::time_point due) {
-    const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(due - X11KeyRepeater::Clock::now());
+void X11EventMonitor::Private::armRepeatWake(KeyRepeater::Clock::time_point due) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due - KeyRepeater::Clock::now());
     repeatWake.start(std::max(wait, std::chrono::milliseconds(0)));
     repeatWakeDue = due;
 }

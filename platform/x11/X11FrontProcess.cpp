@@ -1,5 +1,6 @@
 #include "platform/x11/X11FrontProcess.h"
 
+#include "platform/desktop/ProcessName.h"
 #include "platform/x11/X11Connection.h"
 #include "shared/ProgramLog.h"
 
@@ -59,26 +60,6 @@ std::optional<pid_t> clientPid(Display* display, Window window) {
     }
     XResClientIdsDestroy(count, values);
     return pid;
-}
-
-// The executable's file name; the kernel's short name when the executable is out of reach
-// (another user's process).
-QString processName(pid_t pid) {
-    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
-    char target[PATH_MAX];
-    const ssize_t length = readlink(QFile::encodeName(proc + QStringLiteral("exe")).constData(),
-                                    target, sizeof target);
-    if (length > 0) {
-        QString executable = QFile::decodeName(QByteArray(target, length));
-        const QString deleted = QStringLiteral(" (deleted)");
-        if (executable.endsWith(deleted))
-            executable.chop(deleted.size());
-        return QFileInfo(executable).fileName();
-    }
-    QFile comm(proc + QStringLiteral("comm"));
-    if (comm.open(QIODevice::ReadOnly))
-        return QString::fromLocal8Bit(comm.readAll()).trimmed();
-    return {};
 }
 
 // Whether the root window's list of supported hints names the active-window property.
@@ -146,7 +127,7 @@ void X11FrontProcess::Private::update() {
         pid = clientPid(display, *window);
     if (!pid)
         return;
-    QString found = processName(*pid);
+    QString found = executableNameOfProcess(*pid);
     if (!found.isEmpty())
         name = std::move(found);
 }

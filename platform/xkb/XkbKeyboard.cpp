@@ -38,6 +38,42 @@ bool XkbKeyboard::replaceKeymap(xkb_keymap* keymap, xkb_state* state) {
     return true;
 }
 
+bool XkbKeyboard::loadKeymapText(const char* text, std::size_t length) {
+    if (!context_)
+        return false;
+    // The text may or may not end in a terminating zero.
+    while (length > 0 && text[length - 1] == '\0')
+        --length;
+    xkb_keymap* keymap = xkb_keymap_new_from_buffer(
+        context_, text, length, XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    return replaceKeymap(keymap, keymap ? xkb_state_new(keymap) : nullptr);
+}
+
+bool XkbKeyboard::loadNamedKeymap(const char* layout) {
+    xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
+    if (!context)
+        return false;
+    const xkb_rule_names names{"evdev", "pc105", layout, "", ""};
+    xkb_keymap* keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    xkb_context_unref(context);
+    return replaceKeymap(keymap, keymap ? xkb_state_new(keymap) : nullptr);
+}
+
+void XkbKeyboard::updateKey(unsigned keycode, bool down) {
+    if (state_)
+        xkb_state_update_key(state_, keycode, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+}
+
+void XkbKeyboard::setLockedMods(unsigned lockedMods) {
+    if (!state_)
+        return;
+    xkb_state_update_mask(state_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+                          xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED), lockedMods,
+                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_DEPRESSED),
+                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LATCHED),
+                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LOCKED));
+}
+
 void XkbKeyboard::updateState(unsigned baseMods, unsigned latchedMods, unsigned lockedMods,
                               int baseGroup, int latchedGroup, int lockedGroup) {
     if (state_)
@@ -73,4 +109,65 @@ std::uint8_t XkbKeyboard::characterByte(unsigned keycode) const {
         return kFunctionKeyCharacter;
     return ::characterByte(xkb_state_key_get_utf32(state_, keycode),
                            xkb_state_key_get_one_sym(state_, keycode));
+}
+
+ModifierMasks XkbKeyboard::modifierMasks() const {
+    ModifierMasks masks;
+    if (!keymap_)
+        return masks;
+    // What each key sets when pressed alone is the keymap's modifier map.
+    unsigned super = 0;
+    unsigned alt = 0;
+    unsigned numLock = 0;
+    xkb_state* probe = xkb_state_new(keymap_);
+    if (!probe)
+        return masks;
+    const xkb_keycode_t last = xkb_keymap_max_keycode(keymap_);
+    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(keymap_); keycode <= last; ++keycode) {
+        const xkb_keysym_t* keysyms = nullptr;
+        if (xkb_keymap_key_get_syms_by_level(keymap_, keycode, 0, 0, &keysyms) < 1)
+            continue;
+        unsigned* mask = nullptr;
+        switch (keysyms[0]) {
+        case XKB_KEY_Super_L:
+        case XKB_KEY_Super_R:
+            mask = &super;
+            break;
+        case XKB_KEY_Alt_L:
+        case XKB_KEY_Alt_R:
+            mask = &alt;
+            break;
+        case XKB_KEY_Num_Lock:
+            mask = &numLock;
+            break;
+        default:
+            continue;
+        }
+        xkb_state_update_key(probe, keycode, XKB_KEY_DOWN);
+        *mask |= xkb_state_serialize_mods(probe, XKB_STATE_MODS_EFFECTIVE);
+        xkb_state_update_key(probe, keycode, XKB_KEY_UP);
+        // Num Lock stays locked after its release: unlock it for the next key.
+        xkb_state_update_mask(probe, 0, 0, 0, 0, 0, 0);
+    }
+    xkb_state_unref(probe);
+    if (super)
+        masks.super = super;
+    if (alt)
+        masks.alt = alt;
+    if (numLock)
+        masks.numLock = numLock;
+    return masks;
+}
+
+std::array<std::uint8_t, 32> XkbKeyboard::repeatingKeys() const {
+    std::array<std::uint8_t, 32> bits{};
+    if (!keymap_) {
+        bits.fill(0xFF);
+        return bits;
+    }
+    for (xkb_keycode_t keycode = 0; keycode < 256; ++keycode) {
+        if (xkb_keymap_key_repeats(keymap_, keycode))
+            bits[keycode / 8] |= std::uint8_t(1u << (keycode % 8));
+    }
+    return bits;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/xkb/ModifierWord.h"
+
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 struct xkb_context;
@@ -23,8 +27,17 @@ public:
     xkb_context* context() const { return context_; }
     // Takes over the keymap and its state (both may be null, which keeps the current ones).
     bool replaceKeymap(xkb_keymap* keymap, xkb_state* state);
+    // A keymap in the text form display servers send; false, keeping the current one, when it
+    // does not compile.
+    bool loadKeymapText(const char* text, std::size_t length);
+    // The system's keymap for a layout, where the display server gives none.
+    bool loadNamedKeymap(const char* layout);
     void updateState(unsigned baseMods, unsigned latchedMods, unsigned lockedMods, int baseGroup,
                      int latchedGroup, int lockedGroup);
+    // Follows one key of a keyboard device as the display server would.
+    void updateKey(unsigned keycode, bool down);
+    // Replaces the locked modifiers, keeping what is held and the layout.
+    void setLockedMods(unsigned lockedMods);
 
     // Modifier bits; the keymap numbers the eight real modifiers as X does.
     unsigned effectiveMods() const;
@@ -33,6 +46,10 @@ public:
     // Keys whose first level is a modifier or lock keysym: they report modifier changes only.
     bool isModifierKey(unsigned keycode) const;
     std::uint8_t characterByte(unsigned keycode) const;
+    // The modifier bits the Super, Alt and Num Lock keys set in this keymap.
+    ModifierMasks modifierMasks() const;
+    // A bit per keycode, set for the keys that repeat.
+    std::array<std::uint8_t, 32> repeatingKeys() const;
 
 private:
     xkb_context* context_ = nullptr;

@@ -5,22 +5,22 @@
 #include <cstdint>
 #include <optional>
 
-typedef struct _XDisplay Display;
-
-// Reproduces the server's keyboard auto-repeat. Raw key events carry no repeats, and the
-// recording extension shows a server repeat as a release and a press, which a quick real
-// re-press also looks like; the keyboard's own repeat controls (on or off, delay, interval,
-// the per-key repeat set) say exactly when the server repeats. As the server does, only the
-// key pressed last repeats, and its release ends the repeat.
+// Reproduces the display server's keyboard auto-repeat, since the key events the monitors read
+// carry none of its repeats: the server's repeat controls (on or off, delay, interval, the keys
+// that repeat) say exactly when it repeats. As display servers do, only the key pressed last
+// repeats, and its release ends the repeat.
 //
 // It only keeps the schedule: its owner asks when the next repeat is due, wakes up then, and
 // takes the repeat between events, so nothing here runs from a timer or calls back.
-class X11KeyRepeater {
+class KeyRepeater {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // Reads the core keyboard's repeat controls; call again when they change.
-    void loadControls(Display* display);
+    // The server's repeat controls; call again when they change. perKeyRepeat: a bit per
+    // keycode, set for the keys that repeat.
+    void setControls(bool enabled, std::chrono::milliseconds delay,
+                     std::chrono::milliseconds interval,
+                     const std::array<std::uint8_t, 32>& perKeyRepeat);
 
     void keyPressed(unsigned keycode, Clock::time_point now);
     void keyReleased(unsigned keycode);

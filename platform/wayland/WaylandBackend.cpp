@@ -1,0 +1,57 @@
+#include "platform/wayland/WaylandBackend.h"
+
+#include "platform/wayland/SwayFrontProcess.h"
+#include "platform/wayland/WaylandEventMonitor.h"
+#include "shared/ProgramLog.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Where the compositor tells nobody which window has the focus.
+class NoFrontProcess final : public ProcessInfo {
+public:
+    const QString* frontProcessName() const override { return nullptr; }
+};
+
+} // namespace
+
+WaylandBackend::WaylandBackend(std::unique_ptr<WindowServices> windows, const QString& windowsNote)
+    : windows_(std::move(windows)) {
+    connection_.setLostHandler([] {
+        qCCritical(programLog, "the Wayland compositor ended the connection");
+        QCoreApplication::exit(1);
+    });
+    std::vector<QByteArray> interfaces;
+    for (const WaylandConnection::Global& global : connection_.globals())
+        interfaces.push_back(global.interface);
+    compositor_ = identifyCompositor(interfaces);
+    monitor_ = std::make_unique<WaylandEventMonitor>(connection_, compositor_);
+
+    QStringList lines{QStringLiteral("Wayland session on %1").arg(compositorName(compositor_))};
+    lines << monitor_->report();
+    auto sway = std::make_unique<SwayFrontProcess>();
+    if (sway->isConnected()) {
+        front_ = std::move(sway);
+        lines << QStringLiteral("the front application from sway");
+    } else {
+        front_ = std::make_unique<NoFrontProcess>();
+        lines << QStringLiteral("%1 does not say which application is in front: excluded "
+                                "applications are not recognised")
+                     .arg(compositorName(compositor_));
+    }
+    if (!windowsNote.isEmpty())
+        lines << windowsNote;
+    for (const QString& line : std::as_const(lines))
+        qCInfo(programLog).noquote() << line;
+}
+
+WaylandBackend::~WaylandBackend() = default;
+
+QString WaylandBackend::displayProblem() {
+    return WaylandConnection::displayProblem();
+}
+
+EventMonitor& WaylandBackend::eventMonitor() {
+    return *monitor_;
+}

@@ -1,0 +1,110 @@
+#include "platform/wayland/WaylandConnection.h"
+
+#include "shared/ProgramLog.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+WaylandConnection::WaylandConnection() : display_(wl_display_connect(nullptr)) {
+    if (!display_)
+        return;
+    static const wl_registry_listener listener = {&WaylandConnection::globalAdded,
+                                                  &WaylandConnection::globalRemoved};
+    registry_ = wl_display_get_registry(display_);
+    wl_registry_add_listener(registry_, &listener, this);
+    roundtrip();
+
+    notifier_ =
+        std::make_unique<QSocketNotifier>(wl_display_get_fd(display_), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [this] { readEvents(); });
+    // Requests made while handling other events go out before the loop sleeps, all at once.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, notifier_.get(),
+                         [this] { flush(); });
+}
+
+WaylandConnection::~WaylandConnection() {
+    notifier_.reset();
+    if (registry_)
+        wl_registry_destroy(registry_);
+    if (display_)
+        wl_display_disconnect(display_);
+}
+
+QString WaylandConnection::displayProblem() {
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
+        return QStringLiteral("WAYLAND_DISPLAY is not set");
+    // Looked at first: the library would print its own complaint on stderr.
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!name.isEmpty() && !name.startsWith(u'/')) {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty())
+            return QStringLiteral("XDG_RUNTIME_DIR is not set");
+        if (!QFileInfo::exists(runtime + u'/' + name))
+            return QStringLiteral("no compositor at \"%1\"").arg(name);
+    }
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return QStringLiteral("cannot connect to the compositor at \"%1\" (%2)")
+            .arg(name, QString::fromLocal8Bit(strerror(errno)));
+    wl_display_disconnect(display);
+    return {};
+}
+
+const WaylandConnection::Global* WaylandConnection::find(const char* interface) const {
+    const auto found = std::find_if(globals_.begin(), globals_.end(), [interface](const Global& g) {
+        return g.interface == interface;
+    });
+    return found == globals_.end() ? nullptr : &*found;
+}
+
+bool WaylandConnection::roundtrip() {
+    if (!display_ || wl_display_roundtrip(display_) < 0) {
+        fail();
+        return false;
+    }
+    return true;
+}
+
+void WaylandConnection::globalAdded(void* data, wl_registry*, std::uint32_t name,
+                                    const char* interface, std::uint32_t version) {
+    static_cast<WaylandConnection*>(data)->globals_.push_back({name, interface, version});
+}
+
+void WaylandConnection::globalRemoved(void* data, wl_registry*, std::uint32_t name) {
+    auto& globals = static_cast<WaylandConnection*>(data)->globals_;
+    std::erase_if(globals, [name](const Global& g) { return g.name == name; });
+}
+
+void WaylandConnection::readEvents() {
+    // Events another reader queued are handled first; then the socket, which is readable.
+    while (wl_display_prepare_read(display_) != 0) {
+        if (wl_display_dispatch_pending(display_) < 0)
+            return fail();
+    }
+    if (wl_display_read_events(display_) < 0 || wl_display_dispatch_pending(display_) < 0)
+        return fail();
+    flush();
+}
+
+void WaylandConnection::flush() {
+    if (display_ && notifier_ && notifier_->isEnabled())
+        wl_display_flush(display_);
+}
+
+void WaylandConnection::fail() {
+    if (notifier_)
+        notifier_->setEnabled(false);
+    if (lost_)
+        lost_();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
+struct wl_display;
+struct wl_registry;
+
+// A connection of our own to the Wayland compositor ($WAYLAND_DISPLAY), read from Qt's event
+// loop on the main thread and flushed before the loop sleeps. It lists the globals the
+// compositor offers; their owners bind what they need.
+class WaylandConnection {
+public:
+    struct Global {
+        std::uint32_t name;
+        QByteArray interface;
+        std::uint32_t version;
+    };
+
+    WaylandConnection();
+    ~WaylandConnection();
+    WaylandConnection(const WaylandConnection&) = delete;
+    WaylandConnection& operator=(const WaylandConnection&) = delete;
+
+    // Why no connection to the compositor can be made, in a few words; empty when one can.
+    static QString displayProblem();
+
+    bool isOpen() const { return display_ != nullptr; }
+    wl_display* display() const { return display_; }
+    wl_registry* registry() const { return registry_; }
+    const std::vector<Global>& globals() const { return globals_; }
+    const Global* find(const char* interface) const;
+    // Runs when the compositor ends the connection; the owner decides what follows.
+    void setLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
+
+    // Sends what is queued and waits until the compositor has answered all of it.
+    bool roundtrip();
+
+private:
+    static void globalAdded(void* data, wl_registry* registry, std::uint32_t name,
+                            const char* interface, std::uint32_t version);
+    static void globalRemoved(void* data, wl_registry* registry, std::uint32_t name);
+    void readEvents();
+    void flush();
+    void fail();
+
+    wl_display* display_ = nullptr;
+    wl_registry* registry_ = nullptr;
+    std::vector<Global> globals_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> lost_;
+};

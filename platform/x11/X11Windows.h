@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/DisplayBackend.h"
+#include "platform/x11/MenuBarFlashStrip.h"
+#include "platform/x11/SystemTrayWatcher.h"
+#include "platform/x11/X11Bell.h"
+#include "platform/x11/X11DisplayReconfiguration.h"
+#include "platform/x11/X11OverlayWindows.h"
+
+// Screens, flash, bell, indicator windows and tray on an X11 server ($DISPLAY), which may be
+// Xwayland. Made once the toolkit runs on the same server, whose connection the bell shares.
+class X11Windows final : public WindowServices {
+public:
+    DisplayReconfiguration& displays() override { return displays_; }
+    MenuBarFlasher& menuBarFlasher() override { return flashStrip_; }
+    AlertSound* alertSound() override { return &bell_; }
+    OverlayWindows& overlayWindows() override { return overlays_; }
+    TrayWatcher& trayWatcher() override { return trays_; }
+
+private:
+    X11DisplayReconfiguration displays_;
+    X11OverlayWindows overlays_;
+    MenuBarFlashStrip flashStrip_{overlays_};
+    X11Bell bell_{X11Bell::toolkitDisplay()};
+    SystemTrayWatcher trays_;
+};
