@@ -135,7 +135,7 @@ def main():
     args = parser.parse_args()
     out_dir = Path(args.out)
     out_dir.mkdir(parents=True, exist_ok=True)
-    build_dir = Path(args.build_dir)
+    build_dir = Path(args.build_dir).resolve()
 
     print("No X display here: showing Keyvigil on a private virtual display (1280x900) with")
     print("demonstration settings in a temporary home; your own settings are not touched.")
