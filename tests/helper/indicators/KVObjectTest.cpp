@@ -1,8 +1,8 @@
 #include "helper/indicators/KVObject.h"
 #include "helper/indicators/QtIndicators.h"
-#include "tests/fakes/FakeOverlayWindows.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
+#include "tests/fakes/FakeOverlayWindows.h"
 
 #include <QAction>
 #include <QCoreApplication>
