@@ -8,6 +8,7 @@
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/xkb/KeyRepeater.h"
 #include "platform/xkb/XkbKeyboard.h"
+#include "shared/ProgramLog.h"
 
 #include <QAbstractEventDispatcher>
 #include <QTimer>
@@ -140,8 +141,11 @@ WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandComp
 }
 
 void WaylandEventMonitor::Private::keymapReceived(const char* text, std::size_t length) {
-    if (!keyboard.loadKeymapText(text, length))
+    if (!keyboard.loadKeymapText(text, length)) {
+        qCWarning(programLog, "the compositor's keymap does not compile: the characters typed "
+                              "follow the last usable one");
         return;
+    }
     masks = keyboard.modifierMasks();
     keyboard.setLockedMods(lockedMods());
     updateModifierWord();

@@ -17,7 +17,11 @@ bool isModifierKeysym(xkb_keysym_t keysym) {
 
 XkbKeyboard::XkbKeyboard()
     : context_(xkb_context_new(
-          xkb_context_flags(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES))) {}
+          xkb_context_flags(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES))) {
+    // A keymap that does not compile is said in one line of ours, not the library's many.
+    if (context_)
+        xkb_context_set_log_level(context_, XKB_LOG_LEVEL_CRITICAL);
+}
 
 XkbKeyboard::~XkbKeyboard() {
     xkb_state_unref(state_);
@@ -53,6 +57,7 @@ bool XkbKeyboard::loadNamedKeymap(const char* layout) {
     xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
     if (!context)
         return false;
+    xkb_context_set_log_level(context, XKB_LOG_LEVEL_CRITICAL);
     const xkb_rule_names names{"evdev", "pc105", layout, "", ""};
     xkb_keymap* keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
     xkb_context_unref(context);

@@ -1,0 +1,128 @@
+#include "platform/MonitorEvent.h"
+#include "platform/wayland/EvdevDecoder.h"
+#include "platform/wayland/SwayFrontProcess.h"
+#include "platform/wayland/WaylandCompositor.h"
+#include "platform/xkb/ModifierWord.h"
+#include "platform/xkb/XkbKeyboard.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <linux/input.h>
+
+#include <vector>
+
+namespace {
+
+input_event record(unsigned type, unsigned code, int value) {
+    input_event event{};
+    event.type = std::uint16_t(type);
+    event.code = std::uint16_t(code);
+    event.value = value;
+    return event;
+}
+
+const input_event report = record(EV_SYN, SYN_REPORT, 0);
+
+struct Decoded {
+    std::vector<std::pair<unsigned, bool>> keys;
+    std::vector<LockState> leds;
+    int resyncs = 0;
+    EvdevDecoder decoder{{[this](unsigned code, bool down) { keys.emplace_back(code, down); },
+                          [this](const LockState& state) { leds.push_back(state); },
+                          [this] { ++resyncs; }}};
+};
+
+TEST(EvdevDecoderTest, KeysLightsAndDroppedRecords) {
+    Decoded d;
+    const input_event stream[] = {
+        // A press, the kernel's own repeat (ignored) and the release; codes as the keymap has them.
+        record(EV_KEY, KEY_A, 1), report, record(EV_KEY, KEY_A, 2), report,
+        record(EV_KEY, KEY_A, 0), report,
+        // Both lights in one report change once.
+        record(EV_LED, LED_CAPSL, 1), record(EV_LED, LED_NUML, 1), report,
+        // Records lost: everything up to the next report goes, then the owner reads afresh.
+        record(EV_SYN, SYN_DROPPED, 0), record(EV_KEY, KEY_B, 1), record(EV_LED, LED_CAPSL, 0),
+        report, record(EV_KEY, KEY_C, 1), report};
+    d.decoder.decode(stream, std::size(stream));
+    EXPECT_EQ(d.keys, (std::vector<std::pair<unsigned, bool>>{
+                          {KEY_A + 8, true}, {KEY_A + 8, false}, {KEY_C + 8, true}}));
+    ASSERT_EQ(d.leds.size(), 1u);
+    EXPECT_EQ(d.leds[0], (LockState{true, true}));
+    EXPECT_EQ(d.resyncs, 1);
+    // A light read afresh is said once, and only when it differs.
+    d.decoder.setLeds({true, true});
+    d.decoder.setLeds({false, true});
+    EXPECT_EQ(d.leds.size(), 2u);
+}
+
+TEST(WaylandCompositorTest, ToldByTheGlobalsOnlyThatCompositorOffers) {
+    const struct {
+        std::vector<QByteArray> globals;
+        WaylandCompositor expected;
+    } cases[] = {
+        // sway offers KWin's older interfaces too; KWin offers wlroots' layer shell.
+        {{"wl_seat", "org_kde_kwin_idle", "org_kde_kwin_server_decoration_manager",
+          "zwlr_layer_shell_v1"},
+         WaylandCompositor::Wlroots},
+        {{"wl_seat", "zwlr_layer_shell_v1", "org_kde_plasma_shell", "org_kde_kwin_keystate"},
+         WaylandCompositor::KWin},
+        {{"wl_seat", "gtk_shell1", "xdg_wm_base"}, WaylandCompositor::Gnome},
+        {{"wl_seat", "weston_desktop_shell"}, WaylandCompositor::Other},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(identifyCompositor(test.globals), test.expected) << test.globals.back().data();
+}
+
+TEST(SwayFrontProcessTest, TheFocusedWindowsPidFromTheTreeAndFromFocusEvents) {
+    const QByteArray tree = R"({"focused": false, "nodes": [
+        {"focused": false, "nodes": [{"focused": false, "pid": 10, "nodes": []}],
+         "floating_nodes": [{"focused": true, "pid": 42, "nodes": []}]}]})";
+    EXPECT_EQ(SwayFrontProcess::focusedPid(tree, false), 42);
+    // An empty workspace in front: no window, no pid.
+    EXPECT_EQ(SwayFrontProcess::focusedPid(R"({"nodes": [{"focused": true, "nodes": []}]})", false),
+              std::nullopt);
+    EXPECT_EQ(SwayFrontProcess::focusedPid(
+                  R"({"change": "focus", "container": {"pid": 7, "focused": true}})", true),
+              7);
+    EXPECT_EQ(SwayFrontProcess::focusedPid(R"({"change": "title", "container": {"pid": 7}})", true),
+              std::nullopt);
+    EXPECT_EQ(SwayFrontProcess::focusedPid("not json", true), std::nullopt);
+}
+
+// The compositor's keymap as it arrives: a German layout types Z where US types Y, and the
+// modifier masks come from the keymap's own modifier map.
+TEST(XkbKeyboardTest, CharactersAndModifiersFollowTheCompositorsKeymap) {
+    XkbKeyboard us;
+    ASSERT_TRUE(us.loadNamedKeymap("us"));
+    XkbKeyboard german;
+    ASSERT_TRUE(german.loadNamedKeymap("de"));
+    constexpr unsigned keyY = KEY_Y + 8;
+    EXPECT_EQ(us.characterByte(keyY), 'y');
+    EXPECT_EQ(german.characterByte(keyY), 'z');
+
+    const ModifierMasks masks = us.modifierMasks();
+    EXPECT_EQ(masks.alt, 1u << 3);
+    EXPECT_EQ(masks.super, 1u << 6);
+    EXPECT_EQ(masks.numLock, 1u << 4);
+
+    // Caps Lock comes from the session, not from the key: the key alone changes nothing.
+    us.updateKey(KEY_CAPSLOCK + 8, true);
+    us.updateKey(KEY_CAPSLOCK + 8, false);
+    us.setLockedMods(0);
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'a');
+    us.setLockedMods(1u << 1);
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
+    us.updateKey(KEY_LEFTSHIFT + 8, true);
+    EXPECT_EQ(composeModifierWord(us.effectiveMods(), us.lockedMods(), masks),
+              ModifierMask::shift | ModifierMask::capsLock);
+    EXPECT_TRUE(us.isModifierKey(KEY_LEFTSHIFT + 8));
+    us.updateKey(KEY_LEFTSHIFT + 8, false);
+
+    // A keymap that does not compile keeps the one there.
+    const char broken[] = "xkb_keymap { nonsense";
+    EXPECT_FALSE(us.loadKeymapText(broken, sizeof broken));
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
+}
+
+} // namespace
