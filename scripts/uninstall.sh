@@ -55,6 +55,7 @@ done
 files=(
     bin/keyvigil-preferences bin/keyvigil-defaults
     share/applications/org.keyvigil.Keyvigil.desktop
+    share/applications/org.keyvigil.Keyvigil.Helper.desktop
     share/metainfo/org.keyvigil.Keyvigil.metainfo.xml
     share/icons/hicolor/scalable/apps/org.keyvigil.Keyvigil.svg
     share/man/man1/keyvigil-preferences.1.gz share/man/man1/keyvigil-defaults.1.gz
