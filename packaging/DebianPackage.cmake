@@ -27,6 +27,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the programs load at run time rather than link: the toolkit's plug-in for the bundle's
 # TIFF images, and the sound library the helper opens at its first sound.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libsdl2-mixer-2.0-0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The settings window opens natively in a Wayland session with the toolkit's Wayland plug-in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
