@@ -20,17 +20,17 @@ PlistValue emptyList() {
     return PlistValue::fromArray({});
 }
 
-// One row: a setting edited by `control` (empty: none), with each side's default.
-KeyInfo setting(QLatin1StringView key, Kind kind, QLatin1StringView control,
-                std::optional<PlistValue> pane, std::optional<PlistValue> helper,
-                QLatin1StringView meaning) {
-    return {key,           kind, Role::Setting, control, std::move(pane), std::move(helper),
+// One row: a setting with each side's default. The pane's control table says which control
+// edits it.
+KeyInfo setting(QLatin1StringView key, Kind kind, std::optional<PlistValue> pane,
+                std::optional<PlistValue> helper, QLatin1StringView meaning) {
+    return {key,           kind, Role::Setting, std::move(pane), std::move(helper),
             Seeding::None, {},   meaning};
 }
 
 KeyInfo fallback(QLatin1StringView key, Seeding seeding, std::vector<QLatin1StringView> seeds,
                  QLatin1StringView meaning) {
-    return {key, Kind::Boolean, Role::Fallback, {}, {}, {}, seeding, std::move(seeds), meaning};
+    return {key, Kind::Boolean, Role::Fallback, {}, {}, seeding, std::move(seeds), meaning};
 }
 
 std::vector<KeyInfo> makeTable() {
@@ -39,74 +39,64 @@ std::vector<KeyInfo> makeTable() {
     const Kind boolean = Kind::Boolean;
     return {
         // Warning rules
-        setting(warnCaps, boolean, L("WarnCapsSwitch"), yes(), yes(),
-                L("Warn about a run of capital letters.")),
-        setting(warnCount, Kind::Integer, L("WarnCountPopup"), integer(5), integer(5),
+        setting(warnCaps, boolean, yes(), yes(), L("Warn about a run of capital letters.")),
+        setting(warnCount, Kind::Integer, integer(5), integer(5),
                 L("How many capitals in a row make a warning (1 to 20).")),
-        setting(warnCapsLimit, boolean, L("WarnCapsLimitSwitch"), no(), yes(),
+        setting(warnCapsLimit, boolean, no(), yes(),
                 L("Limit the warnings during one run of capitals.")),
-        setting(warnCapsLimitCount, Kind::Integer, L("WarnCapsLimitPopup"), integer(2), integer(2),
+        setting(warnCapsLimitCount, Kind::Integer, integer(2), integer(2),
                 L("The most warnings during one run of capitals (1 to 20).")),
-        setting(warnCapsLock, boolean, L("WarnCapsLockPopup"), yes(), yes(),
-                L("Warn when Caps Lock goes on.")),
-        setting(warnCapsLockContinuously, boolean, L("WarnCapsLockPopup"), no(), no(),
+        setting(warnCapsLock, boolean, yes(), yes(), L("Warn when Caps Lock goes on.")),
+        setting(warnCapsLockContinuously, boolean, no(), no(),
                 L("Keep the sound looping while Caps Lock stays on.")),
-        setting(warnNumLock, boolean, L("WarnNumLockPopup"), no(), no(),
-                L("Warn when Num Lock goes on.")),
-        setting(warnNumLockContinuously, boolean, L("WarnNumLockPopup"), no(), no(),
+        setting(warnNumLock, boolean, no(), no(), L("Warn when Num Lock goes on.")),
+        setting(warnNumLockContinuously, boolean, no(), no(),
                 L("Keep the sound looping while Num Lock stays on.")),
         // Exclusions. The two lists are kept by the pane's tables, not by a control.
-        setting(excludeWords, boolean, L("excludeWordsSwitch"), no(), no(),
+        setting(excludeWords, boolean, no(), no(),
                 L("Capitals that spell an excluded word do not count.")),
-        setting(excludeWordsArray, Kind::List, {}, emptyList(), emptyList(),
-                L("The excluded words.")),
+        setting(excludeWordsArray, Kind::List, emptyList(), emptyList(), L("The excluded words.")),
         setting(
-            excludeApplicationsArray, Kind::List, {}, emptyList(), emptyList(),
+            excludeApplicationsArray, Kind::List, emptyList(), emptyList(),
             L("Applications (desktop entries or .app folders) in which capitals do not count.")),
-        setting(excludeCommandControl, boolean, L("excludeCommandControlSwitch"), no(), no(),
+        setting(excludeCommandControl, boolean, no(), no(),
                 L("Keys typed with Control or Super held do not count.")),
-        setting(excludeNonGraphics, boolean, L("excludeNonGraphicSwitch"), no(), no(),
+        setting(excludeNonGraphics, boolean, no(), no(),
                 L("Keys that type no printable character do not count.")),
-        setting(excludeSHIFT, boolean, L("excludeSHIFTSwitch"), no(), no(),
+        setting(excludeSHIFT, boolean, no(), no(),
                 L("Capitals typed with Shift do not count, only those typed with Caps Lock on.")),
         // Means of warning. Without a stored name the helper plays the system alert.
-        setting(warnWithSound, boolean, L("WarnWithSoundSwitch"), yes(), yes(),
-                L("Warn with a sound.")),
-        setting(warnSound, Kind::String, L("soundPopup"), PlistValue::fromString(systemAlertSound),
-                none, L("The sound's name, from Keyvigil's or the desktop's sounds.")),
-        setting(soundVolume, Kind::Float, L("volumeSlider"), PlistValue::fromFloat(1.0f),
-                PlistValue::fromFloat(1.0f), L("The sound's volume, 0.0 to 1.0.")),
-        setting(warnWithFlash, boolean, L("WarnWithFlashSwitch"), no(), no(),
-                L("Warn by flashing the top of the screen.")),
-        setting(warnWithGrowl, boolean, L("WarnWithGrowlSwitch"), no(), no(),
-                L("Warn with a desktop notification.")),
+        setting(warnWithSound, boolean, yes(), yes(), L("Warn with a sound.")),
+        setting(warnSound, Kind::String, PlistValue::fromString(systemAlertSound), none,
+                L("The sound's name, from Keyvigil's or the desktop's sounds.")),
+        setting(soundVolume, Kind::Float, PlistValue::fromFloat(1.0f), PlistValue::fromFloat(1.0f),
+                L("The sound's volume, 0.0 to 1.0.")),
+        setting(warnWithFlash, boolean, no(), no(), L("Warn by flashing the top of the screen.")),
+        setting(warnWithGrowl, boolean, no(), no(), L("Warn with a desktop notification.")),
         // Indicators
-        setting(showCapsMenuBar, boolean, L("showCapsMenuBarSwitch"), yes(), no(),
-                L("The tray icon shows Caps Lock.")),
-        setting(showShiftMenuBar, boolean, L("showShiftMenuBarSwitch"), no(), no(),
-                L("The tray icon shows Shift.")),
-        setting(showNumMenuBar, boolean, L("showNumMenuBarSwitch"), no(), no(),
-                L("The tray icon shows Num Lock.")),
-        setting(showCapsCenter, boolean, L("showCapsCenterSwitch"), no(), no(),
+        setting(showCapsMenuBar, boolean, yes(), no(), L("The tray icon shows Caps Lock.")),
+        setting(showShiftMenuBar, boolean, no(), no(), L("The tray icon shows Shift.")),
+        setting(showNumMenuBar, boolean, no(), no(), L("The tray icon shows Num Lock.")),
+        setting(showCapsCenter, boolean, no(), no(),
                 L("Show a large picture in the centre of the screen while Caps Lock is on.")),
-        setting(showNumCenter, boolean, L("showNumCenterSwitch"), no(), no(),
+        setting(showNumCenter, boolean, no(), no(),
                 L("Show a large picture in the centre of the screen while Num Lock is on.")),
-        setting(showCapsUpperLeft, boolean, L("showCapsUpperLeftSwitch"), no(), no(),
+        setting(showCapsUpperLeft, boolean, no(), no(),
                 L("The upper-left window has a cell for Caps Lock.")),
-        setting(showNumUpperLeft, boolean, L("showNumUpperLeftSwitch"), no(), no(),
+        setting(showNumUpperLeft, boolean, no(), no(),
                 L("The upper-left window has a cell for Num Lock.")),
-        setting(showOtherUpperLeft, boolean, L("showOtherUpperLeftSwitch"), no(), no(),
+        setting(showOtherUpperLeft, boolean, no(), no(),
                 L("The upper-left window has cells for Shift, Control, Alt, Super and Fn.")),
-        setting(showOutlines, boolean, L("showOutlinesSwitch"), no(), no(),
+        setting(showOutlines, boolean, no(), no(),
                 L("Outline the upper-left window and its cells.")),
         // Starting and housekeeping
-        setting(startAutomatically, boolean, L("EnableKeyvigilSwitch"), no(), none,
+        setting(startAutomatically, boolean, no(), none,
                 L("Run Keyvigil Helper in the background, now and at every login.")),
-        setting(checkForUpdates, boolean, L("checkForUpdatesSwitch"), yes(), yes(),
+        setting(checkForUpdates, boolean, yes(), yes(),
                 L("Check for new versions (kept for other systems; no update service here).")),
-        setting(preferencesForPrefPane, boolean, {}, no(), none,
+        setting(preferencesForPrefPane, boolean, no(), none,
                 L("Set once the settings window has taken the settings over.")),
-        setting(PrefPanePath, Kind::String, {}, none, none,
+        setting(PrefPanePath, Kind::String, none, none,
                 L("Where the settings window's bundle is; written each time the window opens.")),
         // Fallback keys: written by no part of the system, read by the pane for other defaults.
         fallback(noMenuBar, Seeding::Opposite, {showCapsMenuBar, showShiftMenuBar},
@@ -124,7 +114,6 @@ std::vector<KeyInfo> makeTable() {
         {convertedFromPlist,
          boolean,
          Role::StoreOwn,
-         {},
          none,
          none,
          Seeding::None,
@@ -133,7 +122,6 @@ std::vector<KeyInfo> makeTable() {
         {reconstructedAfterCorruption,
          boolean,
          Role::StoreOwn,
-         {},
          none,
          none,
          Seeding::None,

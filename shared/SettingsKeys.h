@@ -76,9 +76,6 @@ struct KeyInfo {
     QLatin1StringView key;
     Kind kind;
     Role role;
-    // The pane's control that edits the key; empty when none does. The pane writes the default of
-    // every key with a control back into the store when the key is absent.
-    QLatin1StringView control;
     // nullopt: the side does not read the key, or has no default for it. For a seeded setting
     // this is the default the pane starts from before the fallback keys are looked at.
     std::optional<PlistValue> paneDefault;

@@ -1,6 +1,6 @@
 #include "pane/plugin/KeyvigilPanePlugin.h"
 
-#include "pane/Outlets.h"
+#include "pane/Controls.h"
 #include "pane/plugin/ApplicationChooser.h"
 #include "pane/plugin/ImageAndTextCellDelegate.h"
 #include "platform/backends/DisplayBackends.h"
@@ -9,12 +9,14 @@
 #include "platform/desktop/LinuxSupportSources.h"
 #include "shared/BundleLayout.h"
 #include "shared/ProgramLog.h"
-#include "shared/SettingsKeys.h"
 
 #include "ui_KeyvigilPref.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace {
@@ -31,7 +33,8 @@ class QtApplicationChooser final : public ApplicationChooserService {
 public:
     explicit QtApplicationChooser(QWidget& view) : view_(view) {}
     void beginApplicationChooser(DidEnd didEnd) override {
-        const auto* accessory = view_.findChild<QLabel*>(QString(Outlets::exclusionAplicationView));
+        const auto* accessory =
+            view_.findChild<QLabel*>(QString(Controls::name(Outlet::exclusionAplicationView)));
         ApplicationChooser chooser(accessory ? accessory->text() : QString(), view_.window());
         const int returnCode = chooser.exec() == QDialog::Accepted ? 1 : 0;
         didEnd(returnCode, chooser.filenames());
@@ -112,62 +115,36 @@ bool KeyvigilPanePlugin::initWithBundle(const QString& bundlePath, PaneHost& hos
 }
 
 void KeyvigilPanePlugin::connectActions() {
-    using namespace Outlets;
     KeyvigilPref& pref = pane_->pref;
     QWidget& view = pane_->view;
-    Ui::KeyvigilPrefView& ui = pane_->view.ui();
-
-    // Every check box of the settings table stores its key; a few first do more.
-    for (const SettingsKeys::KeyInfo& info : SettingsKeys::all()) {
-        auto* box = view.findChild<QAbstractButton*>(QString(info.control));
-        if (info.control.isEmpty() || !box)
+    // Each control of the table reports the user's changes by its outlet; what a change does is
+    // the pane's to decide.
+    for (const Control& control : Controls::all()) {
+        if (control.action == Action::Show)
             continue;
-        const QLatin1StringView name = info.control;
-        std::function<void()> action = [&pref, name] { pref.preferenceChanged(name); };
-        if (name == EnableKeyvigilSwitch)
-            action = [&pref] { pref.enabledChanged(); };
-        else if (name == showCapsUpperLeftSwitch || name == showNumUpperLeftSwitch ||
-                 name == showOtherUpperLeftSwitch)
-            action = [&pref, name] { pref.upperLeftChanged(name); };
-        else if (name == WarnWithFlashSwitch)
-            action = [&pref, name] { pref.flashScreen(name); };
-        QObject::connect(box, &QAbstractButton::toggled, &view, action);
+        QWidget* widget = view.findChild<QWidget*>(QString(control.name));
+        const Outlet outlet = control.outlet;
+        const auto changed = [&pref, outlet] { pref.userChanged(outlet); };
+        if (auto* popup = qobject_cast<QComboBox*>(widget)) {
+            QObject::connect(popup, &QComboBox::activated, &view, changed);
+        } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+            // Dragging stores the volume; letting go, or a key, plays the sound at it once.
+            QObject::connect(slider, &QSlider::valueChanged, &view, [&pref, outlet, slider] {
+                pref.userChanged(outlet, slider->isSliderDown());
+            });
+            QObject::connect(slider, &QSlider::sliderReleased, &view, changed);
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            QObject::connect(tabs, &QTabWidget::currentChanged, &view, changed);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QObject::connect(button,
+                             button->isCheckable() ? &QAbstractButton::toggled
+                                                   : &QAbstractButton::clicked,
+                             &view, changed);
+        } else {
+            qCWarning(programLog, "the pane's interface has no control \"%s\" to act on",
+                      control.name.data());
+        }
     }
-    for (QComboBox* popup :
-         {ui.WarnCountPopup, ui.WarnCapsLimitPopup, ui.WarnCapsLockPopup, ui.WarnNumLockPopup}) {
-        const QLatin1StringView name = popup == ui.WarnCountPopup       ? WarnCountPopup
-                                       : popup == ui.WarnCapsLimitPopup ? WarnCapsLimitPopup
-                                       : popup == ui.WarnCapsLockPopup  ? WarnCapsLockPopup
-                                                                        : WarnNumLockPopup;
-        QObject::connect(popup, &QComboBox::activated, &view,
-                         [&pref, name] { pref.preferenceChanged(name); });
-    }
-    QObject::connect(ui.soundPopup, &QComboBox::activated, &view,
-                     [&pref] { pref.playSound(soundPopup); });
-    // Dragging stores the volume; letting go, or a key, plays the sound at it once.
-    QSlider* slider = ui.volumeSlider;
-    QObject::connect(slider, &QSlider::valueChanged, &view, [&pref, slider] {
-        if (slider->isSliderDown())
-            pref.preferenceChanged(volumeSlider);
-        else
-            pref.playSound(volumeSlider);
-    });
-    QObject::connect(slider, &QSlider::sliderReleased, &view,
-                     [&pref] { pref.playSound(volumeSlider); });
-    QObject::connect(ui.tabView, &QTabWidget::currentChanged, &view,
-                     [&pref] { pref.tabViewWillSelectTabViewItem(); });
-    QObject::connect(ui.accessibilityButton, &QAbstractButton::clicked, &view,
-                     [&pref] { pref.openUniversalAccess(); });
-    // Each "?" button opens the help at its topic; its title is the topic's anchor.
-    for (QAbstractButton* help : view.findChildren<QAbstractButton*>()) {
-        if (!help->objectName().endsWith(QLatin1StringView("HelpButton")))
-            continue;
-        const QByteArray name = help->objectName().toLatin1();
-        QObject::connect(help, &QAbstractButton::clicked, &view,
-                         [&pref, name] { pref.showHelp(QLatin1StringView(name)); });
-    }
-    QObject::connect(ui.emailTheAuthorButton, &QAbstractButton::clicked, &view,
-                     [&pref] { pref.emailTheAuthor(); });
 }
 
 QWidget* KeyvigilPanePlugin::mainView() {

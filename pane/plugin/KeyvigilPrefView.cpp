@@ -1,5 +1,7 @@
 #include "pane/plugin/KeyvigilPrefView.h"
 
+#include "pane/Controls.h"
+
 #include "ui_KeyvigilPref.h"
 
 #include <QPainter>
@@ -34,9 +36,10 @@ KeyvigilPrefView::KeyvigilPrefView(QWidget* parent)
     ui_->setupUi(this);
     // The help buttons keep their topic's anchor as their title and show the help icon.
     const QIcon help = helpIcon(*this);
-    for (QToolButton* button : findChildren<QToolButton*>())
-        if (button->objectName().endsWith(QLatin1StringView("HelpButton")))
-            button->setIcon(help);
+    for (const Control& control : Controls::all())
+        if (control.action == Action::Help)
+            if (auto* button = findChild<QToolButton*>(QString(control.name)))
+                button->setIcon(help);
 }
 
 KeyvigilPrefView::~KeyvigilPrefView() = default;

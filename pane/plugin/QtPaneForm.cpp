@@ -18,7 +18,8 @@ std::unique_ptr<PaneImage> QtPaneImageLoader::loadImage(const QString& path) {
     return std::make_unique<QtPaneImage>(std::move(pixmap));
 }
 
-template <typename Widget> Widget* QtPaneForm::outlet(QLatin1StringView name) const {
+template <typename Widget> Widget* QtPaneForm::outlet(Outlet which) const {
+    const QLatin1StringView name = Controls::name(which);
     auto* widget = view_.findChild<Widget*>(QString(name));
     if (!widget)
         qCWarning(programLog, "the pane's interface has no control \"%s\" of the kind expected",
@@ -26,31 +27,31 @@ template <typename Widget> Widget* QtPaneForm::outlet(QLatin1StringView name) co
     return widget;
 }
 
-bool QtPaneForm::state(QLatin1StringView name) const {
+bool QtPaneForm::state(Outlet name) const {
     const auto* button = outlet<QAbstractButton>(name);
     return button && button->isChecked();
 }
 
-void QtPaneForm::setState(QLatin1StringView name, bool on) {
+void QtPaneForm::setState(Outlet name, bool on) {
     if (auto* button = outlet<QAbstractButton>(name)) {
         const QSignalBlocker quiet(button);
         button->setChecked(on);
     }
 }
 
-int QtPaneForm::indexOfSelectedItem(QLatin1StringView name) const {
+int QtPaneForm::indexOfSelectedItem(Outlet name) const {
     const auto* popup = outlet<QComboBox>(name);
     return popup ? popup->currentIndex() : -1;
 }
 
-void QtPaneForm::selectItemAtIndex(QLatin1StringView name, int index) {
+void QtPaneForm::selectItemAtIndex(Outlet name, int index) {
     if (auto* popup = outlet<QComboBox>(name)) {
         const QSignalBlocker quiet(popup);
         popup->setCurrentIndex(index >= 0 && index < popup->count() ? index : -1);
     }
 }
 
-QStringList QtPaneForm::itemTitles(QLatin1StringView name) const {
+QStringList QtPaneForm::itemTitles(Outlet name) const {
     QStringList titles;
     if (const auto* popup = outlet<QComboBox>(name)) {
         for (int i = 0; i < popup->count(); ++i)
@@ -59,21 +60,21 @@ QStringList QtPaneForm::itemTitles(QLatin1StringView name) const {
     return titles;
 }
 
-void QtPaneForm::addItemWithTitle(QLatin1StringView name, const QString& title) {
+void QtPaneForm::addItemWithTitle(Outlet name, const QString& title) {
     if (auto* popup = outlet<QComboBox>(name)) {
         const QSignalBlocker quiet(popup);
         popup->addItem(title);
     }
 }
 
-void QtPaneForm::removeItemAtIndex(QLatin1StringView name, int index) {
+void QtPaneForm::removeItemAtIndex(Outlet name, int index) {
     if (auto* popup = outlet<QComboBox>(name)) {
         const QSignalBlocker quiet(popup);
         popup->removeItem(index);
     }
 }
 
-void QtPaneForm::setItemsFromMenu(QLatin1StringView name, QLatin1StringView menu) {
+void QtPaneForm::setItemsFromMenu(Outlet name, Outlet menu) {
     auto* popup = outlet<QComboBox>(name);
     const auto* source = outlet<QComboBox>(menu);
     if (!popup || !source)
@@ -85,7 +86,7 @@ void QtPaneForm::setItemsFromMenu(QLatin1StringView name, QLatin1StringView menu
     popup->setCurrentIndex(-1);
 }
 
-float QtPaneForm::floatValue(QLatin1StringView name) const {
+float QtPaneForm::floatValue(Outlet name) const {
     const auto* slider = outlet<QSlider>(name);
     if (!slider || slider->maximum() == slider->minimum())
         return 0.0f;
@@ -93,7 +94,7 @@ float QtPaneForm::floatValue(QLatin1StringView name) const {
            float(slider->maximum() - slider->minimum());
 }
 
-void QtPaneForm::setFloatValue(QLatin1StringView name, float value) {
+void QtPaneForm::setFloatValue(Outlet name, float value) {
     if (auto* slider = outlet<QSlider>(name)) {
         const QSignalBlocker quiet(slider);
         const float clamped = std::clamp(value, 0.0f, 1.0f);
@@ -102,12 +103,12 @@ void QtPaneForm::setFloatValue(QLatin1StringView name, float value) {
     }
 }
 
-void QtPaneForm::setEnabled(QLatin1StringView name, bool enabled) {
+void QtPaneForm::setEnabled(Outlet name, bool enabled) {
     if (QWidget* widget = outlet<QWidget>(name))
         widget->setEnabled(enabled);
 }
 
-void QtPaneForm::setStringValue(QLatin1StringView name, const QString& text) {
+void QtPaneForm::setStringValue(Outlet name, const QString& text) {
     QWidget* widget = outlet<QWidget>(name);
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
@@ -115,25 +116,25 @@ void QtPaneForm::setStringValue(QLatin1StringView name, const QString& text) {
         button->setText(QString(text).replace(u'&', QStringLiteral("&&"))); // no mnemonic
 }
 
-QString QtPaneForm::title(QLatin1StringView name) const {
+QString QtPaneForm::title(Outlet name) const {
     if (const auto* button = outlet<QAbstractButton>(name))
         return button->text();
     return {};
 }
 
-void QtPaneForm::setHidden(QLatin1StringView name, bool hidden) {
+void QtPaneForm::setHidden(Outlet name, bool hidden) {
     if (QWidget* widget = outlet<QWidget>(name))
         widget->setHidden(hidden);
 }
 
-void QtPaneForm::selectTabViewItem(QLatin1StringView tabView, QLatin1StringView item) {
+void QtPaneForm::selectTabViewItem(Outlet tabView, Outlet item) {
     auto* tabs = outlet<QTabWidget>(tabView);
     QWidget* page = outlet<QWidget>(item);
     if (tabs && page)
         tabs->setCurrentWidget(page);
 }
 
-void QtPaneForm::setImage(QLatin1StringView name, const PaneImage* image) {
+void QtPaneForm::setImage(Outlet name, const PaneImage* image) {
     auto* label = outlet<QLabel>(name);
     if (!label)
         return;

@@ -15,7 +15,6 @@
 // interface file's items. Only hiding is journaled: the order of the stopped message matters.
 class FakePaneForm : public PaneForm {
 public:
-    using Name = QLatin1StringView;
     struct Control {
         bool state = false;
         bool enabled = false;
@@ -29,52 +28,57 @@ public:
 
     explicit FakePaneForm(Journal& journal) : journal_(journal) {
         const QStringList lock = {"No warning", "Warn once", "Warn until off"};
-        for (const char* popup : {"continuousSoundMenu", "WarnCapsLockPopup", "WarnNumLockPopup"})
+        for (Outlet popup :
+             {Outlet::continuousSoundMenu, Outlet::WarnCapsLockPopup, Outlet::WarnNumLockPopup})
             controls[popup].items = lock;
-        controls["notContinuousSoundMenu"].items = lock.mid(0, 2);
-        controls["soundPopup"].items = {"System Alert Sound", "CAPS"};
+        controls[Outlet::notContinuousSoundMenu].items = lock.mid(0, 2);
+        controls[Outlet::soundPopup].items = {"System Alert Sound", "CAPS"};
         for (int i = 1; i <= 20; ++i)
-            for (const char* popup : {"WarnCountPopup", "WarnCapsLimitPopup"})
+            for (Outlet popup : {Outlet::WarnCountPopup, Outlet::WarnCapsLimitPopup})
                 controls[popup].items.append(QString::number(i));
     }
-    Control& operator[](Name outlet) { return controls[outlet]; }
+    Control& operator[](Outlet outlet) { return controls[outlet]; }
 
-    bool state(Name outlet) const override { return controls.value(outlet).state; }
-    void setState(Name outlet, bool on) override { controls[outlet].state = on; }
-    int indexOfSelectedItem(Name outlet) const override { return controls.value(outlet).selected; }
-    void selectItemAtIndex(Name outlet, int index) override {
+    bool state(Outlet outlet) const override { return controls.value(outlet).state; }
+    void setState(Outlet outlet, bool on) override { controls[outlet].state = on; }
+    int indexOfSelectedItem(Outlet outlet) const override {
+        return controls.value(outlet).selected;
+    }
+    void selectItemAtIndex(Outlet outlet, int index) override {
         Control& popup = controls[outlet];
         popup.selected = index >= 0 && index < popup.items.size() ? index : -1;
     }
-    QStringList itemTitles(Name outlet) const override { return controls.value(outlet).items; }
-    void addItemWithTitle(Name outlet, const QString& title) override {
+    QStringList itemTitles(Outlet outlet) const override { return controls.value(outlet).items; }
+    void addItemWithTitle(Outlet outlet, const QString& title) override {
         controls[outlet].items.append(title);
     }
-    void removeItemAtIndex(Name outlet, int index) override {
+    void removeItemAtIndex(Outlet outlet, int index) override {
         Control& popup = controls[outlet];
         popup.items.removeAt(index);
-        if (popup.selected == index)
-            popup.selected = -1;
-        else if (popup.selected > index)
-            --popup.selected;
+        popup.selected = popup.selected == index ? -1 : popup.selected - (popup.selected > index);
     }
-    void setItemsFromMenu(Name outlet, Name menu) override {
+    void setItemsFromMenu(Outlet outlet, Outlet menu) override {
         controls[outlet].items = controls.value(menu).items;
         controls[outlet].selected = -1;
     }
-    float floatValue(Name outlet) const override { return controls.value(outlet).value; }
-    void setFloatValue(Name outlet, float value) override { controls[outlet].value = value; }
-    void setEnabled(Name outlet, bool enabled) override { controls[outlet].enabled = enabled; }
-    void setStringValue(Name outlet, const QString& text) override { controls[outlet].text = text; }
-    QString title(Name outlet) const override { return controls.value(outlet).text; }
-    void setHidden(Name outlet, bool hidden) override {
-        controls[outlet].hidden = hidden;
-        journal_.record(QStringLiteral("form setHidden %1 %2").arg(outlet, yesNo(hidden)));
+    float floatValue(Outlet outlet) const override { return controls.value(outlet).value; }
+    void setFloatValue(Outlet outlet, float value) override { controls[outlet].value = value; }
+    void setEnabled(Outlet outlet, bool enabled) override { controls[outlet].enabled = enabled; }
+    void setStringValue(Outlet outlet, const QString& text) override {
+        controls[outlet].text = text;
     }
-    void selectTabViewItem(Name, Name) override {}
-    void setImage(Name outlet, const PaneImage* image) override { controls[outlet].image = image; }
+    QString title(Outlet outlet) const override { return controls.value(outlet).text; }
+    void setHidden(Outlet outlet, bool hidden) override {
+        controls[outlet].hidden = hidden;
+        journal_.record(
+            QStringLiteral("form setHidden %1 %2").arg(Controls::name(outlet), yesNo(hidden)));
+    }
+    void selectTabViewItem(Outlet, Outlet) override {}
+    void setImage(Outlet outlet, const PaneImage* image) override {
+        controls[outlet].image = image;
+    }
 
-    QMap<QString, Control> controls;
+    QMap<Outlet, Control> controls;
 
 private:
     Journal& journal_;
@@ -95,8 +99,9 @@ private:
 };
 
 // The pane's other services in one: the host, the process list (processes as a test lists them,
-// each with its creator code), events, the agent tool, the login window's domain, the workspace,
-// and the application chooser, which ends with the answer a test gives it.
+// each with its creator code), events, the agent tool (answering as agentProblems says), the
+// login window's domain, the workspace, and the application chooser, which ends with the answer
+// a test gives it.
 class FakePaneServices : public PaneHost,
                          public ProcessManager,
                          public AppleEventSender,
@@ -128,21 +133,21 @@ public:
         }
         return procNotFound;
     }
-    std::optional<QString> fileCreator(const ProcessSerialNumber& psn) override {
+    const Process* process(const ProcessSerialNumber& psn) const {
         for (const Process& process : processes)
             if (process.psn == psn)
-                return process.creator;
-        return std::nullopt;
+                return &process;
+        return nullptr;
+    }
+    std::optional<QString> fileCreator(const ProcessSerialNumber& psn) override {
+        return process(psn) ? std::optional(process(psn)->creator) : std::nullopt;
     }
     OSErr CopyProcessName(const ProcessSerialNumber& psn, QString* name) override {
-        for (const Process& process : processes) {
-            if (process.psn == psn) {
-                if (name)
-                    *name = process.creator;
-                return noErr;
-            }
-        }
-        return procNotFound;
+        if (!process(psn))
+            return procNotFound;
+        if (name)
+            *name = process(psn)->creator;
+        return noErr;
     }
     OSErr sendAppleEvent(std::uint32_t eventID, const ProcessSerialNumber& target) override {
         journal_.record(
@@ -150,7 +155,6 @@ public:
         return noErr;
     }
 
-    // agentProblems: by verb ("load", "stop", "unload", "running"), what the agent tool says.
     std::optional<QString> load(const QString& file) override { return agent("load", file); }
     std::optional<QString> stop(const QString& file) override { return agent("stop", file); }
     std::optional<QString> unload(const QString& file) override { return agent("unload", file); }
@@ -193,6 +197,7 @@ public:
     void beginApplicationChooser(DidEnd didEnd) override { didEnd(returnCode, filenames); }
 
     std::vector<Process> processes;
+    // By verb ("load", "stop", "unload", "running"): what the agent tool says went wrong.
     QMap<QString, QString> agentProblems;
     QMap<QString, PlistValue::Dictionary> domains;
     QStringList openedURLs;

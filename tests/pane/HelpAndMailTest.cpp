@@ -1,6 +1,5 @@
 #include "pane/HelpHandoff.h"
 #include "pane/KeyvigilPref.h"
-#include "pane/Outlets.h"
 #include "pane/PercentEscapes.h"
 #include "pane/SupportMail.h"
 #include "shared/Identifiers.h"
@@ -37,7 +36,7 @@ protected:
             bundle + QStringLiteral("/Contents/Info.plist"),
             {{QStringLiteral("CFBundleVersion"), PlistValue::fromString(QStringLiteral("6.2"))}},
             PropertyListFile::Format::Xml, 0644);
-        KeyvigilPref::classVersion = 0;
+        KeyvigilPref::unloadClass();
         ASSERT_TRUE(pref.initWithBundle(bundle));
         pref.willSelect();
         fakes.journal.clear();
@@ -55,12 +54,12 @@ protected:
             fakes.services.processes.push_back({{77, pid}, QStringLiteral("viewer")});
     }
     void pressHelp(const QString& title) {
-        fakes.form[Outlets::stoppedMsg].text = title; // any control with a title
-        pref.showHelp(Outlets::stoppedMsg);
+        fakes.form[Outlet::capitalsHelpButton].text = title;
+        pref.userChanged(Outlet::capitalsHelpButton);
     }
     QString helpViewer() const { return bundle + "/Contents/Resources/Help Viewer.app"; }
     QString mail() {
-        pref.emailTheAuthor();
+        pref.userChanged(Outlet::emailTheAuthorButton);
         return fakes.services.openedURLs.isEmpty() ? QString() : fakes.services.openedURLs.last();
     }
     QString plainMail() { return QUrl::fromPercentEncoding(mail().toUtf8()); }
@@ -86,6 +85,12 @@ TEST_F(HelpAndMail, TheFirstRequestLeavesFourKeysThenLaunchesTheViewer) {
     EXPECT_EQ(store.objectForKey("Help Book Folder")->toString(), "Keyvigil Help");
     EXPECT_FALSE(store.objectForKey("PSNlow"));
     EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
+
+    // An empty title is an empty anchor; no anchor removes the key.
+    pressHelp(QString());
+    EXPECT_EQ(handoff().objectForKey("Anchor")->toString(), "");
+    showHelp(QStringLiteral("Keyvigil Help"), std::nullopt, std::nullopt, bundle, fakes.platform);
+    EXPECT_FALSE(handoff().objectForKey("Anchor"));
 }
 
 TEST_F(HelpAndMail, ARunningViewerIsWokenAndOneThatHasQuitIsLaunchedAgain) {
@@ -99,14 +104,6 @@ TEST_F(HelpAndMail, ARunningViewerIsWokenAndOneThatHasQuitIsLaunchedAgain) {
     fakes.services.processes.clear();
     pressHelp(QStringLiteral("tray"));
     EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
-}
-
-TEST_F(HelpAndMail, AnEmptyTitleIsAnEmptyAnchorAndNoAnchorRemovesTheKey) {
-    pressHelp(QString());
-    ASSERT_TRUE(handoff().objectForKey("Anchor"));
-    EXPECT_EQ(handoff().objectForKey("Anchor")->toString(), "");
-    showHelp(QStringLiteral("Keyvigil Help"), std::nullopt, std::nullopt, bundle, fakes.platform);
-    EXPECT_FALSE(handoff().objectForKey("Anchor"));
 }
 
 TEST_F(HelpAndMail, LeavingQuitsTheViewerOnlyWhenItShowsThisBook) {

@@ -1,12 +1,11 @@
 #include "pane/KeyvigilPref.h"
-#include "pane/Outlets.h"
 #include "shared/Identifiers.h"
 #include "shared/PropertyListFile.h"
-#include "shared/SettingsKeys.h"
 #include "tests/fakes/FakePanePlatform.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,7 +19,7 @@
 namespace {
 
 namespace Keys = SettingsKeys;
-using namespace Outlets;
+using O = Outlet;
 
 // Root writes into any folder; for a read-only one to refuse it, root gives that up meanwhile.
 class WithoutOverridingPermissions {
@@ -41,15 +40,32 @@ private:
     }
 };
 
+void touch(const QString& path, const QByteArray& contents = {}) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(contents);
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void readOnly(const QString& folder) {
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+}
+
 // A pane on fakes, with a home and a pane bundle of its own; the home's name has a space and a
-// quote in it.
+// quote in it. The test acts as the host and the user do, through the pane's entry points.
 class Pane : public ::testing::Test {
 public:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         writeInfo(QStringLiteral("6.2"));
         qputenv("HOME", QFile::encodeName(home));
-        KeyvigilPref::classVersion = 0;
+        KeyvigilPref::unloadClass();
         fakes.platform.soundFolders = soundFolders;
     }
     void TearDown() override {
@@ -72,6 +88,13 @@ public:
         prefs.setObjectForKey(value, key);
         ASSERT_TRUE(prefs.synchronize());
     }
+    void switchedOn(bool on) {
+        store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
+        store(Keys::startAutomatically, PlistValue::fromBool(on));
+    }
+    static PlistValue saved(QLatin1StringView key) {
+        return RVPrefs(kApplicationIdentifier).objectForKey(key).value_or(PlistValue());
+    }
     void setLoginItems(const QStringList& paths) {
         PlistValue::Array items;
         for (const QString& path : paths)
@@ -87,16 +110,24 @@ public:
             paths.append(item.toDictionary().value("Path").toString());
         return paths;
     }
-    static void touch(const QString& path) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile(path).open(QIODevice::WriteOnly);
-    }
     const PlistValue* stored(QLatin1StringView key) const { return pref.prefs()->find(key); }
-    void choose(QLatin1StringView popup, int index) {
+    // The user's changes.
+    void choose(Outlet popup, int index) {
         fakes.form.selectItemAtIndex(popup, index);
-        pref.preferenceChanged(popup);
+        pref.userChanged(popup);
     }
-    int selected(QLatin1StringView popup) { return fakes.form[popup].selected; }
+    void toggle(Outlet box, bool on) {
+        fakes.form[box].state = on;
+        pref.userChanged(box);
+    }
+    int selected(Outlet popup) { return fakes.form[popup].selected; }
+    // The verbs the agent tool was run with.
+    QStringList agentCalls() {
+        QStringList calls;
+        for (const QString& entry : fakes.journal.entries().filter("agent "))
+            calls.append(entry.section(u' ', 1, 1));
+        return calls;
+    }
     // Shows the pane, as the host does after loading it.
     void show() {
         ASSERT_TRUE(pref.initWithBundle(bundle));
@@ -121,13 +152,12 @@ TEST_F(Pane, ShowingQuitsTheFirstHelperFoundThenStopsTheAgentKeepingItsFile) {
     // What starts the helper at login stays: a window that never closes leaves it as it was.
     EXPECT_TRUE(QFile::exists(agentFile));
     const QStringList journal = fakes.journal.take();
-    EXPECT_EQ(journal.filter("send "), QStringList({"send quit 20"}));
-    const qsizetype quit = journal.indexOf(QStringLiteral("send quit 20"));
-    EXPECT_GT(journal.indexOf("agent stop " + agentFile), quit);
+    EXPECT_EQ(journal.filter(QRegularExpression("^(send|agent) ")),
+              QStringList({"send quit 20", "agent stop " + agentFile}));
     EXPECT_EQ(journal.last(), QStringLiteral("form setHidden stoppedMsg NO"));
 
-    // Stopped once per visit: a second stop sends nothing and runs no tool.
-    pref.killHelper();
+    // Once per visit: choosing a tab stops again, which sends nothing and runs no tool.
+    pref.userChanged(O::tabView);
     EXPECT_EQ(fakes.journal.take(), QStringList({"form setHidden stoppedMsg NO"}));
 }
 
@@ -138,91 +168,49 @@ TEST_F(Pane, LoginItemsLoseOneMatchPerNameAndAreWrittenOnlyWhenReadThisVisit) {
     // The later of two same-case matches goes first; the other case goes too.
     EXPECT_EQ(loginItemPaths(),
               QStringList({"/Applications/Keyvigil Helper.app", "/Applications/Mail.app"}));
-    pref.killHelper();
+    pref.userChanged(O::tabView);
     EXPECT_EQ(loginItemPaths(), QStringList({"/Applications/Mail.app"}));
 
     pref.willUnselect();
     fakes.journal.clear();
     setLoginItems({"/Applications/Keyvigil Helper.app"});
-    pref.killHelper(); // between visits: nothing read, nothing written
+    pref.userChanged(O::tabView); // between visits: nothing read, nothing written
     EXPECT_FALSE(fakes.journal.entries().contains("domain write loginwindow"));
     EXPECT_EQ(loginItemPaths(), QStringList({"/Applications/Keyvigil Helper.app"}));
 }
 
-TEST_F(Pane, NoLoginDomainNoHelperNoAgentFile) {
-    show();
-    const QStringList journal = fakes.journal.entries();
-    for (const char* call : {"domain write", "send ", "agent "})
-        EXPECT_TRUE(journal.filter(call).isEmpty()) << call;
-    EXPECT_TRUE(journal.contains("form setHidden stoppedMsg NO"));
-}
-
-TEST_F(Pane, TheSwitchShowsOffUntilThePaneHasTakenTheSettingsOver) {
+TEST_F(Pane, TheSwitchShowsOffUntilTakenOverAndLeavingWithItOnStartsTheHelper) {
     store(Keys::startAutomatically, PlistValue::fromBool(true));
+    fakes.services.processes = {{{7, 300}, "RVpC"}};
     show();
-    EXPECT_FALSE(fakes.form[EnableKeyvigilSwitch].state);
-    EXPECT_FALSE(pref.enabled);
+    EXPECT_FALSE(fakes.form[O::EnableKeyvigilSwitch].state);
     EXPECT_TRUE(pref.prefs()->boolForKey(Keys::startAutomatically)); // not changed
 
-    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
-    pref.willSelect();
-    EXPECT_TRUE(fakes.form[EnableKeyvigilSwitch].state);
-}
-
-TEST_F(Pane, LeavingWithTheSwitchOnInstallsAndStartsTheHelperWithThisVisitsSettings) {
-    fakes.services.processes = {{{7, 300}, "RVpC"}}; // quit by the showing, not again
-    show();
-    fakes.form[EnableKeyvigilSwitch].state = true;
-    pref.enabledChanged();
+    // Switched on, leaving takes them over; the helper was quit by the showing, not again.
+    toggle(O::EnableKeyvigilSwitch, true);
+    choose(O::WarnCountPopup, 2);
     fakes.journal.clear();
     pref.willUnselect();
-    EXPECT_EQ(fakes.journal.take(),
-              QStringList({"agent load " + agentFile, "agent running " + agentFile}));
-
+    EXPECT_EQ(agentCalls(), QStringList({"load", "running"}));
+    EXPECT_TRUE(fakes.journal.entries().filter("send").isEmpty());
     const auto agent = PropertyListFile::readDictionary(agentFile);
     ASSERT_TRUE(agent);
     EXPECT_EQ(agent->format, PropertyListFile::Format::Xml);
-    const QString helper = "/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper";
-    EXPECT_EQ(agent->entries, (PlistValue::Dictionary{
-                                  {"KeepAlive", PlistValue::fromBool(true)},
-                                  {"Label", PlistValue::fromString("org.keyvigil.Keyvigil.helper")},
-                                  {"Program", PlistValue::fromString(bundle + helper)},
-                                  {"RunAtLoad", PlistValue::fromBool(true)}}));
+    EXPECT_EQ(agent->entries.value("Program").toString(),
+              bundle + "/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper");
     EXPECT_EQ(QFile(agentFile).permissions() & QFile::WriteOther, 0);
-
-    RVPrefs written(kApplicationIdentifier);
-    EXPECT_TRUE(written.boolForKey(Keys::startAutomatically));
-    EXPECT_TRUE(written.boolForKey(Keys::preferencesForPrefPane));
-    EXPECT_EQ(written.find(Keys::PrefPanePath)->toString(), bundle);
+    // The helper reads this visit's settings.
+    for (const auto& [key, value] :
+         {std::pair{Keys::preferencesForPrefPane, PlistValue::fromBool(true)},
+          {Keys::warnCount, PlistValue::fromInt(3)},
+          {Keys::PrefPanePath, PlistValue::fromString(bundle)}})
+        EXPECT_EQ(saved(key), value) << key.data();
+    pref.willSelect();
+    EXPECT_TRUE(fakes.form[O::EnableKeyvigilSwitch].state);
 }
 
-TEST_F(Pane, LeavingWithTheSwitchOffLeavesNothingInstalled) {
-    store(Keys::startAutomatically, PlistValue::fromBool(true));
-    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
-    touch(agentFile);
-    show();
-    fakes.form[EnableKeyvigilSwitch].state = false;
-    pref.enabledChanged();
-    pref.willUnselect();
-    EXPECT_FALSE(QFile::exists(agentFile));
-    EXPECT_EQ(fakes.journal.entries().filter("agent "),
-              QStringList({"agent stop " + agentFile, "agent unload " + agentFile}));
-    EXPECT_FALSE(RVPrefs(kApplicationIdentifier).boolForKey(Keys::startAutomatically));
-}
-
-TEST_F(Pane, TheAccessibilityButtonSwitchesOffAndOpensThePanel) {
-    store(Keys::startAutomatically, PlistValue::fromBool(true));
-    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
-    show();
-    pref.openUniversalAccess();
-    EXPECT_FALSE(pref.enabled);
-    EXPECT_FALSE(fakes.form[EnableKeyvigilSwitch].state);
-    EXPECT_FALSE(pref.prefs()->boolForKey(Keys::startAutomatically));
-    EXPECT_EQ(fakes.journal.entries().last(),
-              "open /System/Library/PreferencePanes/Security.prefPane");
-}
-
-TEST_F(Pane, AccessibilityTextsFollowTheToolkitVersion) {
+// The accessibility button switches off, and opens the panel the toolkit version names.
+TEST_F(Pane, TheAccessibilityButtonSwitchesOffAndOpensThePanelOfTheToolkitVersion) {
     const struct {
         double version;
         const char* button;
@@ -235,14 +223,23 @@ TEST_F(Pane, AccessibilityTextsFollowTheToolkitVersion) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.version);
-        KeyvigilPref::classVersion = 0;
+        switchedOn(true);
+        touch(agentFile);
+        fakes.journal.clear();
+        KeyvigilPref::unloadClass();
         fakes.platform.NSAppKitVersionNumber = row.version;
         show();
-        EXPECT_EQ(fakes.form[accessibilityButton].text, row.button);
-        EXPECT_EQ(pref.accessibilityPrefPaneToOpen,
-                  QStringLiteral("/System/Library/PreferencePanes/") + row.pane);
+        EXPECT_EQ(fakes.form[O::accessibilityButton].text, row.button);
+        pref.userChanged(O::accessibilityButton);
+        EXPECT_EQ(fakes.journal.entries().last(),
+                  QStringLiteral("open /System/Library/PreferencePanes/") + row.pane);
+        EXPECT_FALSE(fakes.form[O::EnableKeyvigilSwitch].state);
+        pref.willUnselect();
+        EXPECT_FALSE(QFile::exists(agentFile));
+        EXPECT_EQ(agentCalls(), QStringList({"stop", "unload"}));
+        EXPECT_EQ(saved(Keys::startAutomatically), PlistValue::fromBool(false));
     }
-    EXPECT_TRUE(fakes.form[accessibilityMessage].text.contains("Privacy"));
+    EXPECT_TRUE(fakes.form[O::accessibilityMessage].text.contains("Privacy"));
 }
 
 TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
@@ -270,8 +267,7 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
 
     writeInfo(QStringLiteral("6.2"));
     ASSERT_TRUE(pref.initWithBundle(bundle));
-    KeyvigilPref second(fakes.platform);
-    EXPECT_FALSE(second.initWithBundle(bundle));
+    EXPECT_FALSE(KeyvigilPref(fakes.platform).initWithBundle(bundle));
     EXPECT_EQ(fakes.journal.take(),
               QStringList({restarting,
                            "alert Upgrading Keyvigil | System Preferences will now restart to "
@@ -282,13 +278,15 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
 TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     show();
     QStringList expected = {Keys::PrefPanePath};
-    for (const Keys::KeyInfo& info : Keys::all()) {
-        if (info.control.isEmpty())
-            continue;
-        expected.append(info.key);
-        const PlistValue* value = stored(info.key);
-        ASSERT_TRUE(value) << info.key.data();
-        EXPECT_EQ(*value, *info.paneDefault) << info.key.data(); // kind included
+    for (const Control& control : Controls::all()) {
+        for (const QLatin1StringView key : {control.key, control.continuousKey}) {
+            if (key.isEmpty())
+                continue;
+            expected.append(key);
+            const PlistValue* value = stored(key);
+            ASSERT_TRUE(value) << key.data();
+            EXPECT_EQ(*value, *Keys::find(key)->paneDefault) << key.data(); // kind included
+        }
     }
     // The store's own marker aside, nothing else is written.
     QStringList keys = pref.prefs()->prefs().keys();
@@ -296,32 +294,30 @@ TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     expected.sort();
     EXPECT_EQ(keys.join(' ').toStdString(), expected.join(' ').toStdString());
 
-    EXPECT_EQ(selected(WarnCountPopup), 4);
-    EXPECT_EQ(selected(WarnCapsLimitPopup), 1);
-    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
-    EXPECT_EQ(selected(WarnNumLockPopup), 0);
-    EXPECT_EQ(selected(soundPopup), 0);
-    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 2); // the system alert cannot loop
-    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 1.0f);
-    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
-    EXPECT_TRUE(fakes.form[showCapsMenuBarSwitch].state);
+    EXPECT_EQ(selected(O::WarnCountPopup), 4);
+    EXPECT_EQ(selected(O::WarnCapsLimitPopup), 1);
+    EXPECT_EQ(selected(O::WarnCapsLockPopup), 1);
+    EXPECT_EQ(selected(O::WarnNumLockPopup), 0);
+    EXPECT_EQ(selected(O::soundPopup), 0);
+    EXPECT_EQ(fakes.form[O::WarnCapsLockPopup].items.size(), 2); // the system alert cannot loop
+    EXPECT_FLOAT_EQ(fakes.form[O::volumeSlider].value, 1.0f);
+    EXPECT_FALSE(fakes.form[O::volumeSlider].enabled);
+    EXPECT_TRUE(fakes.form[O::showCapsMenuBarSwitch].state);
+
+    // A count stores its item plus one.
+    choose(O::WarnCapsLimitPopup, 2);
+    EXPECT_EQ(*stored(Keys::warnCapsLimitCount), PlistValue::fromInt(3));
 }
 
 TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
     store(Keys::noMenuBar, PlistValue::fromBool(true));
     store(Keys::showCtrlUpperLeft, PlistValue::fromBool(true));
+    store(Keys::showCapsMenuBar, PlistValue::fromBool(true));
     show();
-    EXPECT_EQ(*stored(Keys::showCapsMenuBar), PlistValue::fromBool(false));
     EXPECT_EQ(*stored(Keys::showShiftMenuBar), PlistValue::fromBool(false));
-    EXPECT_TRUE(fakes.form[showOtherUpperLeftSwitch].state);
+    EXPECT_TRUE(fakes.form[O::showOtherUpperLeftSwitch].state);
     EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
-    EXPECT_FALSE(stored(Keys::noMenuBar) == nullptr);
-
-    // A stored value wins over the fallback keys.
-    store(Keys::showOtherUpperLeft, PlistValue::fromBool(false));
-    store(Keys::noMenuBar, PlistValue::fromBool(false));
-    pref.willSelect();
-    EXPECT_FALSE(fakes.form[showOtherUpperLeftSwitch].state);
+    EXPECT_TRUE(fakes.form[O::showCapsMenuBarSwitch].state); // a stored value wins
 }
 
 TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
@@ -331,26 +327,24 @@ TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
     show();
     // A continuous flag without its lock flag reads as a single warning, and is written so.
     const auto expectOnce = [&] {
-        EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+        EXPECT_EQ(selected(O::WarnCapsLockPopup), 1);
         EXPECT_TRUE(stored(Keys::warnCapsLock)->boolValue());
         EXPECT_FALSE(stored(Keys::warnCapsLockContinuously)->boolValue());
     };
     expectOnce();
 
-    choose(WarnCapsLockPopup, 2);
+    choose(O::WarnCapsLockPopup, 2);
     EXPECT_TRUE(stored(Keys::warnCapsLockContinuously)->boolValue());
-    fakes.form[WarnWithSoundSwitch].state = false;
-    pref.preferenceChanged(WarnWithSoundSwitch);
-    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 2);
+    toggle(O::WarnWithSoundSwitch, false);
+    EXPECT_EQ(fakes.form[O::WarnCapsLockPopup].items.size(), 2);
     expectOnce();
-    fakes.form[WarnWithSoundSwitch].state = true;
-    pref.preferenceChanged(WarnWithSoundSwitch);
-    EXPECT_EQ(fakes.form[WarnCapsLockPopup].items.size(), 3);
-    EXPECT_EQ(selected(WarnCapsLockPopup), 1);
+    toggle(O::WarnWithSoundSwitch, true);
+    EXPECT_EQ(fakes.form[O::WarnCapsLockPopup].items.size(), 3);
+    EXPECT_EQ(selected(O::WarnCapsLockPopup), 1);
 
     // Choosing the system alert does the same as switching the sound off.
-    choose(WarnCapsLockPopup, 2);
-    choose(soundPopup, 0);
+    choose(O::WarnCapsLockPopup, 2);
+    choose(O::soundPopup, 0);
     expectOnce();
 }
 
@@ -360,31 +354,31 @@ TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
     store(Keys::soundVolume, PlistValue::fromFloat(0.5f));
     show();
     fakes.journal.clear();
-    fakes.form.selectItemAtIndex(soundPopup, 0);
-    pref.playSound(soundPopup);
+    choose(O::soundPopup, 0);
     EXPECT_EQ(fakes.journal.take(), QStringList({"beep"}));
-    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
-    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 1.0f);
-    EXPECT_FLOAT_EQ(pref.volume, 0.5f); // kept while the slider shows the alert's own volume
+    EXPECT_FALSE(fakes.form[O::volumeSlider].enabled);
+    EXPECT_FLOAT_EQ(fakes.form[O::volumeSlider].value, 1.0f);
+    // Kept while the slider shows the alert's own volume.
+    EXPECT_EQ(*stored(Keys::soundVolume), PlistValue::fromFloat(0.5f));
 
-    fakes.form.selectItemAtIndex(soundPopup, 2);
-    pref.playSound(soundPopup);
+    choose(O::soundPopup, 2);
     EXPECT_EQ(*stored(Keys::warnSound), PlistValue::fromString("Glass"));
-    EXPECT_TRUE(fakes.form[volumeSlider].enabled);
-    EXPECT_FLOAT_EQ(fakes.form[volumeSlider].value, 0.5f);
-    fakes.form[volumeSlider].value = 0.25f;
-    pref.playSound(volumeSlider);
+    EXPECT_TRUE(fakes.form[O::volumeSlider].enabled);
+    EXPECT_FLOAT_EQ(fakes.form[O::volumeSlider].value, 0.5f);
+    // Dragging stores; letting go plays.
+    fakes.form[O::volumeSlider].value = 0.25f;
+    pref.userChanged(O::volumeSlider, true);
     EXPECT_EQ(*stored(Keys::soundVolume), PlistValue::fromFloat(0.25f));
+    pref.userChanged(O::volumeSlider);
     EXPECT_EQ(fakes.journal.take().filter("sound Glass"),
               QStringList({"sound Glass setVolume 0.5", "sound Glass play",
                            "sound Glass setVolume 0.25", "sound Glass play (already playing)"}));
 
     // The pane's own sound is item 1; the oldest toolkit sets no volume and keeps the slider off.
     fakes.platform.NSAppKitVersionNumber = 824.0;
-    fakes.form.selectItemAtIndex(soundPopup, 1);
-    pref.playSound(soundPopup);
+    choose(O::soundPopup, 1);
     EXPECT_EQ(fakes.journal.take().filter("sound CAPS"), QStringList({"sound CAPS play"}));
-    EXPECT_FALSE(fakes.form[volumeSlider].enabled);
+    EXPECT_FALSE(fakes.form[O::volumeSlider].enabled);
 }
 
 TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
@@ -394,7 +388,7 @@ TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
     touch(soundFolders[2] + "/Ping.aif");
     show();
     pref.willSelect();
-    const QStringList titles = fakes.form[soundPopup].items;
+    const QStringList titles = fakes.form[O::soundPopup].items;
     EXPECT_EQ(titles.mid(0, 2), QStringList({"System Alert Sound", "CAPS"}));
     EXPECT_EQ(QSet<QString>(titles.begin() + 2, titles.end() - 2),
               QSet<QString>({"Notes", "Read Me"}));
@@ -404,41 +398,30 @@ TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
 TEST_F(Pane, EachPreviewPictureIsLoadedOnceAndAMissingOneIsTriedAgain) {
     fakes.images.missing = {"upperLeftNum.tif"};
     show();
-    for (const auto& [box, on] : {std::pair{showCapsUpperLeftSwitch, true},
-                                  {showCapsUpperLeftSwitch, false},
-                                  {showNumUpperLeftSwitch, true},
-                                  {showNumUpperLeftSwitch, false},
-                                  {showNumUpperLeftSwitch, true},
-                                  {showOtherUpperLeftSwitch, true}}) {
-        fakes.form[box].state = on;
-        pref.upperLeftChanged(box);
-    }
+    for (const auto& [box, on] : {std::pair{O::showCapsUpperLeftSwitch, true},
+                                  {O::showCapsUpperLeftSwitch, false},
+                                  {O::showNumUpperLeftSwitch, true},
+                                  {O::showNumUpperLeftSwitch, false},
+                                  {O::showNumUpperLeftSwitch, true},
+                                  {O::showOtherUpperLeftSwitch, true}})
+        toggle(box, on);
     EXPECT_EQ(fakes.journal.entries().filter("image load"),
               QStringList({"image load upperLeft.tif", "image load upperLeftCaps.tif",
                            "image load upperLeftNum.tif", "image load upperLeftNum.tif",
                            "image load upperLeftNumOther.tif"}));
-    EXPECT_NE(fakes.form[upperLeftGuide].image, nullptr);
+    EXPECT_NE(fakes.form[O::upperLeftGuide].image, nullptr);
     EXPECT_EQ(*stored(Keys::showOtherUpperLeft), PlistValue::fromBool(true));
 }
 
-TEST_F(Pane, CountsStoreTheItemPlusOneAndOnlyKnownSendersStoreAnything) {
-    show();
-    choose(WarnCountPopup, 2);
-    EXPECT_EQ(*stored(Keys::warnCount), PlistValue::fromInt(3));
-    EXPECT_EQ(pref.warnCount, 3u);
-    const auto before = pref.prefs()->prefs();
-    pref.preferenceChanged(std::nullopt);
-    pref.preferenceChanged(QLatin1StringView("somethingElse"));
-    EXPECT_EQ(pref.prefs()->prefs(), before);
-}
-
 // Each failure while leaving is said once, in an alert (and on stderr), and loses nothing that
-// was stored before.
+// was stored before. The end-to-end tests add a read-only settings folder and a helper that
+// cannot start or ends at once.
 struct Failure {
     const char* name;
     bool switchOn;
     std::function<void(Pane&)> arrange;
-    QString alert; // its title and a part of its message; empty: no alert
+    QString alert; // its title, " | " and a part of its message; empty: no alert
+    QStringList agentCalls;
     std::function<void(Pane&)> check;
 };
 
@@ -446,14 +429,13 @@ class Failing : public Pane, public ::testing::WithParamInterface<Failure> {};
 
 TEST_P(Failing, IsSaidOnceAndKeepsWhatWasStored) {
     const Failure& row = GetParam();
-    store(Keys::preferencesForPrefPane, PlistValue::fromBool(true));
-    store(Keys::startAutomatically, PlistValue::fromBool(row.switchOn));
+    switchedOn(row.switchOn);
     store(Keys::warnCount, PlistValue::fromInt(7));
     row.arrange(*this);
     {
         const WithoutOverridingPermissions unprivileged;
         show();
-        choose(WarnCountPopup, 2);
+        choose(O::WarnCountPopup, 2);
         pref.willUnselect();
     }
     const QStringList alerts = fakes.journal.entries().filter("alert ");
@@ -464,116 +446,56 @@ TEST_P(Failing, IsSaidOnceAndKeepsWhatWasStored) {
         EXPECT_TRUE(alerts[0].startsWith("alert " + row.alert.section(" | ", 0, 0) + " | "));
         EXPECT_TRUE(alerts[0].contains(row.alert.section(" | ", 1))) << alerts[0].toStdString();
     }
+    EXPECT_EQ(agentCalls(), row.agentCalls);
     row.check(*this);
-}
-
-const QString kEarlierAgent = QStringLiteral("written before");
-
-void readOnly(const QString& folder) {
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-}
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-QStringList agentCalls(Pane& t) {
-    QStringList calls;
-    for (const QString& entry : t.fakes.journal.entries().filter("agent "))
-        calls.append(entry.section(u' ', 1, 1));
-    return calls;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Leaving, Failing,
     ::testing::Values(
-        Failure{"SettingsFolderReadOnly", true,
-                [](Pane& t) { readOnly(t.home + "/Library/Preferences"); },
-                "Settings Not Saved | /Library/Preferences/org.keyvigil.Keyvigil.prefs”: "
-                "Permission denied.\r\rThe settings saved there before are kept. The changes "
-                "made in this window are lost.",
-                [](Pane& t) {
-                    EXPECT_EQ(RVPrefs(kApplicationIdentifier).intForKey(Keys::warnCount), 7);
-                    // The helper still starts, with the settings stored before.
-                    EXPECT_EQ(agentCalls(t), QStringList({"load", "running"}));
-                }},
-        Failure{"NoAgentFileWritten", true,
+        Failure{"NoAgentFileWritten",
+                true,
                 [](Pane& t) { readOnly(t.home + "/Library/LaunchAgents"); },
                 "Keyvigil Not Started | could not write the file that starts it, “",
+                {},
+                [](Pane&) { EXPECT_EQ(Pane::saved(Keys::warnCount), PlistValue::fromInt(3)); }},
+        Failure{"AgentFileNotRewritten",
+                true,
                 [](Pane& t) {
-                    EXPECT_EQ(agentCalls(t), QStringList());
-                    EXPECT_EQ(RVPrefs(kApplicationIdentifier).intForKey(Keys::warnCount), 3);
-                }},
-        Failure{"AgentFileNotRewritten", true,
-                [](Pane& t) {
-                    QDir().mkpath(QFileInfo(t.agentFile).path());
-                    QFile file(t.agentFile);
-                    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-                    file.write(kEarlierAgent.toUtf8());
-                    file.close();
+                    touch(t.agentFile, "written before");
                     readOnly(QFileInfo(t.agentFile).path());
                 },
                 "Keyvigil Not Started | It starts with the file written before.",
+                {"stop", "load", "running"},
+                [](Pane& t) { EXPECT_EQ(contents(t.agentFile), "written before"); }},
+        Failure{"ToolCannotUnload",
+                false,
                 [](Pane& t) {
-                    EXPECT_EQ(contents(t.agentFile), kEarlierAgent.toUtf8());
-                    EXPECT_EQ(agentCalls(t), QStringList({"stop", "load", "running"}));
-                }},
-        Failure{"ToolCannotLoad", true,
-                [](Pane& t) { t.fakes.services.agentProblems["load"] = "systemctl said no"; },
-                "Keyvigil Not Started | Keyvigil Helper could not be started: systemctl said no.",
-                [](Pane& t) { EXPECT_EQ(agentCalls(t), QStringList({"load"})); }},
-        Failure{"HelperEndsAtStartUp", true,
-                [](Pane& t) { t.fakes.services.agentProblems["running"] = "it exited with 1"; },
-                "Keyvigil Not Started | was started but does not keep running: it exited with 1.",
-                [](Pane&) {}},
-        Failure{"ToolCannotUnload", false,
-                [](Pane& t) {
-                    Pane::touch(t.agentFile);
+                    touch(t.agentFile);
                     t.fakes.services.agentProblems["unload"] = "stuck";
                 },
                 "Keyvigil Not Switched Off | Keyvigil could not be switched off: stuck.",
+                {"stop", "unload"},
                 [](Pane& t) { EXPECT_TRUE(QFile::exists(t.agentFile)); }},
-        Failure{"ToolCannotPause", true,
+        Failure{"ToolCannotPause",
+                true,
                 [](Pane& t) {
-                    Pane::touch(t.agentFile);
+                    touch(t.agentFile);
                     t.fakes.services.agentProblems["stop"] = "no answer";
                 },
                 "",
+                {"stop", "load", "running"},
                 [](Pane& t) {
-                    EXPECT_TRUE(t.fakes.form[stoppedMsg].text.startsWith(
+                    EXPECT_TRUE(t.fakes.form[O::stoppedMsg].text.startsWith(
                         "Keyvigil could not be paused while this window is open: no answer."));
                 }}),
     [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
 
-TEST_F(Pane, AListThatCannotBeSavedIsSaidOnceAndKeptForTheNextSave) {
-    store(Keys::warnCount, PlistValue::fromInt(7));
-    show();
-    const QString folder = home + "/Library/Preferences";
-    readOnly(folder);
-    {
-        const WithoutOverridingPermissions unprivileged;
-        for (const char* word : {"NASA", "ESA"}) {
-            fakes.excludeWordsTable.addEntryToTable();
-            fakes.excludeWordsTable.tableViewSetObjectValueForTableColumnRow(
-                PlistValue::fromString(word), 0,
-                fakes.excludeWordsTable.numberOfRowsInTableView() - 1);
-        }
-    }
-    const QStringList alerts = fakes.journal.entries().filter("alert ");
-    ASSERT_EQ(alerts.size(), 1);
-    EXPECT_TRUE(alerts[0].contains("This window keeps your changes")) << alerts[0].toStdString();
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    pref.willUnselect();
-    EXPECT_EQ(RVPrefs(kApplicationIdentifier).find(Keys::excludeWordsArray)->toStringList(),
-              QStringList({"ESA", "NASA"}));
-}
-
 class Exclusions : public Pane {
 protected:
-    static QStringList storedList(QLatin1StringView key) {
-        const RVPrefs prefs(kApplicationIdentifier);
-        const PlistValue* list = prefs.find(key);
-        return list ? list->toStringList() : QStringList{"(absent)"};
+    static QStringList savedList(QLatin1StringView key) {
+        const PlistValue list = saved(key);
+        return list.isArray() ? list.toStringList() : QStringList{"(absent)"};
     }
     // Types a word into a new row, as the user does.
     void typeWord(const QString& word) {
@@ -595,25 +517,42 @@ TEST_F(Exclusions, WordsNoLongerThanTheWarnCountAreStoredAtOnce) {
         typeWord(word);
     EXPECT_EQ(fakes.wordsView.error,
               "Error: Word was longer than warn count; it would have no effect.");
-    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList({"NASA", "RADAR"}));
-    EXPECT_EQ(pref.excludeWordsArray.size(), 3); // the refused word's row stays blank
+    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"NASA", "RADAR"}));
+    EXPECT_EQ(fakes.excludeWordsTable.numberOfRowsInTableView(), 3); // the refused row stays
 
     // The count chosen now decides.
-    choose(WarnCountPopup, 2);
+    choose(O::WarnCountPopup, 2);
     typeWord("ESA");
     typeWord("NATO");
     // The refused word's blank row is stored with the list, at its end.
-    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA", "RADAR", ""}));
+    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA", "RADAR", ""}));
 
     // Deleting every word stores an empty list; the applications stay.
     store(Keys::excludeApplicationsArray, PlistValue::fromStringList({"/opt/Mail.app"}));
     pref.willSelect();
-    for (int row = pref.excludeWordsArray.size() - 1; row >= 0; --row) {
+    for (int row = fakes.excludeWordsTable.numberOfRowsInTableView() - 1; row >= 0; --row) {
         fakes.wordsView.selected = {row};
         fakes.excludeWordsTable.deleteSelectedEntriesFromTable();
     }
-    EXPECT_EQ(storedList(Keys::excludeWordsArray), QStringList());
-    EXPECT_EQ(storedList(Keys::excludeApplicationsArray), QStringList({"/opt/Mail.app"}));
+    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList());
+    EXPECT_EQ(savedList(Keys::excludeApplicationsArray), QStringList({"/opt/Mail.app"}));
+}
+
+TEST_F(Exclusions, AListThatCannotBeSavedIsSaidOnceAndKeptForTheNextSave) {
+    show();
+    readOnly(home + "/Library/Preferences");
+    {
+        const WithoutOverridingPermissions unprivileged;
+        typeWord("NASA");
+        typeWord("ESA");
+    }
+    const QStringList alerts = fakes.journal.entries().filter("alert ");
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_TRUE(alerts[0].contains("This window keeps your changes")) << alerts[0].toStdString();
+    QFile::setPermissions(home + "/Library/Preferences",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    pref.willUnselect();
+    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA"}));
 }
 
 TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
@@ -621,14 +560,13 @@ TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
           PlistValue::fromStringList({"/opt/Mail.app", "/opt/Zed.app"}));
     show();
     chooseApplications(0, {"/opt/New.app"}); // cancelled
-    EXPECT_EQ(storedList(Keys::excludeApplicationsArray),
+    EXPECT_EQ(savedList(Keys::excludeApplicationsArray),
               QStringList({"/opt/Mail.app", "/opt/Zed.app"}));
-    EXPECT_TRUE(fakes.journal.entries().filter("applicationErrorMsg").isEmpty());
 
-    QString& error = fakes.form[applicationErrorMsg].text;
+    QString& error = fakes.form[O::applicationErrorMsg].text;
     chooseApplications(1, {"/opt/Mail.app"});
     EXPECT_EQ(error, "Error: \"Mail\" is already in the application list.");
-    EXPECT_FALSE(fakes.form[applicationErrorMsg].hidden);
+    EXPECT_FALSE(fakes.form[O::applicationErrorMsg].hidden);
     chooseApplications(1, {"/opt/Mail.app", "/opt/Zed.app"});
     EXPECT_EQ(error, "Error: Multiple applications you chose are already in the application list.");
 
@@ -636,7 +574,7 @@ TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
     error.clear();
     chooseApplications(1,
                        {"/opt/Alpha.app", "/opt/Zed.app", "/usr/share/applications/beta.desktop"});
-    EXPECT_EQ(storedList(Keys::excludeApplicationsArray),
+    EXPECT_EQ(savedList(Keys::excludeApplicationsArray),
               QStringList({"/opt/Mail.app", "/opt/Zed.app", "/opt/Alpha.app",
                            "/usr/share/applications/beta.desktop"}));
     EXPECT_EQ(error, "Error: \"Zed\" is already in the application list.");

@@ -1,7 +1,8 @@
-#include "pane/HelpHandoff.h"
 #include "pane/KeyvigilPref.h"
-#include "pane/Outlets.h"
-#include "pane/ProcessControl.h"
+
+#include "pane/HelpHandoff.h"
+#include "pane/PercentEscapes.h"
+#include "pane/SupportMail.h"
 #include "shared/AppKitVersion.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/BundleLayout.h"
@@ -13,9 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 
 const QString KeyvigilPref::ourVersion = kPaneVersion;
 int KeyvigilPref::classVersion = 0;
@@ -66,16 +65,18 @@ bool writeRestartMarker(const QString& version) {
 
 } // namespace
 
+KeyvigilPref::KeyvigilPref(PanePlatform& platform) : pane_(platform) {}
+
 bool KeyvigilPref::initWithBundle(const QString& bundlePath) {
     const auto bundle = ApplicationBundle::bundleWithPath(bundlePath);
     const std::optional<QString> bundleVersion =
         bundle ? bundle->objectForInfoDictionaryKey(u"CFBundleVersion") : std::nullopt;
-    bundlePath_ = bundlePath;
+    pane_.setBundlePath(bundlePath);
     if (bundleVersion != ourVersion || classVersion != 0) {
         // An update is under way: the code loaded is not the bundle's, or an older copy of the
         // class is already in this process.
         alertUpgrade(bundleVersion);
-        platform.host.terminate();
+        pane_.platform.host.terminate();
         return false;
     }
     classVersion = 1;
@@ -84,13 +85,13 @@ bool KeyvigilPref::initWithBundle(const QString& bundlePath) {
 }
 
 void KeyvigilPref::alertUpgrade(const std::optional<QString>& bundleVersion) {
-    const QString restart = BundleLayout::restartTool(bundlePath_);
+    const QString restart = BundleLayout::restartTool(pane_.bundlePath());
     const QString version = bundleVersion.value_or(QStringLiteral("unknown"));
     qCWarning(programLog).noquote()
         << QStringLiteral("the bundle %1 is version %2, this settings window %3")
-               .arg(bundlePath_, version, ourVersion);
+               .arg(pane_.bundlePath(), version, ourVersion);
     if (!QFileInfo(restart).isFile()) {
-        platform.host.runAlertPanel(
+        pane_.platform.host.runAlertPanel(
             QStringLiteral("Upgrading Keyvigil"),
             QStringLiteral("System Preferences will now quit.\r\rYou must restart System "
                            "Preferences and choose Keyvigil to complete the update."),
@@ -101,120 +102,119 @@ void KeyvigilPref::alertUpgrade(const std::optional<QString>& bundleVersion) {
     // when that folder was being replaced: it is tried once per bundle version, and after that
     // the window says what does help.
     if (readRestartMarker() != version && writeRestartMarker(version)) {
-        platform.workspace.launchTask(
-            restart, {bundlePath_, QString::number(platform.host.processIdentifier())});
-        platform.host.runAlertPanel(
+        pane_.platform.workspace.launchTask(
+            restart,
+            {pane_.bundlePath(), QString::number(pane_.platform.host.processIdentifier())});
+        pane_.platform.host.runAlertPanel(
             QStringLiteral("Upgrading Keyvigil"),
             QStringLiteral(
                 "System Preferences will now restart to complete the update of Keyvigil."),
             QStringLiteral("OK"));
         return;
     }
-    platform.host.runAlertPanel(
+    pane_.platform.host.runAlertPanel(
         QStringLiteral("Reinstall Keyvigil"),
         QStringLiteral("This copy of Keyvigil is incomplete: its settings window is version %1, "
                        "but “%2” says it is version %3, and restarting did not change that."
                        "\r\rInstall Keyvigil again, then open this window.")
-            .arg(ourVersion, bundlePath_, version),
+            .arg(ourVersion, pane_.bundlePath(), version),
         QStringLiteral("OK"));
 }
 
 void KeyvigilPref::willSelect() {
-    PaneForm& form = platform.form;
-    alerted_.clear();
-    helperPaused = false;
-    form.selectTabViewItem(Outlets::tabView, Outlets::configureTabViewItem);
-    form.setHidden(Outlets::stoppedMsg, true);
+    PanePlatform& platform = pane_.platform;
+    platform.form.selectTabViewItem(Outlet::tabView, Outlet::configureTabViewItem);
+    platform.form.setHidden(Outlet::stoppedMsg, true);
     for (const QString& folder : platform.soundFolders)
-        addSoundsFromDirectory(folder);
+        form_.addSoundsFromDirectory(folder);
 
-    gPrefs = std::make_unique<RVPrefs>(RVPrefs::initForApplicationID(kApplicationIdentifier));
-    readPreferences();
-    configureContinuousSoundOption();
-    if (!preferencesForPrefPane) {
-        enabled = false;
-        form.setState(Outlets::EnableKeyvigilSwitch, false);
-    }
-    // The applications column shows an icon beside the name and is not edited in place; the view
-    // sets that up once. Both tables work on lists of strings.
-    platform.excludeApplicationsTable.initWithArrayEditDelegateKeys(excludeApplicationsArray, this,
-                                                                    std::nullopt);
-    platform.excludeWordsTable.initWithArrayEditDelegateKeys(excludeWordsArray, this, std::nullopt);
+    pane_.beginVisit();
+    form_.readPreferences();
+    form_.configureContinuousSoundOption();
+    // Until the pane has taken the settings over, the switch shows off; the store keeps its value.
+    if (!pane_.prefs().boolForKey(SettingsKeys::preferencesForPrefPane))
+        platform.form.setState(Outlet::EnableKeyvigilSwitch, false);
+    lists_.willSelect();
+    helper_.readLoginItems();
 
-    const std::optional<PlistValue::Dictionary> domain =
-        platform.domains.persistentDomainForName(QStringLiteral("loginwindow"));
-    loginWindow = domain;
-    autoStartItems.clear();
-    if (domain) {
-        const auto items = domain->find(QStringLiteral("AutoLaunchedApplicationDictionary"));
-        if (items != domain->end() && items->isArray())
-            autoStartItems = items->toArray();
-    }
-
-    const QString agents = QDir::homePath() + QStringLiteral("/Library/LaunchAgents");
-    QDir().mkpath(agents);
-    launchdPlistPath = agents + u'/' + kAgentLabel + QStringLiteral(".plist");
-
-    form.setStringValue(Outlets::versionString, QStringLiteral("Version %1").arg(ourVersion));
-    gPrefs->setObjectForKey(PlistValue::fromString(bundlePath_), SettingsKeys::PrefPanePath);
+    platform.form.setStringValue(Outlet::versionString,
+                                 QStringLiteral("Version %1").arg(ourVersion));
+    pane_.prefs().setObjectForKey(PlistValue::fromString(pane_.bundlePath()),
+                                  SettingsKeys::PrefPanePath);
     setAccessibilityTexts();
-    helperStatus = findProcess(platform.processes, kHelperCreatorCode, &helperProcessPSN);
-    killHelper();
-}
-
-void KeyvigilPref::tabViewWillSelectTabViewItem() {
-    killHelper();
+    helper_.findHelper();
+    helper_.killHelper();
 }
 
 void KeyvigilPref::willUnselect() {
-    // Showing only paused the helper: with the switch off, what starts it goes now.
-    if (enabled)
-        enable();
-    else
-        removeAgent();
-    if (gPrefs)
-        saveSettings(Moment::Leaving);
-    terminateHelp(kHelpBookName, platform);
-    loginWindow.reset();
-}
-
-void KeyvigilPref::alert(const QString& title, const QString& message) {
-    if (alerted_.contains(message))
+    if (!pane_.visiting())
         return;
-    alerted_.append(message);
-    qCWarning(programLog).noquote()
-        << title + QStringLiteral(": ") +
-               QString(message).replace(QStringLiteral("\r\r"), QStringLiteral(" "));
-    platform.host.runAlertPanel(title, message, QStringLiteral("OK"));
+    // Showing only paused the helper: with the switch off, what starts it goes now.
+    if (enabled())
+        helper_.enable();
+    else
+        helper_.removeAgent();
+    pane_.save(PaneContext::Moment::Leaving);
+    terminateHelp(kHelpBookName, pane_.platform);
+    helper_.forgetLoginItems();
 }
 
-bool KeyvigilPref::saveSettings(Moment moment) {
-    if (gPrefs->synchronize())
-        return true;
-    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-    const QString kept =
-        moment == Moment::Visiting
-            ? QStringLiteral("This window keeps your changes and saves them again when you change "
-                             "something or close it.")
-            : QStringLiteral("The changes made in this window are lost.");
-    alert(QStringLiteral("Settings Not Saved"),
-          QStringLiteral("Keyvigil could not save your settings in “%1”: %2.\r\rThe settings "
-                         "saved there before are kept. %3")
-              .arg(gPrefs->prefsPath(), reason, kept));
-    return false;
+bool KeyvigilPref::enabled() const {
+    return pane_.platform.form.state(Outlet::EnableKeyvigilSwitch);
+}
+
+void KeyvigilPref::userChanged(Outlet outlet, bool dragging) {
+    // The window reaches the pane only once it has been shown.
+    if (!pane_.visiting())
+        return;
+    const Control& control = Controls::of(outlet);
+    switch (control.action) {
+    case Action::Show:
+        return;
+    case Action::Tab:
+        helper_.killHelper();
+        return;
+    case Action::Help:
+        showHelp(outlet);
+        return;
+    case Action::Accessibility:
+        openUniversalAccess();
+        return;
+    case Action::Support:
+        emailTheAuthor();
+        return;
+    default:
+        form_.userChanged(control, dragging);
+    }
+}
+
+void KeyvigilPref::showHelp(Outlet button) {
+    // A help button's title is the anchor of its topic on the book's start page.
+    ::showHelp(kHelpBookName, std::nullopt, pane_.platform.form.title(button), pane_.bundlePath(),
+               pane_.platform);
+}
+
+void KeyvigilPref::emailTheAuthor() {
+    // The mail shows the settings as they are saved.
+    pane_.save(PaneContext::Moment::Visiting);
+    const QString mail = composeSupportMail(pane_.prefs(), pane_.platform.support);
+    // Without a mail program nothing opens, and nothing is said.
+    pane_.platform.workspace.openURL(addingPercentEscapes(mail));
 }
 
 void KeyvigilPref::setAccessibilityTexts() {
-    const double version = std::floor(platform.NSAppKitVersionNumber);
+    const double version = std::floor(pane_.platform.NSAppKitVersionNumber);
     const AccessibilityTexts& texts = version < AppKitVersion::v10_8   ? kUniversalAccess
                                       : version < AppKitVersion::v10_9 ? kAccessibility
                                                                        : kSecurityAndPrivacy;
-    platform.form.setStringValue(Outlets::accessibilityMessage, QString::fromUtf8(texts.message));
-    platform.form.setStringValue(Outlets::accessibilityButton, QString::fromUtf8(texts.button));
+    pane_.platform.form.setStringValue(Outlet::accessibilityMessage,
+                                       QString::fromUtf8(texts.message));
+    pane_.platform.form.setStringValue(Outlet::accessibilityButton,
+                                       QString::fromUtf8(texts.button));
     accessibilityPrefPaneToOpen = QString::fromUtf8(texts.pane);
 }
 
 void KeyvigilPref::openUniversalAccess() {
-    disable();
-    platform.workspace.openFile(accessibilityPrefPaneToOpen);
+    helper_.disable();
+    pane_.platform.workspace.openFile(accessibilityPrefPaneToOpen);
 }
