@@ -242,6 +242,8 @@ protected:
                   "case \"$*\" in\n"
                   "\"--user show --property=Version\") echo Version=252 ;;\n"
                   "\"--user show --property=LoadState --value \"*) echo loaded ;;\n"
+                  "\"--user show --property=ActiveState \"*)\n"
+                  "  printf 'ActiveState=%s\\nSubState=%s\\n' \"$ACTIVE\" \"$SUB\" ;;\n"
                   "\"--user $FAIL \"*) echo 'Failed to do it: boom' >&2; exit 1 ;;\n"
                   "esac\n",
                   true);
@@ -287,6 +289,19 @@ TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitAndUnloadRemovesIt) {
     EXPECT_FALSE(QFile::exists(unitFile));
     EXPECT_EQ(run(kAgent, {"unload", agentFile}).status, 0);
     EXPECT_EQ(takeCalls(), QStringList{"--user show --property=Version"});
+}
+
+TEST_F(AgentUserManager, StopKeepsTheUnitEnabledAndStatusReadsItsState) {
+    ASSERT_EQ(run(kAgent, {"load", agentFile}).status, 0);
+    takeCalls();
+    EXPECT_EQ(run(kAgent, {"stop", agentFile}).status, 0);
+    EXPECT_EQ(takeCalls(), (QStringList{"--user show --property=Version", "--user stop " + kUnit}));
+    for (const auto& [active, sub, status] :
+         {std::tuple{"active", "running", 0}, {"activating", "auto-restart", 3}}) {
+        environment.insert("ACTIVE", active);
+        environment.insert("SUB", sub);
+        EXPECT_EQ(run(kAgent, {"status", agentFile}).status, status) << active;
+    }
 }
 
 TEST_F(AgentUserManager, AFailingStepExitsOneNamingIt) {
