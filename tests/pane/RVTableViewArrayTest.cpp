@@ -63,7 +63,7 @@ public:
     void setErrorFieldStringValue(const QString& text) override { error = text; }
     void setErrorFieldHidden(bool hidden) override { errorHidden = hidden; }
     void setDeleteButtonEnabled(bool enabled) override { deleteEnabled = enabled; }
-    void stopModalWithCode(int code) override { modalCode = code; }
+    void stopModalWithCode(int) override {}
 
     void setSelection(const QList<int>& rows) {
         if (std::exchange(selection, rows) != rows)
@@ -85,7 +85,6 @@ public:
     QString error;
     bool errorHidden = false;
     bool deleteEnabled = true;
-    std::optional<int> modalCode;
 };
 
 class RecordingDelegate final : public RVTableViewArrayDelegate {
@@ -211,29 +210,6 @@ TEST(RVTableViewArray, Edits) {
     }
 }
 
-TEST(RVTableViewArray, EditsKeyedEntries) {
-    FakeView view;
-    RVTableViewArray table(view, {{"", "Name"}, {"Unique", "Path"}});
-    view.table = &table;
-    const auto entry = [](const char* name, const char* path) {
-        return PlistValue::fromDictionary(
-            {{"name", PlistValue::fromString(name)}, {"path", PlistValue::fromString(path)}});
-    };
-    PlistValue::Array array{entry("Mail", "/m"), entry("Notes", "/n")};
-    table.initWithArrayEditDelegateKeys(array, nullptr, QStringList{"name", "path"});
-
-    table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString("/x"), 1, 0);
-    EXPECT_EQ(array, (PlistValue::Array{entry("Mail", "/x"), entry("Notes", "/n")}));
-    table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString("/n"), 1, 0);
-    EXPECT_EQ(view.shownError(), "Error: Entry you specified already exists.");
-    table.tableViewSetObjectValueForTableColumnRow(PlistValue::fromString("Zip"), 0, 0);
-    EXPECT_EQ(array, (PlistValue::Array{entry("Notes", "/n"), entry("Zip", "/x")}));
-    EXPECT_EQ(view.selection, QList<int>{1});
-    // The all-empty entry goes at the end; one with only its name empty sorts first.
-    EXPECT_EQ(table.addEntryToArray(entry("", "")), 2);
-    EXPECT_EQ(table.addEntryToArray(entry("", "/e")), 0);
-}
-
 TEST(RVTableViewArray, Adds) {
     for (const bool answers : {false, true}) { // not answering, or answering NO
         SCOPED_TRACE(answers);
@@ -291,34 +267,6 @@ TEST(RVTableViewArray, Deletes) {
         EXPECT_EQ(t.view.journal.filter("scroll").value(0), c.scroll);
         EXPECT_EQ(t.view.shownError(), c.error);
     }
-}
-
-TEST(RVTableViewArray, EndsModalUse) {
-    // ok takes the blanks out only when the delegate does not answer the add-entry message,
-    // which it does not send.
-    for (const char* answered : {"", "add"}) {
-        SCOPED_TRACE(answered);
-        Table t;
-        t.delegate.answered = answered;
-        t.setUp("apple,pear");
-        t.table.addEntryToTable();
-        t.delegate.journal.clear();
-        t.table.ok();
-        EXPECT_EQ(t.entries(), *answered ? "apple,pear," : "apple,pear");
-        EXPECT_EQ(t.view.modalCode, 1);
-        EXPECT_EQ(t.table.numberOfRowsInTableView(), 0);
-        EXPECT_TRUE(t.delegate.journal.isEmpty());
-    }
-
-    // cancel puts back what set-up found, and leaves editing alone.
-    Table t;
-    t.setUp("pear,apple");
-    t.table.addEntryToTable();
-    t.view.typed = "fig";
-    t.table.cancel();
-    EXPECT_EQ(t.entries(), "pear,apple");
-    EXPECT_EQ(t.view.modalCode, 0);
-    EXPECT_TRUE(t.view.editing);
 }
 
 } // namespace
