@@ -1,5 +1,6 @@
 #include "platform/wayland/WaylandBackend.h"
 
+#include "platform/wayland/KWinFrontProcess.h"
 #include "platform/wayland/SwayFrontProcess.h"
 #include "platform/wayland/WaylandEventMonitor.h"
 #include "shared/ProgramLog.h"
@@ -30,10 +31,16 @@ WaylandBackend::WaylandBackend(std::unique_ptr<WindowServices> windows, const QS
 
     QStringList lines{QStringLiteral("Wayland session on %1").arg(compositorName(compositor_))};
     lines << monitor_->report();
-    auto sway = std::make_unique<SwayFrontProcess>();
-    if (sway->isConnected()) {
+    auto sway =
+        compositor_ == WaylandCompositor::Wlroots ? std::make_unique<SwayFrontProcess>() : nullptr;
+    auto kwin =
+        compositor_ == WaylandCompositor::KWin ? std::make_unique<KWinFrontProcess>() : nullptr;
+    if (sway && sway->isConnected()) {
         front_ = std::move(sway);
         lines << QStringLiteral("the front application from sway");
+    } else if (kwin && kwin->isWatching()) {
+        front_ = std::move(kwin);
+        lines << QStringLiteral("the front application from KWin, through a script of ours");
     } else {
         front_ = std::make_unique<NoFrontProcess>();
         lines << QStringLiteral("%1 does not say which application is in front: excluded "

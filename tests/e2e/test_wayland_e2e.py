@@ -1,6 +1,7 @@
-"""Keyvigil Helper end to end in a Wayland session: headless sway, a keyboard replayed by
-umockdev (its keys and its lock lights), notifications on a private bus, the front application
-from sway's IPC. sway refuses to run as root, so everything here runs as "nobody" then."""
+"""Keyvigil Helper end to end in Wayland sessions: headless sway and KWin, a keyboard replayed
+by umockdev (its keys and its lock lights), notifications on a private bus, the front
+application from sway's IPC or a KWin script. sway refuses to run as root, so its session runs as
+"nobody" then."""
 
 import json
 import os
@@ -16,20 +17,25 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
 from private_desktop import HELPER_RELATIVE  # noqa: E402
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
-DATA = Path(__file__).resolve().parents[1] / "data" / "wayland"
+SOURCE_DIR = Path(__file__).resolve().parents[2]
+DATA = SOURCE_DIR / "tests/data/wayland"
 VIEWER_RELATIVE = "Keyvigil.prefPane/Contents/Resources/Help Viewer.app"
 PROGRAMS = ("Keyvigil.prefPane", "tools/keyvigil-defaults/keyvigil-defaults",
-            "tests/e2e/notify_recorder")
+            "tests/e2e/notify_recorder", "tests/e2e/kwin_keys")
 
 # evdev codes
-KEY_CAPSLOCK, KEY_NUMLOCK, LED_NUML, LED_CAPSL = 58, 69, 0, 1
+KEY_CAPSLOCK, KEY_NUMLOCK, KEY_LEFTSHIFT, LED_NUML, LED_CAPSL = 58, 69, 42, 0, 1
 HELLOWORLD = [35, 18, 38, 38, 24, 17, 24, 19, 38, 32]
 
 
-def keyboard_events():
+def keyboard_events(with_lights=True):
     """Caps Lock on, HELLOWORLD typed, Caps Lock off, Num Lock on and off, as the kernel reports
-    them: each lock key's light changes after its press."""
-    records, t = [], 0.5
+    them: each lock key's light changes after its press. Without lights (the desktop says where
+    the locks are), the capitals are typed with Shift held instead."""
+    # Typed once the helper has started and heard which application is in front: a new window
+    # on headless KWin is shown and activated only seconds after it starts.
+    # umockdev replays the first record at once and each later one after its time difference.
+    records, t = ["E: 0.000000 0000 0000 0000"], 0.5 if with_lights else 7.0
 
     def record(kind, code, value):
         records.append(f"E: {t:.6f} {kind:04x} {code:04x} {value:04x}")
@@ -47,6 +53,14 @@ def keyboard_events():
         record(0, 0, 0)
         t += pause
 
+    if not with_lights:
+        record(1, KEY_LEFTSHIFT, 1)
+        record(0, 0, 0)
+        for code in HELLOWORLD:
+            key(code)
+        record(1, KEY_LEFTSHIFT, 0)
+        record(0, 0, 0)
+        return "\n".join(records) + "\n"
     key(KEY_CAPSLOCK), light(LED_CAPSL, 1, 0.3)
     for code in HELLOWORLD:
         key(code)
@@ -57,37 +71,75 @@ def keyboard_events():
     return "\n".join(records) + "\n"
 
 
-SESSION = textwrap.dedent("""\
+# The part of a session script every compositor shares: the notification recorder, and the
+# helper run with the replayed keyboard, each run's notifications told apart by where it began.
+COMMON = textwrap.dedent("""\
     set -u
     cd "$T"
+    start_recorder() {
+        "$BUILD/tests/e2e/notify_recorder" > notes.jsonl 2> recorder.log & N=$!
+        for i in $(seq 100); do grep -q ready notes.jsonl 2>/dev/null && break; sleep 0.05; done
+    }
+    start_helper() {  # $1: a name for its output
+        wc -l < notes.jsonl > "start-$1"
+        SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
+            -e /dev/input/event3=keyboard.events -- "$BUILD/$HELPER" > "helper-$1.log" 2>&1 & H=$!
+    }
+    stop_helper() { sleep "$1"; kill $H; wait $H; }
+    # The help viewer, a native Wayland window, takes the focus; it is an excluded application.
+    start_viewer() {
+        QT_QPA_PLATFORM=wayland "$VIEWER/Contents/MacOS/Help Viewer" > viewer.log 2>&1 & V=$!
+        sleep 2
+    }
+    """)
+
+SWAY = COMMON + textwrap.dedent("""\
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \\
         sway -c sway.conf > sway.log 2>&1 & S=$!
     for i in $(seq 100); do ls "$XDG_RUNTIME_DIR"/wayland-? >/dev/null 2>&1 && break; sleep 0.05; done
     export WAYLAND_DISPLAY=$(basename $(ls "$XDG_RUNTIME_DIR"/wayland-? | head -1))
     export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -1)
-    "$BUILD/tests/e2e/notify_recorder" > notes.jsonl 2> recorder.log & N=$!
-    for i in $(seq 100); do grep -q ready notes.jsonl 2>/dev/null && break; sleep 0.05; done
-    run_helper() {  # $1: a name for its output
-        wc -l < notes.jsonl > "start-$1"
-        SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
-            -e /dev/input/event3=keyboard.events -- "$BUILD/$HELPER" > "helper-$1.log" 2>&1 & H=$!
-        sleep 5
-        kill $H; wait $H
-    }
-    run_helper alone
-    # The help viewer, a native Wayland window, takes the focus; it is an excluded application.
-    QT_QPA_PLATFORM=wayland "$VIEWER/Contents/MacOS/Help Viewer" > viewer.log 2>&1 & V=$!
-    for i in $(seq 100); do swaymsg -t get_tree 2>/dev/null | grep -q '"focused": true, *"pid"\\|Help Viewer' && break; sleep 0.05; done
-    sleep 0.5
-    swaymsg -t get_tree > tree.json
-    run_helper excluded
+    start_recorder
+    start_helper alone; stop_helper 5
+    start_viewer
+    swaymsg -t get_tree > front.txt
+    start_helper excluded; stop_helper 5
     kill $V $N $S
     wait
     """)
 
+# KWin's program carries a file capability no container grants: a plain copy runs.
+KWIN = COMMON + textwrap.dedent("""\
+    cp "$(command -v kwin_wayland)" ./kwin_wayland
+    KWIN_COMPOSE=Q QT_QPA_PLATFORM=offscreen ./kwin_wayland --virtual --socket wl-keyvigil \\
+        --width 800 --height 600 --no-lockscreen --no-global-shortcuts --no-kactivities \\
+        > kwin.log 2>&1 & K=$!
+    for i in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.freedesktop.DBus.Peer.Ping \\
+            > /dev/null 2>&1 && break
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY=wl-keyvigil
+    start_recorder
+    start_helper alone; sleep 2
+    "$BUILD/tests/e2e/kwin_keys" 58 58 69 69 > keys.log 2>&1
+    stop_helper 6
+    start_viewer
+    start_helper excluded; stop_helper 8.5
+    kill $V $N $K
+    wait
+    """)
 
-@unittest.skipUnless(shutil.which("sway") and shutil.which("umockdev-run"), "needs sway and umockdev")
-class SwayWithAReplayedKeyboard(unittest.TestCase):
+
+class WaylandSession(unittest.TestCase):
+    """Runs `session` once for the class and reads what each helper run gave."""
+    session = ""
+    with_lights = True
+
+    @classmethod
+    def prepare(cls, tmp, build):
+        """Compositor files before the session starts."""
+
     @classmethod
     def setUpClass(cls):
         cls.tmp = Path(tempfile.mkdtemp(prefix="keyvigil-wayland-"))
@@ -96,10 +148,9 @@ class SwayWithAReplayedKeyboard(unittest.TestCase):
         tmp = cls.tmp
         (tmp / "run").mkdir()
         (tmp / "home").mkdir()
-        (tmp / "sway.conf").write_text("output HEADLESS-1 resolution 800x600\nxwayland disable\n")
-        (tmp / "keyboard.events").write_text(keyboard_events())
+        (tmp / "keyboard.events").write_text(keyboard_events(cls.with_lights))
         shutil.copy(DATA / "keyboard.umockdev", tmp / "keyboard.umockdev")
-        (tmp / "session.sh").write_text(SESSION)
+        (tmp / "session.sh").write_text(cls.session)
         # The programs are copied: the user the session runs as may not reach the build folder.
         build = tmp / "build"
         for program in PROGRAMS:
@@ -109,15 +160,16 @@ class SwayWithAReplayedKeyboard(unittest.TestCase):
             else:
                 shutil.copy2(BUILD_DIR / program, build / program)
         viewer = build / VIEWER_RELATIVE
-        as_user = []
-        if os.geteuid() == 0:
-            for path in [tmp, *tmp.rglob("*")]:
-                shutil.chown(path, "nobody", "nogroup")
-            as_user = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
-        os.chmod(tmp / "run", 0o700)
         env = {"PATH": os.environ["PATH"], "HOME": str(tmp / "home"), "T": str(tmp),
                "XDG_RUNTIME_DIR": str(tmp / "run"), "XDG_SESSION_TYPE": "wayland",
+               "XDG_DATA_DIRS": f"{tmp / 'xdg'}:/usr/share",
                "BUILD": str(build), "HELPER": HELPER_RELATIVE, "VIEWER": str(viewer)}
+        cls.prepare(tmp, build)
+        as_user = cls.as_user()
+        if as_user:
+            for path in [tmp, *tmp.rglob("*")]:
+                shutil.chown(path, "nobody", "nogroup")
+        os.chmod(tmp / "run", 0o700)
         defaults = [str(build / "tools/keyvigil-defaults/keyvigil-defaults"), "write"]
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
@@ -136,26 +188,80 @@ class SwayWithAReplayedKeyboard(unittest.TestCase):
             end = min([s for s in starts.values() if s > start], default=len(notes))
             cls.runs[name] = [(n["summary"], n["body"]) for n in notes[start:end]]
 
+    @classmethod
+    def as_user(cls):
+        return []
+
     def log(self, name):
         return (self.tmp / f"helper-{name}.log").read_text()
+
+    def assert_lines(self, name, *lines):
+        for line in lines:
+            self.assertIn("keyvigil.helper: " + line, self.log(name).splitlines(), self.log(name))
+
+
+@unittest.skipUnless(shutil.which("sway") and shutil.which("umockdev-run"), "needs sway and umockdev")
+class Sway(WaylandSession):
+    session = SWAY
+
+    @classmethod
+    def prepare(cls, tmp, build):
+        (tmp / "sway.conf").write_text("output HEADLESS-1 resolution 800x600\nxwayland disable\n")
+
+    @classmethod
+    def as_user(cls):
+        return (["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+                if os.geteuid() == 0 else [])
 
     def test_locks_and_a_run_of_capitals_from_the_keyboard_device(self):
         self.assertEqual(self.runs.get("alone"),
                          [("CAPS LOCK On", ""), ("Too Many CAPS Typed", "5 CAPS typed."),
                           ("CAPS LOCK Off", ""), ("NUM LOCK On", ""), ("NUM LOCK Off", "")],
                          self.log("alone"))
-        lines = self.log("alone").splitlines()
-        self.assertIn("keyvigil.helper: using the Wayland backend (display wayland-1)", lines)
-        self.assertIn("keyvigil.helper: Wayland session on a wlroots compositor", lines)
-        self.assertIn("keyvigil.helper: keys from 1 keyboard(s)", lines)
-        self.assertIn("keyvigil.helper: the front application from sway", lines)
+        self.assert_lines("alone", "using the Wayland backend (display wayland-1)",
+                          "Wayland session on a wlroots compositor",
+                          "Caps Lock and Num Lock from the keyboards' lights",
+                          "keys from 1 keyboard(s)", "the front application from sway")
 
     def test_an_excluded_application_in_front_counts_no_capitals_but_locks_still_warn(self):
-        self.assertIn("Help Viewer", (self.tmp / "tree.json").read_text())
+        self.assertIn("Help Viewer", (self.tmp / "front.txt").read_text())
         self.assertEqual(self.runs.get("excluded"),
                          [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
                           ("NUM LOCK Off", "")],
                          self.log("excluded"))
+
+
+@unittest.skipUnless(shutil.which("kwin_wayland") and shutil.which("umockdev-run"),
+                     "needs KWin and umockdev")
+class KWin(WaylandSession):
+    session = KWIN
+    with_lights = False
+
+    @classmethod
+    def prepare(cls, tmp, build):
+        """KWin shows its lock state to the helper, and takes keys from the test's typist, as
+        their desktop entries say: the helper's is the one Keyvigil installs."""
+        applications = tmp / "xdg/applications"
+        applications.mkdir(parents=True)
+        entry = (SOURCE_DIR / "packaging/org.keyvigil.Keyvigil.Helper.desktop.in").read_text()
+        (applications / "org.keyvigil.Keyvigil.Helper.desktop").write_text(
+            entry.replace("@HELPER_EXECUTABLE@", str(build / HELPER_RELATIVE)))
+        (applications / "kwin_keys.desktop").write_text(
+            "[Desktop Entry]\nType=Application\nName=kwin_keys\nNoDisplay=true\n"
+            f"Exec={build / 'tests/e2e/kwin_keys'}\n"
+            "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n")
+
+    def test_locks_from_kwin_and_a_run_of_capitals_from_the_keyboard_device(self):
+        self.assertEqual(self.runs.get("alone"),
+                         [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
+                          ("NUM LOCK Off", ""), ("Too Many CAPS Typed", "5 CAPS typed.")],
+                         self.log("alone") + (self.tmp / "keys.log").read_text())
+        self.assert_lines("alone", "Wayland session on KDE Plasma (KWin)",
+                          "Caps Lock and Num Lock from KWin", "keys from 1 keyboard(s)",
+                          "the front application from KWin, through a script of ours")
+
+    def test_an_excluded_application_in_front_counts_no_capitals(self):
+        self.assertEqual(self.runs.get("excluded"), [], self.log("excluded"))
 
 
 if __name__ == "__main__":
