@@ -1,10 +1,10 @@
 #pragma once
 
 #include "pane/ApplicationChooserService.h"
-#include "pane/HelperAgent.h"
 #include "pane/PaneForm.h"
 #include "pane/RVTableViewArray.h"
 #include "platform/AppleEventSender.h"
+#include "platform/HelperAgent.h"
 #include "platform/PaneHost.h"
 #include "platform/PreferencesDomains.h"
 #include "platform/ProcessManager.h"

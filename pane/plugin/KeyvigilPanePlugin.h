@@ -1,11 +1,11 @@
 #pragma once
 
 #include "pane/KeyvigilPref.h"
-#include "pane/plugin/AgentTool.h"
 #include "pane/plugin/KeyvigilPrefView.h"
 #include "pane/plugin/PanePlugin.h"
 #include "pane/plugin/QtPaneForm.h"
 #include "pane/plugin/QtTableViewArray.h"
+#include "platform/desktop/AgentTool.h"
 #include "platform/desktop/DesktopWorkspace.h"
 #include "platform/desktop/PidfdAppleEventSender.h"
 #include "platform/desktop/ProcProcessManager.h"

@@ -1,4 +1,4 @@
-#include "pane/plugin/AgentTool.h"
+#include "platform/desktop/AgentTool.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pane/HelperAgent.h"
+#include "platform/HelperAgent.h"
 
 // The helper's agent through the agent tool carried in the pane bundle, run without a shell so
 // that no path is ever read as a command. A failing run's problem is the tool's own line.
