@@ -1,5 +1,7 @@
 // Types keys into KWin as a keyboard would, through its fake-input interface, which KWin offers
-// to a program a desktop entry names. Arguments: evdev key codes, each pressed and released.
+// to a program a desktop entry names. Arguments: evdev key codes, each pressed and released;
+// "-gap MS" sets the pause after each release (40 ms). Prints when each press and release was
+// sent, in milliseconds since the epoch, as the notification recorder gives its times.
 #include "fake-input-client-protocol.h"
 
 #include <wayland-client.h>
@@ -40,14 +42,23 @@ int main(int argc, char** argv) {
     }
     org_kde_kwin_fake_input_authenticate(fakeInput, "kwin_keys", "tests");
     wl_display_roundtrip(display);
+    int gap = 40;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-gap") == 0 && i + 1 < argc) {
+            gap = std::atoi(argv[++i]);
+            continue;
+        }
         const std::uint32_t code = std::uint32_t(std::strtoul(argv[i], nullptr, 10));
         for (const std::uint32_t state : {1u, 0u}) {
+            const auto sent = std::chrono::system_clock::now().time_since_epoch();
             org_kde_kwin_fake_input_keyboard_key(fakeInput, code, state);
             wl_display_roundtrip(display);
-            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            std::printf("%s %u %.3f\n", state == 1 ? "press" : "release", code,
+                        std::chrono::duration<double, std::milli>(sent).count());
+            std::this_thread::sleep_for(std::chrono::milliseconds(state == 1 ? 40 : gap));
         }
     }
+    std::fflush(stdout);
     wl_display_disconnect(display);
     return 0;
 }
