@@ -13,8 +13,12 @@ case ":$PATH:" in
 *) echo "Note: $prefix/bin is not on your PATH; add it to start keyvigil-preferences and"
    echo "keyvigil-defaults by name (the desktop's menu finds Keyvigil either way)." ;;
 esac
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    echo "Keyvigil's settings window is open on $DISPLAY. Keyvigil is paused while it is open;"
+wayland_socket="${WAYLAND_DISPLAY:-}"
+[ -z "$wayland_socket" ] || [ "${wayland_socket#/}" != "$wayland_socket" ] ||
+    wayland_socket="${XDG_RUNTIME_DIR:-/nonexistent}/$wayland_socket"
+if { [ -n "${WAYLAND_DISPLAY:-}" ] && [ -S "$wayland_socket" ]; } ||
+    { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; then
+    echo "Keyvigil's settings window is open on your display. Keyvigil is paused while it is open;"
     echo "close it with \"Start Keyvigil, now and at every login\" ticked and Keyvigil Helper"
     echo "runs in the background, now and at every login."
     exec "$prefix/bin/keyvigil-preferences"
