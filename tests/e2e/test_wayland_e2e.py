@@ -19,9 +19,9 @@ from private_desktop import HELPER_RELATIVE  # noqa: E402
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 SOURCE_DIR = Path(__file__).resolve().parents[2]
 DATA = SOURCE_DIR / "tests/data/wayland"
-VIEWER_RELATIVE = "Keyvigil.prefPane/Contents/Resources/Help Viewer.app"
-PROGRAMS = ("Keyvigil.prefPane", "tools/keyvigil-defaults/keyvigil-defaults",
-            "tests/e2e/notify_recorder", "tests/e2e/kwin_keys")
+VIEWER_RELATIVE = "lib/keyvigil/Keyvigil.prefPane/Contents/Resources/Help Viewer.app"
+HELPER_INSTALLED = "lib/keyvigil/" + HELPER_RELATIVE
+TEST_PROGRAMS = ("tests/e2e/notify_recorder", "tests/e2e/kwin_keys")
 
 # evdev codes
 KEY_CAPSLOCK, KEY_NUMLOCK, KEY_LEFTSHIFT, LED_NUML, LED_CAPSL = 58, 69, 42, 0, 1
@@ -83,7 +83,7 @@ COMMON = textwrap.dedent("""\
     start_helper() {  # $1: a name for its output
         wc -l < notes.jsonl > "start-$1"
         SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
-            -e /dev/input/event3=keyboard.events -- "$BUILD/$HELPER" > "helper-$1.log" 2>&1 & H=$!
+            -e /dev/input/event3=keyboard.events -- "$PREFIX/$HELPER" > "helper-$1.log" 2>&1 & H=$!
     }
     stop_helper() { sleep "$1"; kill $H; wait $H; }
     # The help viewer, a native Wayland window, takes the focus; it is an excluded application.
@@ -151,26 +151,28 @@ class WaylandSession(unittest.TestCase):
         (tmp / "keyboard.events").write_text(keyboard_events(cls.with_lights))
         shutil.copy(DATA / "keyboard.umockdev", tmp / "keyboard.umockdev")
         (tmp / "session.sh").write_text(cls.session)
-        # The programs are copied: the user the session runs as may not reach the build folder.
-        build = tmp / "build"
-        for program in PROGRAMS:
+        # Keyvigil as installed, and the test programs copied: the user the session runs as may
+        # not reach the build folder.
+        prefix, build = tmp / "prefix", tmp / "build"
+        subprocess.run(["cmake", "--install", str(BUILD_DIR), "--prefix", str(prefix)],
+                       check=True, capture_output=True)
+        for program in TEST_PROGRAMS:
             (build / program).parent.mkdir(parents=True, exist_ok=True)
-            if (BUILD_DIR / program).is_dir():
-                shutil.copytree(BUILD_DIR / program, build / program, symlinks=True)
-            else:
-                shutil.copy2(BUILD_DIR / program, build / program)
-        viewer = build / VIEWER_RELATIVE
+            shutil.copy2(BUILD_DIR / program, build / program)
+        viewer = prefix / VIEWER_RELATIVE
+        # Nothing tells the helper it is in a Wayland session but the compositor's socket.
         env = {"PATH": os.environ["PATH"], "HOME": str(tmp / "home"), "T": str(tmp),
-               "XDG_RUNTIME_DIR": str(tmp / "run"), "XDG_SESSION_TYPE": "wayland",
-               "XDG_DATA_DIRS": f"{tmp / 'xdg'}:/usr/share",
-               "BUILD": str(build), "HELPER": HELPER_RELATIVE, "VIEWER": str(viewer)}
+               "XDG_RUNTIME_DIR": str(tmp / "run"),
+               "XDG_DATA_DIRS": f"{tmp / 'xdg'}:{prefix / 'share'}:/usr/share",
+               "BUILD": str(build), "PREFIX": str(prefix), "HELPER": HELPER_INSTALLED,
+               "VIEWER": str(viewer)}
         cls.prepare(tmp, build)
         as_user = cls.as_user()
         if as_user:
             for path in [tmp, *tmp.rglob("*")]:
                 shutil.chown(path, "nobody", "nogroup")
         os.chmod(tmp / "run", 0o700)
-        defaults = [str(build / "tools/keyvigil-defaults/keyvigil-defaults"), "write"]
+        defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
                         ["excludeApplicationsArray", "-array", str(viewer)]):
@@ -243,9 +245,6 @@ class KWin(WaylandSession):
         their desktop entries say: the helper's is the one Keyvigil installs."""
         applications = tmp / "xdg/applications"
         applications.mkdir(parents=True)
-        entry = (SOURCE_DIR / "packaging/org.keyvigil.Keyvigil.Helper.desktop.in").read_text()
-        (applications / "org.keyvigil.Keyvigil.Helper.desktop").write_text(
-            entry.replace("@HELPER_EXECUTABLE@", str(build / HELPER_RELATIVE)))
         (applications / "kwin_keys.desktop").write_text(
             "[Desktop Entry]\nType=Application\nName=kwin_keys\nNoDisplay=true\n"
             f"Exec={build / 'tests/e2e/kwin_keys'}\n"
