@@ -16,6 +16,12 @@ QScreen* mainScreen() {
     return QGuiApplication::primaryScreen();
 }
 
+// A window kept off screen (another surface shows it) has nothing to raise.
+void raiseOnScreen(QWidget& window) {
+    if (!window.testAttribute(Qt::WA_DontShowOnScreen))
+        window.raise();
+}
+
 } // namespace
 
 QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
@@ -96,7 +102,7 @@ void QtIndicators::closeCenterWindows() {
 void QtIndicators::buildCapsCenterWindow() {
     capsCenterWindow = std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "CapsLockCenter"),
                                                       capsCenterSize);
-    overlays_.makeOverlay(*capsCenterWindow, true);
+    overlays_.makeOverlay(*capsCenterWindow, OverlayPlacement::Centre, true);
     capsCenterWindow->setAttribute(Qt::WA_TranslucentBackground);
     capsCenterWindow->setWindowOpacity(capsCenterAlpha);
 }
@@ -104,7 +110,7 @@ void QtIndicators::buildCapsCenterWindow() {
 void QtIndicators::buildNumCenterWindow() {
     numCenterWindow =
         std::make_unique<CenterWindow>(imageNamed(resourcesPath_, "NumLockCenter"), numCenterSize);
-    overlays_.makeOverlay(*numCenterWindow, false);
+    overlays_.makeOverlay(*numCenterWindow, OverlayPlacement::Centre, false);
 }
 
 void QtIndicators::showCentered(QWidget* window, bool show) {
@@ -125,7 +131,7 @@ void QtIndicators::showCentered(QWidget* window, bool show) {
             if (QScreen* screen = mainScreen())
                 window->move(centeredOrigin(screen->availableGeometry(), window->size()));
             window->show();
-            window->raise();
+            raiseOnScreen(*window);
         },
         Qt::QueuedConnection);
 }
@@ -153,14 +159,14 @@ void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline
     upperLHTopLeft = placement.frame.topLeft();
 
     upperLHcorner = std::make_unique<QWidget>();
-    overlays_.makeOverlay(*upperLHcorner, false);
+    overlays_.makeOverlay(*upperLHcorner, OverlayPlacement::TopLeft, false);
     upperLHcorner->setAttribute(Qt::WA_TranslucentBackground);
     upperLHcorner->setGeometry(placement.frame);
 
     upperLHView =
         new keyModifiersView(QRect(QPoint(0, 0), placement.frame.size()), upperLHcorner.get());
     upperLHcorner->show();
-    upperLHcorner->raise();
+    raiseOnScreen(*upperLHcorner);
 
     upperLHView->setMaskAndOutlineColor(mask, outline == OutlineColor::LightGray
                                                   ? keyModifiersView::lightGrayColor

@@ -61,9 +61,11 @@ std::span<const BackendEntry> table() {
     static const std::vector<BackendEntry> entries = [] {
         std::vector<BackendEntry> list;
 #ifdef KEYVIGIL_HAVE_WAYLAND
-        const bool xwayland = useXwaylandWindows();
+        // Indicators as layer surfaces of our own leave the toolkit's windows off screen.
+        const bool xwaylandRuns = useXwaylandWindows();
+        const bool xwayland = xwaylandRuns && !WaylandBackend::offersLayerShell();
         list.push_back({QStringLiteral("Wayland"), BackendEntry::Server::Wayland,
-                        xwayland ? "xcb" : "offscreen", windowPlatformForWayland(xwayland),
+                        xwayland ? "xcb" : "offscreen", windowPlatformForWayland(xwaylandRuns),
                         [](const DisplaySession&) { return WaylandBackend::displayProblem(); },
                         [xwayland] { return makeWaylandBackend(xwayland); }});
 #endif

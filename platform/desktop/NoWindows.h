@@ -20,7 +20,7 @@ public:
 private:
     void registerReconfigurationCallback(Callback) override {}
     void flashMenuBar(int) override {}
-    void makeOverlay(QWidget&, bool) override {}
+    void makeOverlay(QWidget&, OverlayPlacement, bool) override {}
     bool available() const override { return false; }
     void setAppearedHandler(std::function<void()>) override {}
 };

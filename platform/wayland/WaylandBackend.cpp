@@ -1,11 +1,14 @@
 #include "platform/wayland/WaylandBackend.h"
 
 #include "platform/wayland/KWinFrontProcess.h"
+#include "platform/wayland/LayerShellWindows.h"
 #include "platform/wayland/SwayFrontProcess.h"
 #include "platform/wayland/WaylandEventMonitor.h"
 #include "shared/ProgramLog.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,8 +50,14 @@ WaylandBackend::WaylandBackend(std::unique_ptr<WindowServices> windows, const QS
                                 "applications are not recognised")
                      .arg(compositorName(compositor_));
     }
-    if (!windowsNote.isEmpty())
+    auto layerShell = std::make_unique<LayerShellWindows>(connection_);
+    if (static_cast<LayerShellOverlays&>(layerShell->overlayWindows()).isOffered()) {
+        windows_ = std::move(layerShell);
+        lines << QStringLiteral("indicators drawn on the compositor's overlay layer");
+    } else {
+        windows_ = std::move(windows);
         lines << windowsNote;
+    }
     for (const QString& line : std::as_const(lines))
         qCInfo(programLog).noquote() << line;
 }
@@ -57,6 +66,12 @@ WaylandBackend::~WaylandBackend() = default;
 
 QString WaylandBackend::displayProblem() {
     return WaylandConnection::displayProblem();
+}
+
+bool WaylandBackend::offersLayerShell() {
+    const std::vector<QByteArray> interfaces = WaylandConnection::offeredInterfaces();
+    return std::find(interfaces.begin(), interfaces.end(), "zwlr_layer_shell_v1") !=
+           interfaces.end();
 }
 
 EventMonitor& WaylandBackend::eventMonitor() {

@@ -15,12 +15,16 @@ class WaylandEventMonitor;
 // for them. Says in one line each what works and what falls back.
 class WaylandBackend final : public DisplayBackend {
 public:
-    // windows: where indicators are shown; windowsNote: one line on it, or empty.
+    // windows: where indicators are shown where the compositor offers no layer shell;
+    // windowsNote: one line on it.
     WaylandBackend(std::unique_ptr<WindowServices> windows, const QString& windowsNote);
     ~WaylandBackend() override;
 
     // Why the compositor cannot be reached, in a few words; empty when it can.
     static QString displayProblem();
+    // Whether the compositor offers the layer shell, where the indicators are drawn as our own
+    // surfaces.
+    static bool offersLayerShell();
 
     EventMonitor& eventMonitor() override;
     ProcessInfo& processInfo() override { return *front_; }

@@ -61,6 +61,26 @@ QString WaylandConnection::displayProblem() {
     return {};
 }
 
+std::vector<QByteArray> WaylandConnection::offeredInterfaces() {
+    std::vector<QByteArray> interfaces;
+    if (!displayProblem().isEmpty())
+        return interfaces;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return interfaces;
+    static const wl_registry_listener listener = {
+        [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
+            static_cast<std::vector<QByteArray>*>(data)->emplace_back(interface);
+        },
+        [](void*, wl_registry*, std::uint32_t) {}};
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &interfaces);
+    wl_display_roundtrip(display);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return interfaces;
+}
+
 const WaylandConnection::Global* WaylandConnection::find(const char* interface) const {
     const auto found = std::find_if(globals_.begin(), globals_.end(), [interface](const Global& g) {
         return g.interface == interface;

@@ -31,6 +31,10 @@ public:
     // Why no connection to the compositor can be made, in a few words; empty when one can.
     static QString displayProblem();
 
+    // The interfaces the compositor offers, asked over a connection of a moment (no event loop
+    // needed); empty when it cannot be reached.
+    static std::vector<QByteArray> offeredInterfaces();
+
     bool isOpen() const { return display_ != nullptr; }
     wl_display* display() const { return display_; }
     wl_registry* registry() const { return registry_; }

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-void X11OverlayWindows::makeOverlay(QWidget& window, bool clickThrough) {
+void X11OverlayWindows::makeOverlay(QWidget& window, OverlayPlacement, bool clickThrough) {
     Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                             Qt::BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus;
     if (clickThrough)

@@ -6,5 +6,5 @@
 // decorates, moves, stacks below others nor focuses them, kept above with the stay-on-top hint.
 class X11OverlayWindows final : public OverlayWindows {
 public:
-    void makeOverlay(QWidget& window, bool clickThrough) override;
+    void makeOverlay(QWidget& window, OverlayPlacement placement, bool clickThrough) override;
 };

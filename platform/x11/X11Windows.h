@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/DisplayBackend.h"
-#include "platform/x11/MenuBarFlashStrip.h"
+#include "platform/desktop/MenuBarFlashStrip.h"
 #include "platform/x11/SystemTrayWatcher.h"
 #include "platform/x11/X11Bell.h"
 #include "platform/x11/X11DisplayReconfiguration.h"

@@ -71,6 +71,21 @@ def keyboard_events(with_lights=True):
     return "\n".join(records) + "\n"
 
 
+def lights_on():
+    """Caps Lock and then Num Lock switched on, and left on."""
+    return "\n".join(["E: 0.000000 0000 0000 0000",
+                      f"E: 0.500000 0011 {LED_CAPSL:04x} 0001", "E: 0.500000 0000 0000 0000",
+                      f"E: 1.000000 0011 {LED_NUML:04x} 0001", "E: 1.000000 0000 0000 0000"]) + "\n"
+
+
+def pixel(image, x, y):
+    """The colour at (x, y) of a screenshot, as (red, green, blue) from 0 to 255."""
+    text = subprocess.run(["convert", str(image), "-format", f"%[pixel:p{{{x},{y}}}]", "info:"],
+                          check=True, capture_output=True, text=True).stdout
+    values = text[text.index("(") + 1:text.index(")")].split(",")
+    return tuple(round(float(v.rstrip("%")) * (2.55 if v.endswith("%") else 1)) for v in values[:3])
+
+
 # The part of a session script every compositor shares: the notification recorder, and the
 # helper run with the replayed keyboard, each run's notifications told apart by where it began.
 COMMON = textwrap.dedent("""\
@@ -80,10 +95,11 @@ COMMON = textwrap.dedent("""\
         "$BUILD/tests/e2e/notify_recorder" > notes.jsonl 2> recorder.log & N=$!
         for i in $(seq 100); do grep -q ready notes.jsonl 2>/dev/null && break; sleep 0.05; done
     }
-    start_helper() {  # $1: a name for its output
+    start_helper() {  # $1: a name for its output; $2: the keyboard's records
         wc -l < notes.jsonl > "start-$1"
         SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
-            -e /dev/input/event3=keyboard.events -- "$PREFIX/$HELPER" > "helper-$1.log" 2>&1 & H=$!
+            -e /dev/input/event3="${2:-keyboard.events}" -- "$PREFIX/$HELPER" \\
+            > "helper-$1.log" 2>&1 & H=$!
     }
     stop_helper() { sleep "$1"; kill $H; wait $H; }
     # The help viewer, a native Wayland window, takes the focus; it is an excluded application.
@@ -101,6 +117,7 @@ SWAY = COMMON + textwrap.dedent("""\
     export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -1)
     start_recorder
     start_helper alone; stop_helper 5
+    start_helper shown locks.events; sleep 2.5; grim shown.png; stop_helper 0
     start_viewer
     swaymsg -t get_tree > front.txt
     start_helper excluded; stop_helper 5
@@ -149,6 +166,7 @@ class WaylandSession(unittest.TestCase):
         (tmp / "run").mkdir()
         (tmp / "home").mkdir()
         (tmp / "keyboard.events").write_text(keyboard_events(cls.with_lights))
+        (tmp / "locks.events").write_text(lights_on())
         shutil.copy(DATA / "keyboard.umockdev", tmp / "keyboard.umockdev")
         (tmp / "session.sh").write_text(cls.session)
         # Keyvigil as installed, and the test programs copied: the user the session runs as may
@@ -175,6 +193,8 @@ class WaylandSession(unittest.TestCase):
         defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
+                        ["showCapsCenter", "-bool", "YES"], ["showCapsUpperLeft", "-bool", "YES"],
+                        ["showNumUpperLeft", "-bool", "YES"],
                         ["excludeApplicationsArray", "-array", str(viewer)]):
             subprocess.run(as_user + defaults + setting, env=env, check=True,
                            capture_output=True)
@@ -184,7 +204,7 @@ class WaylandSession(unittest.TestCase):
         # The notifications each helper run gave, told apart by where each run began.
         notes = [json.loads(line) for line in (tmp / "notes.jsonl").read_text().splitlines()]
         starts = {name: int((tmp / f"start-{name}").read_text())
-                  for name in ("alone", "excluded") if (tmp / f"start-{name}").exists()}
+                  for name in ("alone", "shown", "excluded") if (tmp / f"start-{name}").exists()}
         cls.runs = {}
         for name, start in starts.items():
             end = min([s for s in starts.values() if s > start], default=len(notes))
@@ -224,6 +244,19 @@ class Sway(WaylandSession):
                           "Wayland session on a wlroots compositor",
                           "Caps Lock and Num Lock from the keyboards' lights",
                           "keys from 1 keyboard(s)", "the front application from sway")
+
+    def test_indicators_are_drawn_on_the_overlay_layer(self):
+        """The upper-left cells of Caps Lock and Num Lock in red at the screen's corner, and the
+        Caps Lock picture over the middle, see-through (sway's background shows under it)."""
+        shot = self.tmp / "shown.png"
+        self.assertTrue(shot.exists(), self.log("shown"))
+        self.assert_lines("shown", "indicators drawn on the compositor's overlay layer")
+        self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
+        self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
+        background = pixel(shot, 790, 590)
+        picture = pixel(shot, 400, 300)
+        self.assertTrue(0 < sum(picture) < sum(background), (picture, background))
+        self.assertEqual(self.runs.get("shown"), [("CAPS LOCK On", ""), ("NUM LOCK On", "")])
 
     def test_an_excluded_application_in_front_counts_no_capitals_but_locks_still_warn(self):
         self.assertIn("Help Viewer", (self.tmp / "front.txt").read_text())

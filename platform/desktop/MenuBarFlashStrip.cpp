@@ -1,4 +1,4 @@
-#include "platform/x11/MenuBarFlashStrip.h"
+#include "platform/desktop/MenuBarFlashStrip.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -7,7 +7,7 @@
 
 MenuBarFlashStrip::MenuBarFlashStrip(OverlayWindows& overlays) {
     strip_.setObjectName(QStringLiteral("keyvigilMenuBarFlash"));
-    overlays.makeOverlay(strip_, true);
+    overlays.makeOverlay(strip_, OverlayPlacement::TopEdge, true);
     strip_.setFocusPolicy(Qt::NoFocus);
     strip_.setAutoFillBackground(true);
     QPalette palette = strip_.palette();

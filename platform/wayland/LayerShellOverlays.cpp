@@ -1,0 +1,316 @@
+#include "platform/wayland/LayerShellOverlays.h"
+
+#include "platform/wayland/WaylandConnection.h"
+
+#include "layer-shell-client-protocol.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <wayland-client.h>
+
+#include <algorithm>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::uint32_t kTop = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP;
+constexpr std::uint32_t kLeft = ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT;
+constexpr std::uint32_t kRight = ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
+
+// The first output's mode and scale, for the size the centre pictures are placed in.
+struct OutputInfo {
+    int scale = 1;
+    QSize pixels;
+};
+
+const wl_output_listener outputListener = {
+    [](void*, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+       const char*, const char*, std::int32_t) {},
+    [](void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
+       std::int32_t) {
+        if (flags & WL_OUTPUT_MODE_CURRENT)
+            static_cast<OutputInfo*>(data)->pixels = QSize(width, height);
+    },
+    [](void*, wl_output*) {},
+    [](void* data, wl_output*, std::int32_t scale) {
+        static_cast<OutputInfo*>(data)->scale = std::max(1, scale);
+    },
+    [](void*, wl_output*, const char*) {},
+    [](void*, wl_output*, const char*) {},
+};
+
+const wl_buffer_listener bufferListener = {
+    [](void* data, wl_buffer*) { *static_cast<bool*>(data) = false; },
+};
+
+} // namespace
+
+struct LayerShellOverlays::Buffer {
+    wl_buffer* buffer = nullptr;
+    void* memory = MAP_FAILED;
+    std::size_t bytes = 0;
+    QSize pixels;
+    bool busy = false; // the compositor still reads it
+
+    ~Buffer() {
+        if (buffer)
+            wl_buffer_destroy(buffer);
+        if (memory != MAP_FAILED)
+            munmap(memory, bytes);
+    }
+};
+
+struct LayerShellOverlays::Surface {
+    LayerShellOverlays* owner = nullptr;
+    QWidget* window = nullptr;
+    OverlayPlacement placement = OverlayPlacement::Centre;
+    wl_surface* surface = nullptr;
+    zwlr_layer_surface_v1* layer = nullptr;
+    bool configured = false;
+    Buffer buffers[2];
+
+    ~Surface() {
+        if (layer)
+            zwlr_layer_surface_v1_destroy(layer);
+        if (surface)
+            wl_surface_destroy(surface);
+    }
+};
+
+LayerShellOverlays::LayerShellOverlays(WaylandConnection& connection) : connection_(connection) {
+    const auto bind = [&connection](const char* name, const wl_interface* interface,
+                                    std::uint32_t version) -> void* {
+        const WaylandConnection::Global* global = connection.find(name);
+        return global ? wl_registry_bind(connection.registry(), global->name, interface,
+                                         std::min(global->version, version))
+                      : nullptr;
+    };
+    compositor_ = static_cast<wl_compositor*>(bind("wl_compositor", &wl_compositor_interface, 4));
+    shm_ = static_cast<wl_shm*>(bind("wl_shm", &wl_shm_interface, 1));
+    if (!compositor_ || !shm_)
+        return;
+    layerShell_ = static_cast<zwlr_layer_shell_v1*>(
+        bind("zwlr_layer_shell_v1", &zwlr_layer_shell_v1_interface, 3));
+    output_ = static_cast<wl_output*>(bind("wl_output", &wl_output_interface, 2));
+    if (output_) {
+        OutputInfo info;
+        wl_output_add_listener(output_, &outputListener, &info);
+        connection.roundtrip();
+        scale_ = info.scale;
+        outputSize_ = info.pixels / scale_;
+    }
+}
+
+LayerShellOverlays::~LayerShellOverlays() {
+    surfaces_.clear();
+    if (layerShell_) {
+        if (zwlr_layer_shell_v1_get_version(layerShell_) >= 3)
+            zwlr_layer_shell_v1_destroy(layerShell_);
+        else
+            wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layerShell_));
+    }
+    if (output_)
+        wl_output_destroy(output_);
+    if (shm_)
+        wl_shm_destroy(shm_);
+    if (compositor_)
+        wl_compositor_destroy(compositor_);
+}
+
+void LayerShellOverlays::makeOverlay(QWidget& window, OverlayPlacement placement, bool) {
+    // Every layer surface lets clicks through: the compositor gives it no input region.
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    // The toolkit's own window for it is never made: the layer surface is the one on screen.
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    auto surface = std::make_unique<Surface>();
+    surface->owner = this;
+    surface->window = &window;
+    surface->placement = placement;
+    surfaces_[&window] = std::move(surface);
+    window.installEventFilter(this);
+    QObject::connect(&window, &QObject::destroyed, this,
+                     [this, &window] { surfaces_.erase(&window); });
+}
+
+bool LayerShellOverlays::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = surfaces_.find(static_cast<QWidget*>(watched));
+    if (found == surfaces_.end())
+        return false;
+    Surface& surface = *found->second;
+    switch (event->type()) {
+    case QEvent::Show:
+        show(surface);
+        break;
+    case QEvent::Hide:
+        hide(surface);
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (surface.layer) {
+            place(surface);
+            draw(surface);
+        }
+        break;
+    case QEvent::UpdateRequest:
+        // Drawn after the toolkit has handled the request, so the widgets' state is current.
+        QMetaObject::invokeMethod(
+            this,
+            [this, window = surface.window] {
+                if (const auto again = surfaces_.find(window); again != surfaces_.end())
+                    draw(*again->second);
+            },
+            Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void LayerShellOverlays::show(Surface& surface) {
+    if (surface.layer || !layerShell_)
+        return;
+    surface.surface = wl_compositor_create_surface(compositor_);
+    wl_region* none = wl_compositor_create_region(compositor_);
+    wl_surface_set_input_region(surface.surface, none);
+    wl_region_destroy(none);
+    wl_surface_set_buffer_scale(surface.surface, scale_);
+    // No output named: the compositor puts it on the one the user works on.
+    surface.layer = zwlr_layer_shell_v1_get_layer_surface(
+        layerShell_, surface.surface, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "keyvigil");
+    static const zwlr_layer_surface_v1_listener listener = {&LayerShellOverlays::configure,
+                                                            &LayerShellOverlays::closed};
+    zwlr_layer_surface_v1_add_listener(surface.layer, &listener, &surface);
+    zwlr_layer_surface_v1_set_keyboard_interactivity(surface.layer, 0);
+    place(surface);
+    wl_surface_commit(surface.surface);
+}
+
+void LayerShellOverlays::hide(Surface& surface) {
+    if (surface.layer)
+        zwlr_layer_surface_v1_destroy(surface.layer);
+    if (surface.surface)
+        wl_surface_destroy(surface.surface);
+    surface.layer = nullptr;
+    surface.surface = nullptr;
+    surface.configured = false;
+    // The compositor reads no buffer of a surface that is gone.
+    for (Buffer& buffer : surface.buffers)
+        buffer.busy = false;
+}
+
+void LayerShellOverlays::place(Surface& surface) {
+    const QRect frame = surface.window->geometry();
+    switch (surface.placement) {
+    case OverlayPlacement::TopLeft:
+        // Over any panel, as the window sits above everything on X11.
+        zwlr_layer_surface_v1_set_anchor(surface.layer, kTop | kLeft);
+        zwlr_layer_surface_v1_set_exclusive_zone(surface.layer, -1);
+        zwlr_layer_surface_v1_set_margin(surface.layer, std::max(0, frame.y()), 0, 0,
+                                         std::max(0, frame.x()));
+        zwlr_layer_surface_v1_set_size(surface.layer, frame.width(), frame.height());
+        break;
+    case OverlayPlacement::TopEdge:
+        zwlr_layer_surface_v1_set_anchor(surface.layer, kTop | kLeft | kRight);
+        zwlr_layer_surface_v1_set_exclusive_zone(surface.layer, -1);
+        zwlr_layer_surface_v1_set_size(surface.layer, 0, frame.height());
+        break;
+    case OverlayPlacement::Centre:
+        // A third of the spare height above, as on X11, where the output's size is known.
+        if (outputSize_.isValid()) {
+            zwlr_layer_surface_v1_set_anchor(surface.layer, kTop);
+            zwlr_layer_surface_v1_set_margin(
+                surface.layer, std::max(0, (outputSize_.height() - frame.height()) / 3), 0, 0, 0);
+        }
+        zwlr_layer_surface_v1_set_size(surface.layer, frame.width(), frame.height());
+        break;
+    }
+}
+
+void LayerShellOverlays::configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
+                                   std::uint32_t, std::uint32_t) {
+    auto* surface = static_cast<Surface*>(data);
+    zwlr_layer_surface_v1_ack_configure(layer, serial);
+    surface->configured = true;
+    surface->owner->draw(*surface);
+}
+
+void LayerShellOverlays::closed(void* data, zwlr_layer_surface_v1*) {
+    // The compositor took it away (its output went): made again at the next showing.
+    auto* surface = static_cast<Surface*>(data);
+    surface->owner->hide(*surface);
+}
+
+LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, const QSize& pixels) {
+    for (Buffer& buffer : surface.buffers) {
+        if (buffer.busy)
+            continue;
+        if (buffer.buffer && buffer.pixels == pixels)
+            return &buffer;
+        buffer.~Buffer();
+        new (&buffer) Buffer;
+        const int stride = pixels.width() * 4;
+        buffer.bytes = std::size_t(stride) * std::size_t(pixels.height());
+        const int fd = memfd_create("keyvigil-indicator", MFD_CLOEXEC);
+        if (fd < 0)
+            return nullptr;
+        if (ftruncate(fd, off_t(buffer.bytes)) != 0) {
+            close(fd);
+            return nullptr;
+        }
+        buffer.memory = mmap(nullptr, buffer.bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        if (buffer.memory == MAP_FAILED) {
+            close(fd);
+            return nullptr;
+        }
+        wl_shm_pool* pool = wl_shm_create_pool(shm_, fd, std::int32_t(buffer.bytes));
+        buffer.buffer = wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
+                                                  WL_SHM_FORMAT_ARGB8888);
+        wl_shm_pool_destroy(pool);
+        close(fd);
+        buffer.pixels = pixels;
+        wl_buffer_add_listener(buffer.buffer, &bufferListener, &buffer.busy);
+        return &buffer;
+    }
+    return nullptr; // both still on screen: the next repaint draws
+}
+
+void LayerShellOverlays::draw(Surface& surface) {
+    if (!surface.configured || !surface.window->isVisible())
+        return;
+    const QSize size = surface.placement == OverlayPlacement::TopEdge && outputSize_.isValid()
+                           ? QSize(outputSize_.width(), surface.window->height())
+                           : surface.window->size();
+    if (size.isEmpty())
+        return;
+    Buffer* buffer = freeBuffer(surface, size * scale_);
+    if (!buffer)
+        return;
+    // ARGB8888 in the machine's byte order is the toolkit's premultiplied ARGB32.
+    QImage image(static_cast<uchar*>(buffer->memory), buffer->pixels.width(),
+                 buffer->pixels.height(), buffer->pixels.width() * 4,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale_);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setOpacity(surface.window->windowOpacity());
+        surface.window->render(&painter, QPoint(), QRegion(),
+                               surface.window->testAttribute(Qt::WA_TranslucentBackground)
+                                   ? QWidget::DrawChildren
+                                   : QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    buffer->busy = true;
+    wl_surface_attach(surface.surface, buffer->buffer, 0, 0);
+    if (wl_surface_get_version(surface.surface) >= 4)
+        wl_surface_damage_buffer(surface.surface, 0, 0, buffer->pixels.width(),
+                                 buffer->pixels.height());
+    else
+        wl_surface_damage(surface.surface, 0, 0, size.width(), size.height());
+    wl_surface_commit(surface.surface);
+}
