@@ -1,14 +1,12 @@
 // The agent tool end to end (its supervisor, and its systemctl steps against a recording
-// stand-in) and the Restart tool, each in a sandbox of its own.
+// stand-in) and the Restart tool's command line, each in a sandbox of its own. The end-to-end
+// tests of the settings window run the Restart tool for real.
+#include "tests/shared/TempHome.h"
 #include "tools/keyvigil-agent/ProcessInfo.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -64,20 +62,8 @@ protected:
                 QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
-    static void writeFile(const QString& path, const QByteArray& contents,
-                          bool executable = false) {
-        QFile file(path);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(contents), contents.size());
-        if (executable)
-            file.setPermissions(file.permissions() | QFile::ExeOwner);
-    }
-
     static QStringList lines(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(readFile(path)).split(u'\n', Qt::SkipEmptyParts);
     }
 
     // Polls, so that a slow machine only makes a test slower.
@@ -314,25 +300,6 @@ TEST_F(AgentUserManager, AFailingStepExitsOneNamingIt) {
 }
 
 using Restart = AgentSandbox;
-
-TEST_F(Restart, StartsTheSameHostAgainOnTheBundleOnceItQuit) {
-    // Installed somewhere of its own, so that only its own executable can be started again.
-    const QString host = path("My Apps/keyvigil-preferences");
-    ASSERT_TRUE(QDir().mkpath(path("My Apps")) &&
-                QFile::copy(QStringLiteral(KEYVIGIL_RECORDING_HOST), host));
-    environment.insert("KEYVIGIL_RECORDING_HOST_LOG", path("starts"));
-    QProcess running;
-    running.setProcessEnvironment(environment);
-    running.start(host, {"400"});
-    ASSERT_TRUE(running.waitForStarted());
-    const QString bundle = path("Pane Folder/Keyvigil.prefPane");
-    const Result result = run(QStringLiteral(KEYVIGIL_RESTART_PROGRAM),
-                              {bundle, QString::number(running.processId())});
-    EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    ASSERT_TRUE(eventually([&] { return lines(path("starts")).size() == 2; }));
-    EXPECT_EQ(lines(path("starts")), (QStringList{host + "\t400", host + '\t' + bundle}));
-    running.waitForFinished();
-}
 
 TEST_F(Restart, BadArgumentsExitTwoAndAnUnknownProcessOne) {
     const QString restart = QStringLiteral(KEYVIGIL_RESTART_PROGRAM);

@@ -148,6 +148,14 @@ class Archive:
             self.classes[chain[0]] = len(self.objects) - 1
         return plistlib.UID(self.classes[chain[0]])
 
+    def put(self, index, chain, objects, keys=None):
+        """Fills a reserved entry with a container of the entries `objects` (and `keys`)."""
+        uids = lambda items: [plistlib.UID(item) for item in items]
+        fields = {"NS.objects": uids(objects)} if keys is None else {
+            "NS.keys": uids(keys), "NS.objects": uids(objects)}
+        self.objects[index] = {**fields, "$class": self.class_object(*chain)}
+        return index
+
     def add(self, value):
         """Archives `value`; returns its index in $objects."""
         if isinstance(value, Ref):
@@ -158,17 +166,15 @@ class Archive:
             index = self.reserve()
             self.objects[index] = {value.field: value.value, "$class": self.class_object(*value.chain)}
             return index
-        if isinstance(value, (list, dict)):
+        if isinstance(value, list):
             index = self.reserve()
-            uids = lambda items: [plistlib.UID(self.add(item)) for item in items]
-            if isinstance(value, list):
-                fields = {"NS.objects": uids(value)}
-                chain = MUTABLE_ARRAY if isinstance(value, MutableList) else ARRAY
-            else:
-                fields = {"NS.keys": uids(value.keys()), "NS.objects": uids(value.values())}
-                chain = MUTABLE_DICTIONARY if isinstance(value, MutableDict) else DICTIONARY
-            self.objects[index] = {**fields, "$class": self.class_object(*chain)}
-            return index
+            objects = [self.add(item) for item in value]
+            return self.put(index, MUTABLE_ARRAY if isinstance(value, MutableList) else ARRAY, objects)
+        if isinstance(value, dict):
+            index = self.reserve()
+            keys, objects = [self.add(k) for k in value], [self.add(v) for v in value.values()]
+            return self.put(index, MUTABLE_DICTIONARY if isinstance(value, MutableDict) else DICTIONARY,
+                            objects, keys)
         key = _scalar_key(value)
         if key not in self.inline:
             self.objects.append(value)
@@ -203,11 +209,8 @@ def cycle_archive():
     a = Archive()
     root, key = a.reserve(), a.add("loop")
     loop = a.reserve()
-    a.objects[loop] = {"NS.objects": [plistlib.UID(a.add("x")), plistlib.UID(loop)],
-                       "$class": a.class_object(*MUTABLE_ARRAY)}
-    a.objects[root] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(loop)],
-                       "$class": a.class_object(*MUTABLE_DICTIONARY)}
-    return a.bytes(root)
+    a.put(loop, MUTABLE_ARRAY, [a.add("x"), loop])
+    return a.bytes(a.put(root, MUTABLE_DICTIONARY, [loop], [key]))
 
 
 def deep_archive(levels=100):
@@ -216,11 +219,9 @@ def deep_archive(levels=100):
     chain = [a.reserve(), a.reserve()]
     key = a.add("d")
     chain += [a.reserve() for _ in range(levels - 1)]
-    cls = a.class_object(*MUTABLE_DICTIONARY)
     for parent, child in zip(chain, chain[1:]):
-        a.objects[parent] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(child)],
-                             "$class": cls}
-    a.objects[chain[-1]] = {"NS.keys": [], "NS.objects": [], "$class": cls}
+        a.put(parent, MUTABLE_DICTIONARY, [child], [key])
+    a.put(chain[-1], MUTABLE_DICTIONARY, [], [])
     return a.bytes(chain[0])
 
 
@@ -228,16 +229,11 @@ def exponential_archive(levels=40):
     """Arrays each holding the next one twice: a small file for an enormous value."""
     a = Archive()
     root, key = a.reserve(), a.add("big")
-    first = len(a.objects)
-    for _ in range(levels):
-        a.reserve()
-    cls = a.class_object(*MUTABLE_ARRAY)
-    for i in range(first, first + levels - 1):
-        a.objects[i] = {"NS.objects": [plistlib.UID(i + 1)] * 2, "$class": cls}
-    a.objects[first + levels - 1] = {"NS.objects": [plistlib.UID(a.add("x"))], "$class": cls}
-    a.objects[root] = {"NS.keys": [plistlib.UID(key)], "NS.objects": [plistlib.UID(first)],
-                       "$class": a.class_object(*MUTABLE_DICTIONARY)}
-    return a.bytes(root)
+    chain = [a.reserve() for _ in range(levels)]
+    for parent, child in zip(chain, chain[1:]):
+        a.put(parent, MUTABLE_ARRAY, [child] * 2)
+    a.put(chain[-1], MUTABLE_ARRAY, [a.add("x")])
+    return a.bytes(a.put(root, MUTABLE_DICTIONARY, [chain[0]], [key]))
 
 
 def main():

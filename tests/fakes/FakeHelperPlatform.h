@@ -11,7 +11,6 @@
 #include "tests/fakes/FakeSoundService.h"
 #include "tests/fakes/Journal.h"
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -37,7 +36,6 @@ public:
     void addEventType(EventTypeSpec type) override {
         record(QStringLiteral("monitor addEventType %1 %2"), type);
     }
-    bool hasHandler() const { return bool(keyHandler_); }
     // Calls the handler as the monitor would, whether or not the event's type was asked for.
     OSStatus deliver(const MonitorEvent& event) { return keyHandler_(event); }
 
@@ -62,12 +60,8 @@ public:
             callback(display, changeFlags);
     }
 
-    // The loop returns at once unless a test gives it something to run inside it.
-    void runApplicationEventLoop() override {
-        journal.record(QStringLiteral("eventLoop run"));
-        if (whileRunning)
-            whileRunning();
-    }
+    // The loop returns at once.
+    void runApplicationEventLoop() override { journal.record(QStringLiteral("eventLoop run")); }
     [[noreturn]] void exitToShell() override {
         journal.record(QStringLiteral("eventLoop exitToShell"));
         throw ExitToShellCalled{};
@@ -81,11 +75,9 @@ public:
     }
 
     void setDelegate(const GrowlDelegate& delegate) override {
-        delegates.push_back(delegate);
         journal.record(QStringLiteral("setDelegate \"%1\"").arg(delegate.applicationName));
     }
     void notify(const GrowlNotification& notification) override {
-        notifications.push_back(notification);
         QString entry = QStringLiteral("notify \"%1\"").arg(notification.notificationName);
         if (!notification.description.isEmpty())
             entry += QStringLiteral(" \"%1\"").arg(notification.description);
@@ -131,10 +123,7 @@ public:
 
     Journal journal;
     FakeSoundService sounds{journal};
-    std::optional<QString> front;       // the front process's name
-    std::function<void()> whileRunning; // what happens inside the event loop
-    std::vector<GrowlDelegate> delegates;
-    std::vector<GrowlNotification> notifications;
+    std::optional<QString> front;                // the front process's name
     QString statusItem = QStringLiteral("none"); // or the icon shown: KVOpen, KVClosed
     bool upperLeftWindow = false;
 

@@ -44,18 +44,15 @@ Page readPage(const QString& path) {
         const QXmlStreamAttributes attributes = xml.attributes();
         if (attributes.hasAttribute("id"_L1))
             page.ids.insert(attributes.value("id"_L1).toString());
-        for (const auto& attribute : attributes) {
-            const QStringView name = attribute.name();
-            if (name == u"bgcolor" || name == u"color" ||
-                (name == u"style" && attribute.value().contains(u"color")))
-                page.fixedColour = name.toString();
-        }
+        for (const auto& attribute : attributes)
+            if (attribute.name() == u"bgcolor" || attribute.name() == u"color" ||
+                (attribute.name() == u"style" && attribute.value().contains(u"color")))
+                page.fixedColour = attribute.name().toString();
         const QString href = attributes.value("href"_L1).toString();
         if ((xml.name() == u"a" || xml.name() == u"link") && !href.isEmpty())
             page.hrefs.push_back(href);
-        if (xml.name() == u"link" && attributes.value("rel"_L1) == u"stylesheet" &&
-            href == kStylesheet)
-            page.linksStylesheet = true;
+        page.linksStylesheet |= xml.name() == u"link" &&
+                                attributes.value("rel"_L1) == u"stylesheet" && href == kStylesheet;
         if (xml.name() == u"title")
             page.title = xml.readElementText().trimmed();
     }
@@ -112,6 +109,8 @@ TEST(HelpBook, EveryPageIsWellFormedTitledAndTakesItsLookFromTheStylesheet) {
 
 TEST(HelpBook, EveryLocalLinkReachesAnIdOnAPageAndEveryPageIsReachedFromTheStart) {
     const QString root = QDir::cleanPath(kBook) + u'/';
+    std::set<QString> reached{kStartPage};
+    std::deque<QString> toVisit{kStartPage};
     for (const auto& [name, page] : book()) {
         for (const QString& href : page.hrefs) {
             const auto target = localTarget(name, href);
@@ -128,19 +127,12 @@ TEST(HelpBook, EveryLocalLinkReachesAnIdOnAPageAndEveryPageIsReachedFromTheStart
             EXPECT_TRUE(linked->second.ids.count(target->fragment)) << where << " names no id";
         }
     }
-
-    std::set<QString> reached{kStartPage};
-    std::deque<QString> toVisit{kStartPage};
-    while (!toVisit.empty()) {
-        const auto page = book().find(toVisit.front());
-        toVisit.pop_front();
-        if (page == book().end())
-            continue;
-        for (const QString& href : page->second.hrefs)
-            if (const auto target = localTarget(page->first, href))
-                if (target->page.endsWith(u".html") && reached.insert(target->page).second)
-                    toVisit.push_back(target->page);
-    }
+    for (; !toVisit.empty(); toVisit.pop_front())
+        if (const auto page = book().find(toVisit.front()); page != book().end())
+            for (const QString& href : page->second.hrefs)
+                if (const auto target = localTarget(page->first, href))
+                    if (target->page.endsWith(u".html") && reached.insert(target->page).second)
+                        toVisit.push_back(target->page);
     for (const auto& [name, page] : book())
         EXPECT_TRUE(reached.count(name)) << name.toStdString() << " is linked from no page";
 }

@@ -33,7 +33,7 @@ public:
     }
     void deleteStore() { QFile::remove(RVPrefs::pathForIdentifier(kApplicationIdentifier)); }
     // Starts the helper as its main does; the fake event loop returns at once.
-    void start() { helper.helperMain(); }
+    int start() { return helper.helperMain(); }
     QString homePath() const { return home_.path(); }
 
     FakeHelperPlatform fakes;

@@ -9,9 +9,10 @@
 
 // Replays the scenario files in scenarios/ against a helper on fakes. A line is an action
 // (settings KEY VALUE, start, caps on, type ABC, key 'x' mods 0x0, reload, ...), `ignore
-// PREFIX`, which drops the calls so named from the last action on, or `expect` with the next
-// call the platform saw, `nothing` (no more calls), `result R` or `state NAME VALUE`. Every
-// call an action makes must be expected before the next action.
+// PREFIX`, which drops the calls so named from the last action on, `watch PREFIX`, which takes
+// back an ignore (the monitor, Apple event, display and event loop calls are ignored unless
+// watched), or `expect` with the next call the platform saw, `nothing` (no more calls), `result
+// R` or `state NAME VALUE`. Every call an action makes must be expected before the next action.
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -61,6 +62,8 @@ public:
                 expect(rest.startsWith(u"result ") ? u"state "_s + rest : rest);
             } else if (command == u"ignore") {
                 ignored_.append(rest);
+            } else if (command == u"watch") {
+                ignored_.removeAll(rest);
             } else {
                 expectNothingMore();
                 act(command, rest);
@@ -84,7 +87,7 @@ private:
             for (const QString& name : rest.split(u' ', Qt::SkipEmptyParts))
                 fakes.sounds.addSound(name);
         } else if (command == u"start") {
-            fixture_.start();
+            lastResult_ = fixture_.start();
         } else if (command == u"front") {
             fakes.front = rest == u"none" ? std::nullopt : std::optional(rest);
         } else if (command == u"appkit") {

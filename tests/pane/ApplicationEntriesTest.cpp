@@ -1,9 +1,5 @@
 #include "pane/ApplicationEntries.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include "tests/shared/TempHome.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +15,8 @@ protected:
     QString folder(const char* name) const { return root.filePath(name); }
     QStringList folders() const { return {folder("system"), folder("local"), folder("user")}; }
 
-    QString write(const QString& path, const QByteArray& contents) const {
-        QFile file(path);
-        EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
-        file.write(contents);
+    static QString write(const QString& path, const QByteArray& contents) {
+        writeFile(path, contents);
         return path;
     }
     QString app(const char* folder, const char* file, const QByteArray& body) const {

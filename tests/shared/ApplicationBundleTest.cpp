@@ -1,8 +1,5 @@
 #include "shared/ApplicationBundle.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/shared/TempHome.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +17,7 @@ TEST(ApplicationBundle, NameFromPathDropsFolderAndLastExtension) {
 TEST(ApplicationBundle, AnyFolderIsABundleAndOtherFilesOnlyWhenTheyAreDesktopEntries) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("Empty.app"));
-    ASSERT_TRUE(QFile(dir.filePath("plain.txt")).open(QIODevice::WriteOnly));
+    writeFile(dir.filePath("plain.txt"), {});
     const auto empty = ApplicationBundle::bundleWithPath(dir.filePath("Empty.app"));
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->infoDictionary().isEmpty());
@@ -30,17 +27,15 @@ TEST(ApplicationBundle, AnyFolderIsABundleAndOtherFilesOnlyWhenTheyAreDesktopEnt
 
 TEST(ApplicationBundle, DesktopEntryExecGivesTheProgramsFileName) {
     QTemporaryDir dir;
-    QFile file(dir.filePath("app.desktop"));
+    const QString file = dir.filePath("app.desktop");
     // Backslashes are unescaped twice: once as an entry string, once inside the quotes.
     using Row = std::pair<QByteArray, std::optional<QString>>;
     for (const auto& [exec, program] :
          {Row{"editor %U", "editor"}, Row{"/usr/bin/terminal --window", "terminal"},
           Row{R"("/opt/My App/run \\"it\\"" --flag)", "run \"it\""},
           Row{R"("/opt/tools/run\\\\1")", "run\\1"}, Row{"", std::nullopt}}) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[Desktop Entry]\nExec=" + exec + "\n");
-        file.close();
-        const auto bundle = ApplicationBundle::bundleWithPath(file.fileName());
+        writeFile(file, "[Desktop Entry]\nExec=" + exec + "\n");
+        const auto bundle = ApplicationBundle::bundleWithPath(file);
         ASSERT_TRUE(bundle) << exec.constData();
         EXPECT_EQ(bundle->objectForInfoDictionaryKey(u"CFBundleExecutable"), program)
             << exec.constData();

@@ -3,12 +3,10 @@
 #include "platform/desktop/PidfdAppleEventSender.h"
 #include "platform/desktop/ProcProcessManager.h"
 #include "shared/PropertyListFile.h"
+#include "tests/shared/TempHome.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -69,11 +67,17 @@ TEST_F(ProcessControl, TheFirstProcessOfTheBundleInPidOrderIsFound) {
     EXPECT_EQ(psn, *ProcProcessManager::serialNumberOf(pid_t(lower)));
 }
 
-TEST_F(ProcessControl, QuitReachesOnlyTheProcessTheSerialNumberNames) {
+// A serial number names one process: the same PID started at another time (a reused PID) is
+// another process, and one that has ended is none.
+TEST_F(ProcessControl, NamesAndQuitReachOnlyTheProcessTheSerialNumberNames) {
     QProcess& process = start();
     const ProcessSerialNumber live = psnOf(process);
     ProcessSerialNumber stale = live;
-    stale.highLongOfPSN -= 1; // the same PID, started at another time: a reused PID
+    stale.highLongOfPSN -= 1;
+    QString name;
+    EXPECT_EQ(processes.CopyProcessName(live, &name), noErr);
+    EXPECT_EQ(name, QStringLiteral("waiting helper"));
+    EXPECT_EQ(processes.CopyProcessName(stale, &name), procNotFound);
     EXPECT_EQ(sender.sendAppleEvent(kAEQuitApplication, stale), procNotFound);
     EXPECT_FALSE(process.waitForFinished(300));
 
@@ -81,19 +85,6 @@ TEST_F(ProcessControl, QuitReachesOnlyTheProcessTheSerialNumberNames) {
     ASSERT_TRUE(process.waitForFinished(3000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit); // ended by SIGTERM
     EXPECT_EQ(sender.sendAppleEvent(kAEQuitApplication, live), procNotFound);
-}
-
-TEST_F(ProcessControl, AProcessHasANameOnlyWhileTheSerialNumberNamesIt) {
-    QProcess& process = start();
-    const ProcessSerialNumber live = psnOf(process);
-    ProcessSerialNumber stale = live;
-    stale.highLongOfPSN += 1;
-    QString name;
-    EXPECT_EQ(processes.CopyProcessName(live, &name), noErr);
-    EXPECT_EQ(name, QStringLiteral("waiting helper"));
-    EXPECT_EQ(processes.CopyProcessName(stale, &name), procNotFound);
-    process.kill();
-    process.waitForFinished();
     EXPECT_EQ(processes.CopyProcessName(live, &name), procNotFound);
 }
 
@@ -102,11 +93,7 @@ TEST_F(ProcessControl, AnApplicationStartsItsBundlesExecutable) {
     DesktopWorkspace workspace;
     EXPECT_FALSE(workspace.launchApplication(app)); // its Info.plist names no executable
     const QString script = app + QStringLiteral("/Contents/MacOS/it's started");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\ntouch \"$0.ran\"\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeFile(script, "#!/bin/sh\ntouch \"$0.ran\"\n", true);
     PropertyListFile::writeDictionary(
         app + QStringLiteral("/Contents/Info.plist"),
         {{QStringLiteral("CFBundleExecutable"), PlistValue::fromString("it's started")}},

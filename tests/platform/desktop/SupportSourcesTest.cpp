@@ -1,9 +1,7 @@
 #include "platform/desktop/LinuxSupportSources.h"
+#include "tests/shared/TempHome.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSysInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,11 +16,7 @@ class SupportSources : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(root.isValid()); }
     void write(const QString& relative, const QByteArray& bytes) {
-        const QString path = root.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        writeFile(root.filePath(relative), bytes);
     }
     QStringList logLines() {
         QStringList lines;
