@@ -5,7 +5,37 @@
 #include <xkbcommon/xkbcommon-keysyms.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <cerrno>
+#include <csignal>
+
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
+
+// Whether a keymap compiles, tried in a child process: the system's keymap parser is known to
+// crash on some malformed keymaps, and one from another process must not take this one down.
+// Keymaps come at start and when the layout set changes, so the fork costs nothing that counts.
+bool compilesInChild(xkb_context* context, const char* text, std::size_t length) {
+    const pid_t child = fork();
+    if (child < 0)
+        return true; // no process to spare: compiled here, as before the check
+    if (child == 0) {
+        // A crash here ends the child quietly: no core dump, no crash report, no handler of the
+        // parent's taking over.
+        prctl(PR_SET_DUMPABLE, 0);
+        for (const int signalNumber : {SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL})
+            signal(signalNumber, SIG_DFL);
+        xkb_keymap* keymap = xkb_keymap_new_from_buffer(
+            context, text, length, XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+        _exit(keymap ? 0 : 1);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 bool isModifierKeysym(xkb_keysym_t keysym) {
     return (keysym >= XKB_KEY_Shift_L && keysym <= XKB_KEY_Hyper_R) ||
@@ -48,6 +78,8 @@ bool XkbKeyboard::loadKeymapText(const char* text, std::size_t length) {
     // The text may or may not end in a terminating zero.
     while (length > 0 && text[length - 1] == '\0')
         --length;
+    if (!compilesInChild(context_, text, length))
+        return false;
     xkb_keymap* keymap = xkb_keymap_new_from_buffer(
         context_, text, length, XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
     return replaceKeymap(keymap, keymap ? xkb_state_new(keymap) : nullptr);

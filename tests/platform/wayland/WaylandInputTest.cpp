@@ -119,9 +119,14 @@ TEST(XkbKeyboardTest, CharactersAndModifiersFollowTheCompositorsKeymap) {
     EXPECT_TRUE(us.isModifierKey(KEY_LEFTSHIFT + 8));
     us.updateKey(KEY_LEFTSHIFT + 8, false);
 
-    // A keymap that does not compile keeps the one there.
+    // A keymap that does not compile keeps the one there, even one that crashes the system's
+    // parser (tried in a child process).
     const char broken[] = "xkb_keymap { nonsense";
     EXPECT_FALSE(us.loadKeymapText(broken, sizeof broken));
+    QFile crashing(QStringLiteral(KEYVIGIL_TEST_DATA "/fuzz-wayland/keymap-parser-crash"));
+    ASSERT_TRUE(crashing.open(QIODevice::ReadOnly));
+    const QByteArray keymap = crashing.readAll().mid(1); // the fuzzer's reader byte goes
+    EXPECT_FALSE(us.loadKeymapText(keymap.constData(), std::size_t(keymap.size())));
     EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
 }
 
