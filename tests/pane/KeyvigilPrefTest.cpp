@@ -1,16 +1,16 @@
 #include "pane/KeyvigilPref.h"
+#include "pane/HelpHandoff.h"
+#include "pane/PercentEscapes.h"
+#include "pane/SupportMail.h"
 #include "shared/Identifiers.h"
 #include "shared/PropertyListFile.h"
 #include "tests/fakes/FakePanePlatform.h"
+#include "tests/shared/TempHome.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -39,18 +39,6 @@ private:
         ::syscall(SYS_capset, &header, data);
     }
 };
-
-void touch(const QString& path, const QByteArray& contents = {}) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(contents);
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void readOnly(const QString& folder) {
     QDir().mkpath(folder);
@@ -147,7 +135,7 @@ public:
 
 TEST_F(Pane, ShowingQuitsTheFirstHelperFoundThenStopsTheAgentKeepingItsFile) {
     fakes.services.processes = {{{1, 10}, "ttxt"}, {{2, 20}, "RVpC"}, {{3, 30}, "RVpC"}};
-    touch(agentFile);
+    writeFile(agentFile, {});
     show();
     // What starts the helper at login stays: a window that never closes leaves it as it was.
     EXPECT_TRUE(QFile::exists(agentFile));
@@ -209,39 +197,6 @@ TEST_F(Pane, TheSwitchShowsOffUntilTakenOverAndLeavingWithItOnStartsTheHelper) {
     EXPECT_TRUE(fakes.form[O::EnableKeyvigilSwitch].state);
 }
 
-// The accessibility button switches off, and opens the panel the toolkit version names.
-TEST_F(Pane, TheAccessibilityButtonSwitchesOffAndOpensThePanelOfTheToolkitVersion) {
-    const struct {
-        double version;
-        const char* button;
-        const char* pane;
-    } rows[] = {
-        {1186.9, "Disable & Go To Universal Access", "UniversalAccessPref.prefPane"},
-        {1187.0, "Disable & Go To Accessibility", "UniversalAccessPref.prefPane"},
-        {1264.9, "Disable & Go To Accessibility", "UniversalAccessPref.prefPane"},
-        {1265.0, "Disable & Go To Security & Privacy", "Security.prefPane"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.version);
-        switchedOn(true);
-        touch(agentFile);
-        fakes.journal.clear();
-        KeyvigilPref::unloadClass();
-        fakes.platform.NSAppKitVersionNumber = row.version;
-        show();
-        EXPECT_EQ(fakes.form[O::accessibilityButton].text, row.button);
-        pref.userChanged(O::accessibilityButton);
-        EXPECT_EQ(fakes.journal.entries().last(),
-                  QStringLiteral("open /System/Library/PreferencePanes/") + row.pane);
-        EXPECT_FALSE(fakes.form[O::EnableKeyvigilSwitch].state);
-        pref.willUnselect();
-        EXPECT_FALSE(QFile::exists(agentFile));
-        EXPECT_EQ(agentCalls(), QStringList({"stop", "unload"}));
-        EXPECT_EQ(saved(Keys::startAutomatically), PlistValue::fromBool(false));
-    }
-    EXPECT_TRUE(fakes.form[O::accessibilityMessage].text.contains("Privacy"));
-}
-
 TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
     writeInfo(QStringLiteral("6.1"));
     EXPECT_FALSE(pref.initWithBundle(bundle));
@@ -253,7 +208,7 @@ TEST_F(Pane, AMismatchedBundleOrASecondLoadAlertsAndTerminates) {
 
     // With the Restart tool, a restart is tried once per bundle version: here it cannot help.
     const QString restart = bundle + QStringLiteral("/Contents/Resources/Restart");
-    touch(restart);
+    writeFile(restart, {});
     const QString restarting = "launch " + restart + ' ' + bundle + " 4242";
     for (const char* version : {"6.1", "6.1", "6.3"}) {
         writeInfo(QString::fromLatin1(version));
@@ -349,7 +304,7 @@ TEST_F(Pane, AContinuousLockWarningNeedsARealSoundAndFallsBackToOnce) {
 }
 
 TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
-    touch(soundFolders[0] + "/Glass.aiff");
+    writeFile(soundFolders[0] + "/Glass.aiff", {});
     fakes.sounds.addSound("Glass");
     store(Keys::soundVolume, PlistValue::fromFloat(0.5f));
     show();
@@ -383,9 +338,9 @@ TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
 
 TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
     for (const char* name : {"/.DS_Store", "/Ping.aiff", "/Notes", "/Read Me.txt"})
-        touch(soundFolders[0] + name);
-    touch(soundFolders[1] + "/Basso.wav");
-    touch(soundFolders[2] + "/Ping.aif");
+        writeFile(soundFolders[0] + name, {});
+    writeFile(soundFolders[1] + "/Basso.wav", {});
+    writeFile(soundFolders[2] + "/Ping.aif", {});
     show();
     pref.willSelect();
     const QStringList titles = fakes.form[O::soundPopup].items;
@@ -419,10 +374,12 @@ TEST_F(Pane, EachPreviewPictureIsLoadedOnceAndAMissingOneIsTriedAgain) {
 struct Failure {
     const char* name;
     bool switchOn;
-    std::function<void(Pane&)> arrange;
-    QString alert; // its title, " | " and a part of its message; empty: no alert
-    QStringList agentCalls;
-    std::function<void(Pane&)> check;
+    const char* agentFile;  // what it holds before; none when null
+    bool readOnlyAgents;    // its folder cannot be written
+    const char* problem;    // "verb: reason" the agent tool answers, if any
+    QString said;           // an alert's title (or stoppedMsg), " | " and a part of its text
+    const char* agentCalls; // the agent tool's verbs
+    bool agentFileKept;     // as it was before
 };
 
 class Failing : public Pane, public ::testing::WithParamInterface<Failure> {};
@@ -431,64 +388,46 @@ TEST_P(Failing, IsSaidOnceAndKeepsWhatWasStored) {
     const Failure& row = GetParam();
     switchedOn(row.switchOn);
     store(Keys::warnCount, PlistValue::fromInt(7));
-    row.arrange(*this);
+    if (row.agentFile)
+        writeFile(agentFile, row.agentFile);
+    if (row.readOnlyAgents)
+        readOnly(home + "/Library/LaunchAgents");
+    if (const QString problem = row.problem; !problem.isEmpty())
+        fakes.services.agentProblems[problem.section(": ", 0, 0)] = problem.section(": ", 1);
     {
         const WithoutOverridingPermissions unprivileged;
         show();
         choose(O::WarnCountPopup, 2);
         pref.willUnselect();
     }
+    // Said in one alert, or where none comes, in the message that the helper is paused.
     const QStringList alerts = fakes.journal.entries().filter("alert ");
-    if (row.alert.isEmpty()) {
-        EXPECT_EQ(alerts, QStringList());
-    } else {
-        ASSERT_EQ(alerts.size(), 1) << alerts.join('\n').toStdString();
-        EXPECT_TRUE(alerts[0].startsWith("alert " + row.alert.section(" | ", 0, 0) + " | "));
-        EXPECT_TRUE(alerts[0].contains(row.alert.section(" | ", 1))) << alerts[0].toStdString();
-    }
-    EXPECT_EQ(agentCalls(), row.agentCalls);
-    row.check(*this);
+    ASSERT_LE(alerts.size(), 1) << alerts.join('\n').toStdString();
+    const QString said =
+        alerts.isEmpty() ? "stoppedMsg | " + fakes.form[O::stoppedMsg].text : alerts[0].mid(6);
+    EXPECT_TRUE(said.startsWith(row.said.section(" | ", 0, 0) + " | ") &&
+                said.contains(row.said.section(" | ", 1)))
+        << said.toStdString();
+    EXPECT_EQ(agentCalls().join(' '), row.agentCalls);
+    EXPECT_EQ(saved(Keys::warnCount), PlistValue::fromInt(3));
+    EXPECT_TRUE(!row.agentFileKept ||
+                (QFile::exists(agentFile) && readFile(agentFile) == row.agentFile));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Leaving, Failing,
     ::testing::Values(
-        Failure{"NoAgentFileWritten",
-                true,
-                [](Pane& t) { readOnly(t.home + "/Library/LaunchAgents"); },
-                "Keyvigil Not Started | could not write the file that starts it, “",
-                {},
-                [](Pane&) { EXPECT_EQ(Pane::saved(Keys::warnCount), PlistValue::fromInt(3)); }},
-        Failure{"AgentFileNotRewritten",
-                true,
-                [](Pane& t) {
-                    touch(t.agentFile, "written before");
-                    readOnly(QFileInfo(t.agentFile).path());
-                },
+        Failure{"NoAgentFileWritten", true, nullptr, true, "",
+                "Keyvigil Not Started | could not write the file that starts it, “", "", false},
+        Failure{"AgentFileNotRewritten", true, "written before", true, "",
                 "Keyvigil Not Started | It starts with the file written before.",
-                {"stop", "load", "running"},
-                [](Pane& t) { EXPECT_EQ(contents(t.agentFile), "written before"); }},
-        Failure{"ToolCannotUnload",
-                false,
-                [](Pane& t) {
-                    touch(t.agentFile);
-                    t.fakes.services.agentProblems["unload"] = "stuck";
-                },
+                "stop load running", true},
+        Failure{"ToolCannotUnload", false, "", false, "unload: stuck",
                 "Keyvigil Not Switched Off | Keyvigil could not be switched off: stuck.",
-                {"stop", "unload"},
-                [](Pane& t) { EXPECT_TRUE(QFile::exists(t.agentFile)); }},
-        Failure{"ToolCannotPause",
-                true,
-                [](Pane& t) {
-                    touch(t.agentFile);
-                    t.fakes.services.agentProblems["stop"] = "no answer";
-                },
-                "",
-                {"stop", "load", "running"},
-                [](Pane& t) {
-                    EXPECT_TRUE(t.fakes.form[O::stoppedMsg].text.startsWith(
-                        "Keyvigil could not be paused while this window is open: no answer."));
-                }}),
+                "stop unload", true},
+        Failure{"ToolCannotPause", true, "", false, "stop: no answer",
+                "stoppedMsg | Keyvigil could not be paused while this window is open: no answer.",
+                "stop load running", false}),
     [](const ::testing::TestParamInfo<Failure>& info) { return info.param.name; });
 
 class Exclusions : public Pane {
@@ -582,6 +521,166 @@ TEST_F(Exclusions, ChosenApplicationsGoToTheEndAndDuplicatesAreNamed) {
     RVTableViewArrayCell cell;
     fakes.excludeApplicationsTable.tableViewWillDisplayCellForTableColumnRow(cell, 0, 2);
     EXPECT_EQ(cell.text, "Alpha");
+}
+
+const QString kIntroduction =
+    "\n\nDebugging info is included below.  You can delete it if irrelevant to your email, or "
+    "review it to assure that it contains no information that you do not want sent.  It contains "
+    "your preferences, information from recent crashes (if any), and your OS version (Debian "
+    "GNU/Linux 12 (bookworm), Linux 6.1.0).\n\n"
+    "--------------------------   Preferences   --------------------------\n";
+const QString kLogHeader =
+    "\n\n--------------------------   Log Entries   --------------------------\n\n";
+const QString kCrashHeader =
+    "\n\n--------------------------   Crash Report   --------------------------\n";
+
+// A pane shown once, with the help hand-off store beside it.
+class HelpAndMail : public Pane {
+protected:
+    void SetUp() override {
+        Pane::SetUp();
+        show();
+        fakes.journal.clear();
+    }
+
+    RVPrefs handoff() const { return RVPrefs(kHelpViewerIdentifier); }
+    // A viewer that has recorded itself; `running` says whether it is still there.
+    void recordViewer(std::uint32_t pid, bool running) {
+        RVPrefs store = handoff();
+        store.setIntForKey(77, QStringLiteral("PSNhigh"));
+        store.setIntForKey(std::int32_t(pid), QStringLiteral("PSNlow"));
+        ASSERT_TRUE(store.synchronize());
+        if (running)
+            fakes.services.processes.push_back({{77, pid}, QStringLiteral("viewer")});
+    }
+    void pressHelp(const QString& title) {
+        fakes.form[Outlet::capitalsHelpButton].text = title;
+        pref.userChanged(Outlet::capitalsHelpButton);
+    }
+    QString helpViewer() const { return bundle + "/Contents/Resources/Help Viewer.app"; }
+    QString mail() {
+        pref.userChanged(Outlet::emailTheAuthorButton);
+        return fakes.services.openedURLs.isEmpty() ? QString() : fakes.services.openedURLs.last();
+    }
+    QString plainMail() { return QUrl::fromPercentEncoding(mail().toUtf8()); }
+    QString mailHead() const {
+        return "mailto:support@keyvigil.org?Subject=KeyVigil v6.2&body=" + kIntroduction +
+               pref.prefs()->description();
+    }
+};
+
+TEST_F(HelpAndMail, TheFirstRequestLeavesFourKeysThenLaunchesTheViewer) {
+    pressHelp(QStringLiteral("capitals"));
+    const RVPrefs store = handoff();
+    EXPECT_EQ(store.objectForKey("Help Folder Path")->toString(),
+              bundle + "/Contents/Resources/Keyvigil Help");
+    EXPECT_EQ(store.objectForKey("Path")->toString(), "index.html");
+    EXPECT_EQ(store.objectForKey("Anchor")->toString(), "capitals");
+    EXPECT_EQ(store.objectForKey("Help Book Folder")->toString(), "Keyvigil Help");
+    EXPECT_FALSE(store.objectForKey("PSNlow"));
+    EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
+
+    // An empty title is an empty anchor; no anchor removes the key.
+    pressHelp(QString());
+    EXPECT_EQ(handoff().objectForKey("Anchor")->toString(), "");
+    showHelp(QStringLiteral("Keyvigil Help"), std::nullopt, std::nullopt, bundle, fakes.platform);
+    EXPECT_FALSE(handoff().objectForKey("Anchor"));
+}
+
+TEST_F(HelpAndMail, ARunningViewerIsWokenAndOneThatHasQuitIsLaunchedAgain) {
+    recordViewer(5150, true);
+    showHelp(QStringLiteral("Keyvigil Help"), QStringLiteral("indicators.html"), std::nullopt,
+             bundle, fakes.platform);
+    EXPECT_EQ(handoff().objectForKey("Path")->toString(), "indicators.html");
+    EXPECT_EQ(fakes.journal.entries(), QStringList{"send rapp 5150"});
+
+    fakes.journal.clear();
+    fakes.services.processes.clear();
+    pressHelp(QStringLiteral("tray"));
+    EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
+}
+
+TEST_F(HelpAndMail, LeavingQuitsTheViewerOnlyWhenItShowsThisBook) {
+    pref.willUnselect(); // no viewer recorded: nothing is sent
+    recordViewer(5150, true);
+    RVPrefs store = handoff();
+    store.setObjectForKey(PlistValue::fromString("Other Help"), QStringLiteral("Help Book Folder"));
+    ASSERT_TRUE(store.synchronize());
+    pref.willUnselect();
+    EXPECT_FALSE(fakes.journal.entries().contains("send quit 5150"));
+
+    pressHelp(QStringLiteral("running"));
+    fakes.journal.clear();
+    pref.willUnselect();
+    EXPECT_TRUE(fakes.journal.entries().contains("send quit 5150"));
+}
+
+TEST_F(HelpAndMail, AMailWithNothingToReportHoldsTheSettingsAndAnEmptyLogSection) {
+    const QString url = mail();
+    EXPECT_TRUE(url.startsWith("mailto:support@keyvigil.org?Subject=KeyVigil%20v6.2&body=%0A%0A"))
+        << qPrintable(url.left(80));
+    EXPECT_EQ(QUrl::fromPercentEncoding(url.toUtf8()), mailHead() + kLogHeader);
+    EXPECT_EQ(fakes.support.attributesAsked, QStringList{home + "/Library/LaunchAgents"});
+    EXPECT_TRUE(QUrl::fromEncoded(url.toUtf8(), QUrl::StrictMode).isValid());
+}
+
+TEST_F(HelpAndMail, AMailTakesTheAgentFolderTheNamedLogLinesAndKeyvigilsReportsCut) {
+    fakes.support.agentFolder =
+        PlistValue::Dictionary{{"NSFileType", PlistValue::fromString("NSFileTypeDirectory")},
+                               {"NSFilePosixPermissions", PlistValue::fromInt(493)}};
+    fakes.support.logLines = {"Dec  7 05:40:12 host Keyvigil Helper[12]: no tray",
+                              "Dec  7 05:40:13 host System Preferences[13]: loaded",
+                              "Dec  7 05:40:14 host keyvigil-agent[14]: lower case", ""};
+    fakes.support.reports = {
+        {"Keyvigil Helper_2026.crash", "Process: Keyvigil Helper\nThread 0::\nmain\nThread 1::\nx"},
+        {"Other_2026.crash", "not ours"},
+        {"Keyvigil Helper_2025.crash", std::nullopt},
+        {"Keyvigil/first.crash", "Thread 1:: at once"},
+        {"dumps/Keyvigil Helper.crash", "in a folder of another name"}};
+    EXPECT_EQ(plainMail(),
+              mailHead() +
+                  "\n\n--------------------------   LaunchAgents   --------------------------\n"
+                  "{\n    NSFilePosixPermissions = 493;\n    NSFileType = NSFileTypeDirectory;\n}" +
+                  kLogHeader + "Dec  7 05:40:12 host Keyvigil Helper[12]: no tray\r" +
+                  "Dec  7 05:40:13 host System Preferences[13]: loaded\r" + kCrashHeader +
+                  "Process: Keyvigil Helper\nThread 0::\nmain\n" + kCrashHeader);
+}
+
+TEST_F(HelpAndMail, ATooLongMailLeavesOutReportsThenTheOldestLinesAndSaysSo) {
+    for (int i = 0; i < 3000; ++i)
+        fakes.support.logLines.append(
+            QStringLiteral("Keyvigil line %1 %2").arg(i).arg(QString(40, u'x')));
+    fakes.support.reports = {{"Keyvigil Helper.crash", QString(20000, u' ')}};
+    const QString url = mail();
+    EXPECT_LE(url.size(), kLongestMailURL);
+    EXPECT_GT(url.size(), kLongestMailURL - 200);
+    const QString text = QUrl::fromPercentEncoding(url.toUtf8());
+    EXPECT_FALSE(text.contains(kCrashHeader));
+    EXPECT_FALSE(text.contains("Keyvigil line 0 "));
+    EXPECT_TRUE(text.contains("Keyvigil line 2999 "));
+    EXPECT_TRUE(text.endsWith("so that the mail fits in one link.)\n"));
+
+    // A mail that fits says nothing of the sort.
+    fakes.support.logLines.resize(10);
+    EXPECT_FALSE(plainMail().contains("left out"));
+}
+
+TEST(PercentEscapes, OnlyWhatAURLMayNotHoldIsEscapedAsUtf8Bytes) {
+    struct Case {
+        QString text;
+        QString escaped;
+    };
+    const Case cases[] = {
+        {"a-z_A.Z~0!*'();/?:@&=+$,", "a-z_A.Z~0!*'();/?:@&=+$,"},
+        {"two words\n\r\t", "two%20words%0A%0D%09"},
+        {"100% #1 <b> \"q\" [x] {y} |\\^`",
+         "100%25%20%231%20%3Cb%3E%20%22q%22%20%5Bx%5D%20%7By%7D%20%7C%5C%5E%60"},
+        {QString::fromUtf8("é€😀"), "%C3%A9%E2%82%AC%F0%9F%98%80"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(addingPercentEscapes(c.text), c.escaped);
+        EXPECT_EQ(QUrl::fromPercentEncoding(c.escaped.toUtf8()), c.text);
+    }
 }
 
 } // namespace
