@@ -6,6 +6,7 @@
 #include <libudev.h>
 #include <linux/input.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -176,8 +177,16 @@ void KeyboardDevices::monitorEvent() {
         if (const char* node = udev_device_get_devnode(device))
             removeDevice(node);
     } else if (action && (std::strcmp(action, "add") == 0 || std::strcmp(action, "change") == 0)) {
-        // A change may be new access to a keyboard that could not be opened before.
-        addDevice(device);
+        // A change may be access given to a keyboard that could not be opened before, or taken
+        // back from one that is open: an open handle outlives its permission, so it is closed
+        // here rather than read on.
+        const char* node = udev_device_get_devnode(device);
+        const bool isOpen = node && std::any_of(devices_.begin(), devices_.end(),
+                                                [node](const auto& d) { return d->node == node; });
+        if (isOpen && access(node, R_OK) != 0)
+            removeDevice(node);
+        else
+            addDevice(device);
     }
     udev_device_unref(device);
 }
