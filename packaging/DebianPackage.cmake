@@ -27,7 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the programs load at run time rather than link: the toolkit's plug-in for the bundle's
 # TIFF images, and the sound library the helper opens at its first sound.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libsdl2-mixer-2.0-0")
-# The settings window opens natively in a Wayland session with the toolkit's Wayland plug-in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
+# The settings window opens natively in a Wayland session with the toolkit's Wayland plug-in;
+# pkexec asks for the administrator's password when keyboard access is allowed there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, pkexec | policykit-1")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Removing the package takes back the keyboard access its settings window may have allowed.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_CURRENT_SOURCE_DIR}/debian/prerm")
 include(CPack)

@@ -17,7 +17,7 @@
 // check box, which also decides whether the locks may warn continuously; Sound, the sound
 // pop-up, which also sets the slider and plays the sound; Volume, the slider; Preview, an
 // upper-left switch, which also changes the preview; Enable, the enable switch; Tab, the tab
-// view; Help, a help button, whose title is its topic's anchor; Accessibility and Support, the
+// view; Help, a help button, whose title is its topic's anchor; KeyboardAccess and Support, the
 // two buttons of the General tab.
 #define KEYVIGIL_PANE_CONTROLS(X)                                                                  \
     X(EnableKeyvigilSwitch, Enable, Keys::startAutomatically, {})                                  \
@@ -67,7 +67,7 @@
     X(exclusionsHelpButton, Help, {}, {})                                                          \
     /* General */                                                                                  \
     X(accessibilityMessage, Show, {}, {})                                                          \
-    X(accessibilityButton, Accessibility, {}, {})                                                  \
+    X(accessibilityButton, KeyboardAccess, {}, {})                                                 \
     X(accessHelpButton, Help, {}, {})                                                              \
     X(checkForUpdatesSwitch, Store, Keys::checkForUpdates, {})                                     \
     X(emailTheAuthorButton, Support, {}, {})                                                       \
@@ -95,7 +95,7 @@ enum class Action : std::uint8_t {
     Enable,
     Tab,
     Help,
-    Accessibility,
+    KeyboardAccess,
     Support
 };
 

@@ -107,13 +107,6 @@ void HelperControl::enable() {
     }
 }
 
-void HelperControl::disable() {
-    killHelper();
-    removeAgent();
-    pane_.platform.form.setState(Outlet::EnableKeyvigilSwitch, false);
-    pane_.prefs().setBoolForKey(false, SettingsKeys::startAutomatically);
-}
-
 void HelperControl::removeAgent() {
     if (launchdPlistPath.isEmpty() || !QFile::exists(launchdPlistPath))
         return;

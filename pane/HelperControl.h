@@ -22,8 +22,6 @@ public:
     void killHelper();
     // Installs and starts the helper with this visit's settings, which it saves first.
     void enable();
-    // Switches off: the helper stopped, its agent removed, the switch off.
-    void disable();
     // Unloads the agent and removes its file, which stays when the unload fails.
     void removeAgent();
 

@@ -3,7 +3,6 @@
 #include "pane/HelpHandoff.h"
 #include "pane/PercentEscapes.h"
 #include "pane/SupportMail.h"
-#include "shared/AppKitVersion.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/BundleLayout.h"
 #include "shared/Identifiers.h"
@@ -14,34 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cmath>
-
 const QString KeyvigilPref::ourVersion = kPaneVersion;
 int KeyvigilPref::classVersion = 0;
 
 namespace {
-
-struct AccessibilityTexts {
-    const char* message;
-    const char* button;
-    const char* pane;
-};
-
-// By the toolkit version, rounded down: below 10.8, 10.8, and 10.9 on.
-constexpr AccessibilityTexts kUniversalAccess{
-    "For the above to work, you must first check \"Enable access for assistive devices\" in the "
-    "Universal Access preference panel, and then come back here to enable Keyvigil.",
-    "Disable & Go To Universal Access",
-    "/System/Library/PreferencePanes/UniversalAccessPref.prefPane"};
-constexpr AccessibilityTexts kAccessibility{
-    "For the above to work, you must first check \"Enable access for assistive devices\" in the "
-    "Accessibility preference panel, and then come back here to enable Keyvigil.",
-    "Disable & Go To Accessibility",
-    "/System/Library/PreferencePanes/UniversalAccessPref.prefPane"};
-constexpr AccessibilityTexts kSecurityAndPrivacy{
-    "For the above to work, you must first enable \"Keyvigil Helper\" in the Security & Privacy "
-    "preference panel Privacy->Accessibility section, and then come back here to enable Keyvigil.",
-    "Disable & Go To Security & Privacy", "/System/Library/PreferencePanes/Security.prefPane"};
 
 // Where the bundle version for which "Restart" was last started is kept.
 QString restartMarkerPath() {
@@ -141,7 +116,7 @@ void KeyvigilPref::willSelect() {
                                  QStringLiteral("Version %1").arg(ourVersion));
     pane_.prefs().setObjectForKey(PlistValue::fromString(pane_.bundlePath()),
                                   SettingsKeys::PrefPanePath);
-    setAccessibilityTexts();
+    keyboardAccess_.willSelect();
     helper_.findHelper();
     helper_.killHelper();
 }
@@ -177,8 +152,8 @@ void KeyvigilPref::userChanged(Outlet outlet, bool dragging) {
     case Action::Help:
         showHelp(outlet);
         return;
-    case Action::Accessibility:
-        openUniversalAccess();
+    case Action::KeyboardAccess:
+        keyboardAccess_.buttonPressed();
         return;
     case Action::Support:
         emailTheAuthor();
@@ -200,21 +175,4 @@ void KeyvigilPref::emailTheAuthor() {
     const QString mail = composeSupportMail(pane_.prefs(), pane_.platform.support);
     // Without a mail program nothing opens, and nothing is said.
     pane_.platform.workspace.openURL(addingPercentEscapes(mail));
-}
-
-void KeyvigilPref::setAccessibilityTexts() {
-    const double version = std::floor(pane_.platform.NSAppKitVersionNumber);
-    const AccessibilityTexts& texts = version < AppKitVersion::v10_8   ? kUniversalAccess
-                                      : version < AppKitVersion::v10_9 ? kAccessibility
-                                                                       : kSecurityAndPrivacy;
-    pane_.platform.form.setStringValue(Outlet::accessibilityMessage,
-                                       QString::fromUtf8(texts.message));
-    pane_.platform.form.setStringValue(Outlet::accessibilityButton,
-                                       QString::fromUtf8(texts.button));
-    accessibilityPrefPaneToOpen = QString::fromUtf8(texts.pane);
-}
-
-void KeyvigilPref::openUniversalAccess() {
-    helper_.disable();
-    pane_.platform.workspace.openFile(accessibilityPrefPaneToOpen);
 }

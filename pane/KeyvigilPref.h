@@ -3,6 +3,7 @@
 #include "pane/Controls.h"
 #include "pane/ExclusionLists.h"
 #include "pane/HelperControl.h"
+#include "pane/KeyboardAccessControl.h"
 #include "pane/PaneContext.h"
 #include "pane/SettingsForm.h"
 
@@ -38,8 +39,6 @@ public:
 
 private:
     void alertUpgrade(const std::optional<QString>& bundleVersion);
-    void setAccessibilityTexts();
-    void openUniversalAccess();
     void showHelp(Outlet button);
     void emailTheAuthor();
     bool enabled() const;
@@ -51,5 +50,5 @@ private:
     SettingsForm form_{pane_};
     ExclusionLists lists_{pane_};
     HelperControl helper_{pane_};
-    QString accessibilityPrefPaneToOpen;
+    KeyboardAccessControl keyboardAccess_{pane_};
 };

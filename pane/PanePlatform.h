@@ -1,10 +1,12 @@
 #pragma once
 
 #include "pane/ApplicationChooserService.h"
+#include "pane/ConfirmationService.h"
 #include "pane/PaneForm.h"
 #include "pane/RVTableViewArray.h"
 #include "platform/AppleEventSender.h"
 #include "platform/HelperAgent.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/PaneHost.h"
 #include "platform/PreferencesDomains.h"
 #include "platform/ProcessManager.h"
@@ -28,6 +30,8 @@ struct PanePlatform {
     RVTableViewArray& excludeApplicationsTable;
     ApplicationChooserService& applicationChooser;
     SupportSources& support;
+    KeyboardAccess& keyboardAccess;
+    ConfirmationService& confirmations;
     // The system's, the local and the user's sound folders, listed in this order.
     QStringList soundFolders;
     double NSAppKitVersionNumber;

@@ -13,7 +13,7 @@ packages=(
     libwayland-dev libwayland-bin plasma-wayland-protocols libudev-dev qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
-    imagemagick notification-daemon sway umockdev kwin-wayland
+    imagemagick notification-daemon sway umockdev kwin-wayland xclip
     librsvg2-bin desktop-file-utils appstream
 )
 

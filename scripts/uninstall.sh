@@ -60,6 +60,7 @@ files=(
     share/icons/hicolor/scalable/apps/org.keyvigil.Keyvigil.svg
     share/man/man1/keyvigil-preferences.1.gz share/man/man1/keyvigil-defaults.1.gz
     share/lintian/overrides/keyvigil
+    share/polkit-1/actions/org.keyvigil.Keyvigil.keyboard-access.policy
 )
 for size in 16 24 32 48 64 128 256; do
     files+=("share/icons/hicolor/${size}x${size}/apps/org.keyvigil.Keyvigil.png")

@@ -4,17 +4,21 @@
 #include "pane/plugin/ApplicationChooser.h"
 #include "pane/plugin/ImageAndTextCellDelegate.h"
 #include "platform/backends/DisplayBackends.h"
+#include "platform/backends/WindowSession.h"
 #include "platform/desktop/AppKitVersionNumber.h"
 #include "platform/desktop/HostFolders.h"
 #include "platform/desktop/LinuxSupportSources.h"
 #include "shared/BundleLayout.h"
 #include "shared/ProgramLog.h"
+#include "tools/keyvigil-keyboard-access/KeyboardAccessFiles.h"
 
 #include "ui_KeyvigilPref.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -44,6 +48,28 @@ private:
     QWidget& view_;
 };
 
+// A warning over the pane's window, with Cancel as its default button.
+class QtConfirmation final : public ConfirmationService {
+public:
+    explicit QtConfirmation(QWidget& view) : view_(view) {}
+    bool confirm(const Confirmation& confirmation) override {
+        QMessageBox box(QMessageBox::Warning, confirmation.title,
+                        QStringLiteral("<b>%1</b>").arg(confirmation.title.toHtmlEscaped()),
+                        QMessageBox::NoButton, view_.window());
+        box.setInformativeText(confirmation.message);
+        QPushButton* confirm =
+            box.addButton(u'&' + confirmation.confirmButton, QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == confirm;
+    }
+
+private:
+    QWidget& view_;
+};
+
 struct KeyvigilPanePlugin::Pane {
     Pane(const QString& bundlePath, PaneHost& host)
         : agents(BundleLayout::agentTool(bundlePath)),
@@ -55,6 +81,11 @@ struct KeyvigilPanePlugin::Pane {
                             view.ui().excludeApplicationsAddButton,
                             view.ui().excludeApplicationsDeleteButton,
                             view.ui().applicationErrorMsg, {QStringLiteral("Application")}),
+          // The system's files are read under KEYVIGIL_SYSTEM_ROOT in tests.
+          keyboardAccess(DisplayBackends::windowSession(),
+                         BundleLayout::resources(bundlePath) + u'/' +
+                             QLatin1String(KeyboardAccessFiles::kProgramName),
+                         qEnvironmentVariable("KEYVIGIL_SYSTEM_ROOT")),
           platform{host,
                    form,
                    processes,
@@ -68,6 +99,8 @@ struct KeyvigilPanePlugin::Pane {
                    applicationsTable.table(),
                    chooser,
                    support,
+                   keyboardAccess,
+                   confirmations,
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
@@ -87,6 +120,8 @@ struct KeyvigilPanePlugin::Pane {
     QtTableViewArray applicationsTable;
     QtApplicationChooser chooser{view};
     LinuxSupportSources support;
+    LinuxKeyboardAccess keyboardAccess;
+    QtConfirmation confirmations{view};
     PanePlatform platform;
     KeyvigilPref pref{platform};
 };

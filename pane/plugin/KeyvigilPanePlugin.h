@@ -7,6 +7,7 @@
 #include "pane/plugin/QtTableViewArray.h"
 #include "platform/desktop/AgentTool.h"
 #include "platform/desktop/DesktopWorkspace.h"
+#include "platform/desktop/LinuxKeyboardAccess.h"
 #include "platform/desktop/PidfdAppleEventSender.h"
 #include "platform/desktop/ProcProcessManager.h"
 #include "platform/desktop/PropertyListDomains.h"

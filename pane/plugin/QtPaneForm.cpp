@@ -113,7 +113,11 @@ void QtPaneForm::setStringValue(Outlet name, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setText(QString(text).replace(u'&', QStringLiteral("&&"))); // no mnemonic
+        // An "&" is shown as it is; a button whose interface file asks for it takes its title's
+        // first letter as its mnemonic.
+        button->setText(
+            (button->property("titleMnemonic").toBool() ? QStringLiteral("&") : QString()) +
+            QString(text).replace(u'&', QStringLiteral("&&")));
 }
 
 QString QtPaneForm::title(Outlet name) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pane/PanePlatform.h"
+#include "tests/fakes/FakeKeyboardAccess.h"
 #include "tests/fakes/FakeSoundService.h"
 #include "tests/fakes/Journal.h"
 
@@ -269,6 +270,7 @@ struct FakePanePlatform {
     FakeSoundService sounds{journal};
     FakeImageLoader images{journal};
     FakeSupportSources support;
+    FakeKeyboardAccess keyboardAccess{journal};
     FakeTableView wordsView;
     FakeTableView applicationsView;
     RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
@@ -287,6 +289,8 @@ struct FakePanePlatform {
                           excludeApplicationsTable,
                           services,
                           support,
+                          keyboardAccess,
+                          keyboardAccess,
                           {},
                           1265.0};
 };

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "pane/PaneContext.h"
+#include "platform/KeyboardAccess.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// What the General tab's keyboard-access group is told: the session, the access found now, and
+// the change the user made during this visit, if any.
+struct KeyboardAccessFacts {
+    enum class Change : std::uint8_t { None, Granted, Revoked };
+
+    DesktopSession session = DesktopSession::X11;
+    KeyboardAccessMethod method = KeyboardAccessMethod::SeatRule;
+    bool readable = false;
+    bool lockLights = false;
+    bool granted = false;
+    Change change = Change::None;
+};
+
+struct KeyboardAccessTexts {
+    QString message;
+    QString button; // empty: the button is hidden
+};
+
+// Which warnings work in the session, what keyboard access adds, and what the button offers.
+KeyboardAccessTexts keyboardAccessTexts(const KeyboardAccessFacts& facts);
+
+// The keyboard-access group: its texts at each showing, and its button, which allows reading the
+// keyboards or takes that back, each only after the user confirms and the administrator's
+// password is given. The helper is left as it is: it reads the keyboards from its next start.
+class KeyboardAccessControl {
+public:
+    explicit KeyboardAccessControl(PaneContext& pane) : pane_(pane) {}
+
+    void willSelect();
+    void buttonPressed();
+
+private:
+    void show();
+
+    PaneContext& pane_;
+    KeyboardAccessFacts::Change change_ = KeyboardAccessFacts::Change::None;
+};

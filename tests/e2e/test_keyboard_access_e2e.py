@@ -1,0 +1,144 @@
+"""The General tab's keyboard access end to end: the real host and pane on a private X display,
+with a pkexec of the test's that runs keyvigil-keyboard-access on a folder of its own (as nobody
+when the test runs as root), so that nothing of this machine changes."""
+
+import glob
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+from desktop import Desktop, wait_for
+
+BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
+BUNDLE = BUILD_DIR / "Keyvigil.prefPane"
+PROGRAM = BUNDLE / "Contents/Resources/keyvigil-keyboard-access"
+RULE = "etc/udev/rules.d/70-keyvigil-keyboard-access.rules"
+
+# pkexec PROGRAM COMMAND, run on the test's folder rather than the system.
+PKEXEC = """#!/bin/sh
+echo "$*" >> '{log}'
+[ -e '{log}.dismiss' ] && exit 126
+program="$1"
+shift
+[ "$(id -u)" = 0 ] && exec setpriv --reuid=65534 --regid=65534 --clear-groups "$program" \\
+    --root '{system}' "$@"
+exec "$program" --root '{system}' "$@"
+"""
+
+
+class KeyboardAccess(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop(BUILD_DIR, window_manager=["icewm"])
+        self.desktop.start()
+        self.addCleanup(self.desktop.stop)
+        tmp = self.desktop.tmp
+        # Out of the desktop's own folder, which only its user may enter.
+        self.system = Path(tempfile.mkdtemp(prefix="keyvigil-system-"))
+        self.addCleanup(shutil.rmtree, self.system, ignore_errors=True)
+        self.system.chmod(0o755)
+        for folder in ("etc", "run/systemd/system", "run/systemd/seats"):
+            (self.system / folder).mkdir(parents=True)
+        (self.system / "etc").chmod(0o777)
+        self.log = tmp / "pkexec.log"
+        bin_dir = tmp / "bin"
+        bin_dir.mkdir()
+        (bin_dir / "pkexec").write_text(PKEXEC.format(log=self.log, system=self.system))
+        (bin_dir / "pkexec").chmod(0o755)
+        self.env = self.desktop.env(PATH=f"{bin_dir}:{os.environ['PATH']}",
+                                    KEYVIGIL_SYSTEM_ROOT=str(self.system),
+                                    XDG_STATE_HOME=str(tmp / "state"))
+
+    def open_window(self, **session):
+        err = open(self.desktop.tmp / "host.err", "w+")
+        self.addCleanup(err.close)
+        env = dict(self.env, **session)
+        host = subprocess.Popen([str(BUILD_DIR / "keyvigil-preferences"), str(BUNDLE)], env=env,
+                                stderr=err, text=True)
+        host.err = err
+        self.addCleanup(lambda: host.poll() is None and host.kill())
+        window = self.desktop.find_window("^Keyvigil$")
+        self.assertTrue(window, "the settings window did not open")
+        self.keys(window, "alt+g")
+        return host, window
+
+    def keys(self, window, *keys):
+        subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "--delay", "80", *keys],
+                       env=self.env, check=True)
+        time.sleep(0.4)
+
+    def message(self, window, first=False):
+        """The group's text, copied from the window. From the switch, which has the focus at
+        first, it is three stops on; then it keeps the focus, as mnemonics do not take it."""
+        self.keys(window, *(("Tab", "Tab", "Tab") if first else ()), "ctrl+a", "ctrl+c")
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"], env=self.env,
+                              capture_output=True, text=True, timeout=5).stdout
+
+    def answer(self, title, *keys):
+        dialog = self.desktop.find_window(f"^{re.escape(title)}$", 10.0)
+        self.assertTrue(dialog, f"no window {title!r}")
+        self.keys(dialog, *keys)
+        self.assertTrue(wait_for(lambda: not self.desktop.find_window(f"^{re.escape(title)}$", 0),
+                                 5.0), f"{title!r} stayed")
+
+    def asked(self):
+        return self.log.read_text().splitlines() if self.log.exists() else []
+
+    def close(self, host):
+        host.send_signal(signal.SIGTERM)
+        self.assertEqual(host.wait(15), 0)
+        host.err.seek(0)
+        return host.err.read()
+
+    def test_an_x11_session_needs_nothing_and_offers_nothing(self):
+        host, window = self.open_window()
+        self.assertEqual(self.message(window, first=True), "In an X11 session Keyvigil sees every key typed: "
+                         "all its warnings work, and nothing needs to be allowed.")
+        self.keys(window, "alt+a")
+        self.assertFalse(self.desktop.find_window("Keyboard", 1.0))
+        self.close(host)
+        self.assertEqual(self.asked(), [])
+
+    def test_on_wayland_access_is_allowed_and_taken_back_only_after_the_user_says_so(self):
+        if any(os.access(node, os.R_OK) for node in glob.glob("/dev/input/event*")):
+            self.skipTest("this user can read the keyboards without Keyvigil")
+        # No compositor answers there: the desktop is told by its name.
+        host, window = self.open_window(XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="sway",
+                                        WAYLAND_DISPLAY="wayland-keyvigil-none")
+        self.assertIn("Keyvigil must be allowed to read the keyboard.",
+                      self.message(window, first=True))
+
+        # Cancel is the default; a dismissed password dialog is said.
+        self.keys(window, "alt+a")
+        self.answer("Allow Keyvigil to Read the Keyboard?", "Return")
+        Path(f"{self.log}.dismiss").touch()
+        self.keys(window, "alt+a")
+        self.answer("Allow Keyvigil to Read the Keyboard?", "alt+a")
+        self.answer("Keyboard Access Not Allowed", "Return")
+        self.assertEqual(self.asked(), [f"{PROGRAM} grant"])
+        self.assertFalse((self.system / RULE).exists())
+
+        Path(f"{self.log}.dismiss").unlink()
+        self.keys(window, "alt+a")
+        self.answer("Allow Keyvigil to Read the Keyboard?", "alt+a")
+        self.assertTrue((self.system / RULE).exists())
+        self.assertIn("Keyboard access is allowed", self.message(window))
+
+        self.keys(window, "alt+t")
+        self.answer("Take Keyboard Access Back?", "alt+t")
+        self.assertFalse((self.system / RULE).exists())
+        self.assertEqual(self.asked()[1:], [f"{PROGRAM} grant", f"{PROGRAM} revoke"])
+        self.assertTrue(self.message(window).startswith("Keyboard access is taken "
+                                                                     "back."))
+        self.assertIn("Keyboard Access Not Allowed: Keyboard access was not allowed: the "
+                      "administrator's password was not given.", self.close(host))
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
