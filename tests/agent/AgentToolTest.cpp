@@ -255,7 +255,8 @@ protected:
     QString agentFile;
 };
 
-TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitAndUnloadRemovesIt) {
+// Stop leaves the unit enabled, so that the next login starts the helper again.
+TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitStopKeepsItAndUnloadRemovesIt) {
     Result result = run(kAgent, {"load", agentFile});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(takeCalls(),
@@ -268,18 +269,6 @@ TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitAndUnloadRemovesIt) {
     EXPECT_TRUE(lines(unitFile).contains("WantedBy=graphical-session.target"));
     EXPECT_FALSE(QFile::exists(path("home/.config/autostart")));
 
-    result = run(kAgent, {"unload", agentFile});
-    ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_EQ(takeCalls(), (QStringList{"--user show --property=Version", "--user stop " + kUnit,
-                                        "--user disable " + kUnit, "--user daemon-reload"}));
-    EXPECT_FALSE(QFile::exists(unitFile));
-    EXPECT_EQ(run(kAgent, {"unload", agentFile}).status, 0);
-    EXPECT_EQ(takeCalls(), QStringList{"--user show --property=Version"});
-}
-
-TEST_F(AgentUserManager, StopKeepsTheUnitEnabledAndStatusReadsItsState) {
-    ASSERT_EQ(run(kAgent, {"load", agentFile}).status, 0);
-    takeCalls();
     EXPECT_EQ(run(kAgent, {"stop", agentFile}).status, 0);
     EXPECT_EQ(takeCalls(), (QStringList{"--user show --property=Version", "--user stop " + kUnit}));
     for (const auto& [active, sub, status] :
@@ -288,6 +277,15 @@ TEST_F(AgentUserManager, StopKeepsTheUnitEnabledAndStatusReadsItsState) {
         environment.insert("SUB", sub);
         EXPECT_EQ(run(kAgent, {"status", agentFile}).status, status) << active;
     }
+    takeCalls();
+
+    result = run(kAgent, {"unload", agentFile});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(takeCalls(), (QStringList{"--user show --property=Version", "--user stop " + kUnit,
+                                        "--user disable " + kUnit, "--user daemon-reload"}));
+    EXPECT_FALSE(QFile::exists(unitFile));
+    EXPECT_EQ(run(kAgent, {"unload", agentFile}).status, 0);
+    EXPECT_EQ(takeCalls(), QStringList{"--user show --property=Version"});
 }
 
 TEST_F(AgentUserManager, AFailingStepExitsOneNamingIt) {

@@ -12,7 +12,7 @@ import unittest
 from pathlib import Path
 from urllib.parse import unquote
 
-from desktop import HELPER_RELATIVE, Desktop, pids_running, wait_for
+from desktop import HELPER_RELATIVE, Desktop, Helper, pids_running, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
@@ -82,11 +82,6 @@ class PaneTest(unittest.TestCase):
             self.dismiss(title)
         self.assertEqual(host.wait(15), 0, self.said(host))
 
-    def start_helper_directly(self):
-        proc = subprocess.Popen([str(self.helper)], env=self.env, stderr=subprocess.DEVNULL)
-        self.addCleanup(lambda: proc.poll() is None and proc.kill())
-        return proc
-
 
 class HelperControl(PaneTest):
     def test_the_switch_runs_a_service_that_an_open_or_killed_window_keeps_paused(self):
@@ -126,9 +121,11 @@ class HelperControl(PaneTest):
         self.assertEqual(self.desktop.defaults("read", "startAutomatically").strip(), "0")
 
     def test_of_two_helpers_the_first_in_pid_order_is_told_to_quit(self):
-        first, second = self.start_helper_directly(), self.start_helper_directly()
-        self.assertTrue(wait_for(lambda: len(pids_running(self.helper)) == 2, timeout=5.0))
-        lower, higher = sorted([first, second], key=lambda p: p.pid)
+        # Each waits in its event loop, its quit handler installed, before the window opens.
+        helpers = [Helper(self.desktop), Helper(self.desktop)]
+        for helper in helpers:
+            self.addCleanup(helper.stop)
+        lower, higher = sorted((helper.proc for helper in helpers), key=lambda p: p.pid)
         host, _ = self.open_window()
         self.assertEqual(lower.wait(5), 0)  # 'quit' ends the helper at once
         self.assertIsNone(higher.poll())
@@ -247,15 +244,13 @@ class ExclusionLists(PaneTest):
 class HelpAndSupport(PaneTest):
     window_manager = ["icewm"]
 
-    def setUp(self):
-        super().setUp()
+    def test_help_opens_the_viewer_at_its_topic_and_support_hands_the_mail_to_the_mail_program(self):
         # A mail program of the test's own, the desktop's handler for mailto links.
         data, config = self.desktop.tmp / "data", self.desktop.tmp / "config"
         (data / "applications").mkdir(parents=True)
         config.mkdir()
-        self.received = self.desktop.tmp / "mail.txt"
-        recorder = self.desktop.tmp / "mail-recorder"
-        recorder.write_text("#!/bin/sh\nprintf '%%s' \"$1\" > '%s'\n" % self.received)
+        received, recorder = self.desktop.tmp / "mail.txt", self.desktop.tmp / "mail-recorder"
+        recorder.write_text("#!/bin/sh\nprintf '%%s' \"$1\" > '%s'\n" % received)
         recorder.chmod(0o755)
         (data / "applications/kv-mail.desktop").write_text(
             "[Desktop Entry]\nType=Application\nName=Mail Recorder\nExec=%s %%u\n"
@@ -263,25 +258,10 @@ class HelpAndSupport(PaneTest):
         (config / "mimeapps.list").write_text(
             "[Default Applications]\nx-scheme-handler/mailto=kv-mail.desktop\n")
         self.env.update(XDG_DATA_HOME=str(data), XDG_CONFIG_HOME=str(config))
-
-    def test_the_support_button_hands_the_composed_mail_to_the_mail_program(self):
         self.desktop.write_settings({"excludeWordsArray": ["100%", "C#", "naïve"]})
-        host, window = self.open_window()
-        self.keys(window, "alt+g", "alt+e")
-        self.assertTrue(wait_for(lambda: self.received.exists() and self.received.stat().st_size,
-                                 10.0), "no mail reached the mail program")
-        # Whole through the handler: characters a link must escape, the real sources' sections.
-        url = self.received.read_text()
-        self.assertTrue(url.startswith("mailto:support@keyvigil.org?Subject=KeyVigil%20v6.2&body="),
-                        url[:120])
-        body = unquote(url.split("&body=", 1)[1])
-        for part in ('"100%"', '"C#"', "na\\U00efve", "-   LaunchAgents   -", "-   Log Entries   -"):
-            self.assertIn(part, body)
-        self.close_window(host)
-
-    def test_a_help_button_opens_the_viewer_at_its_topic_and_leaving_ends_it(self):
         viewer = self.bundle / "Contents/Resources/Help Viewer.app/Contents/MacOS/Help Viewer"
         host, window = self.open_window()
+
         # The switch has the focus; the help button beside it comes next.
         self.keys(window, "Tab", "space")
         self.assertTrue(wait_for(lambda: pids_running(viewer), 10.0), "no viewer started")
@@ -300,6 +280,18 @@ class HelpAndSupport(PaneTest):
         self.keys(window, "space")
         self.assertTrue(self.desktop.find_window("^Keyvigil Help$"), "the second request was not shown")
         self.assertEqual(pids_running(viewer), [pid])
+
+        self.keys(window, "alt+g", "alt+e")
+        self.assertTrue(wait_for(lambda: received.exists() and received.stat().st_size, 10.0),
+                        "no mail reached the mail program")
+        # Whole through the handler: characters a link must escape, the real sources' sections.
+        url = received.read_text()
+        self.assertTrue(url.startswith("mailto:support@keyvigil.org?Subject=KeyVigil%20v6.2&body="),
+                        url[:120])
+        body = unquote(url.split("&body=", 1)[1])
+        for part in ('"100%"', '"C#"', "na\\U00efve", "-   LaunchAgents   -", "-   Log Entries   -"):
+            self.assertIn(part, body)
+
         self.close_window(host)
         self.assertTrue(wait_for(lambda: not pids_running(viewer), 10.0),
                         "the viewer did not end when the window closed")

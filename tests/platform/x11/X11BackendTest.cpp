@@ -1,11 +1,20 @@
+// The X11 backend against a private Xvfb: the keyboard monitor, the front process and display
+// changes.
+#include "platform/x11/X11DisplayReconfiguration.h"
 #include "platform/x11/X11EventMonitor.h"
+#include "platform/x11/X11FrontProcess.h"
 #include "platform/x11/X11ModifierMasks.h"
 
 #include "tests/platform/x11/XvfbTest.h"
 
+#include <QFileInfo>
+
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+
+#include <unistd.h>
 
 #include <malloc.h>
 
@@ -214,6 +223,63 @@ TEST(X11ModifierWordTest, LocksCountOnlyWhenLockedAndFollowTheKeymapsModifiers) 
     for (const auto& row : rows)
         EXPECT_EQ(composeModifierWord(row.effective, row.locked, row.masks), row.word)
             << "effective " << row.effective << ", locked " << row.locked;
+}
+
+using X11Test = XvfbTest;
+
+TEST_F(X11Test, EachModeChangeIsReportedOnceAsModeSet) {
+    X11DisplayReconfiguration reconfiguration;
+    std::vector<std::uint32_t> flags;
+    reconfiguration.registerReconfigurationCallback(
+        [&](std::uint32_t, std::uint32_t changeFlags) { flags.push_back(changeFlags); });
+
+    const QString xrandr = QStringLiteral("xrandr");
+    ASSERT_EQ(QProcess::execute(xrandr, {"--newmode", "800x600_test", "40", "800", "840", "968",
+                                         "1056", "600", "601", "605", "628"}),
+              0);
+    ASSERT_EQ(QProcess::execute(xrandr, {"--addmode", "screen", "800x600_test"}), 0);
+    processEventsFor(200ms);
+    EXPECT_TRUE(flags.empty()); // a mode added to the list sets nothing
+
+    for (const char* mode : {"800x600_test", "1280x1024"}) {
+        SCOPED_TRACE(mode);
+        const std::size_t before = flags.size();
+        ASSERT_EQ(QProcess::execute(xrandr, {"--output", "screen", "--mode", mode}), 0);
+        ASSERT_TRUE(processEventsUntil([&] { return flags.size() > before; }));
+        processEventsFor(200ms);
+        ASSERT_EQ(flags.size(), before + 1);
+        EXPECT_NE(flags.back() & kCGDisplaySetModeFlag, 0u);
+    }
+}
+
+void setProperty(Display* display, Window window, const char* name, Atom type, long value) {
+    XChangeProperty(display, window, XInternAtom(display, name, False), type, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&value), 1);
+    XSync(display, False);
+}
+
+// A window without _NET_WM_PID is traced to its client through the X-Resource extension.
+TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const Window root = DefaultRootWindow(display);
+    X11FrontProcess front;
+    EXPECT_EQ(front.frontProcessName(), nullptr);
+
+    const QString self = QFileInfo(QFile::symLinkTarget("/proc/self/exe")).fileName();
+    for (const bool withPid : {true, false}) {
+        SCOPED_TRACE(withPid ? "with _NET_WM_PID" : "without _NET_WM_PID");
+        const Window window = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+        if (withPid)
+            setProperty(display, window, "_NET_WM_PID", XA_CARDINAL, getpid());
+        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(window));
+        ASSERT_TRUE(processEventsUntil([&] { return front.frontProcessName() != nullptr; }));
+        EXPECT_EQ(*front.frontProcessName(), self);
+
+        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, None);
+        EXPECT_TRUE(processEventsUntil([&] { return front.frontProcessName() == nullptr; }));
+    }
+    XCloseDisplay(display);
 }
 
 } // namespace
