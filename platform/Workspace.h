@@ -3,12 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// Opening files and starting programs on the user's desktop.
+// Starting programs and opening URLs on the user's desktop.
 class Workspace {
 public:
     virtual ~Workspace() = default;
-    // Opens a file the way the desktop would, a settings panel's path included.
-    virtual bool openFile(const QString& path) = 0;
     // Starts a program with its arguments, without a shell, and does not wait for it.
     virtual bool launchTask(const QString& program, const QStringList& arguments) = 0;
     // Starts an application bundle (a ".app" folder) without arguments.

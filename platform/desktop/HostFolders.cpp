@@ -19,7 +19,6 @@ constexpr std::array kEntries{
     Entry{Folder::UserSounds, "~/Library/Sounds"},
     Entry{Folder::SystemLog, "/private/var/log/system.log"},
     Entry{Folder::CrashReports, "~/Library/Logs/DiagnosticReports"},
-    Entry{Folder::SystemPanes, "/System/Library/PreferencePanes"},
     Entry{Folder::Applications, "/Applications"},
 };
 
@@ -47,7 +46,6 @@ QString path(Folder folder) {
         return QStringLiteral("/var/log/syslog");
     case Folder::CrashReports:
         return QStringLiteral("/var/crash");
-    case Folder::SystemPanes:
     case Folder::Applications:
         return QStringLiteral("/usr/share/applications");
     }
@@ -67,29 +65,6 @@ QString hostPath(const QString& originalPath) {
             return path(entry.folder);
     }
     return originalPath;
-}
-
-QStringList settingsPanelCommand(const QString& systemPanePath) {
-    static const QStringList accessibilityPanes = {
-        QStringLiteral("/System/Library/PreferencePanes/UniversalAccessPref.prefPane"),
-        QStringLiteral("/System/Library/PreferencePanes/Security.prefPane")};
-    if (!accessibilityPanes.contains(systemPanePath))
-        return {};
-    static const QList<QStringList> accessibilityPanels = {
-        {QStringLiteral("gnome-control-center"), QStringLiteral("universal-access")},
-        {QStringLiteral("systemsettings"), QStringLiteral("kcm_access")},
-        {QStringLiteral("systemsettings5"), QStringLiteral("kcm_access")},
-        {QStringLiteral("xfce4-accessibility-settings")},
-        {QStringLiteral("mate-at-properties")},
-    };
-    for (QStringList command : accessibilityPanels) {
-        const QString program = QStandardPaths::findExecutable(command.first());
-        if (!program.isEmpty()) {
-            command.first() = program;
-            return command;
-        }
-    }
-    return {};
 }
 
 } // namespace HostFolders

@@ -12,7 +12,6 @@
 //   ~/Library/Sounds                      $XDG_DATA_HOME/sounds (~/.local/share/sounds)
 //   /private/var/log/system.log           /var/log/syslog
 //   ~/Library/Logs/DiagnosticReports      /var/crash (text crash reports, where a reporter runs)
-//   /System/Library/PreferencePanes       /usr/share/applications (settings panels are entries)
 //   /Applications                         /usr/share/applications
 //
 // Each level maps to one folder only: ~/Library/Sounds itself is not searched, so that a sound
@@ -25,7 +24,6 @@ enum class Folder {
     UserSounds,
     SystemLog,
     CrashReports,
-    SystemPanes,
     Applications,
 };
 
@@ -35,11 +33,6 @@ QString path(Folder folder);
 // The folders installed applications' desktop entries are read from, each overriding the ones
 // before it: the system's, /usr/local/share/applications and $XDG_DATA_HOME/applications.
 QStringList applicationFolders();
-
-// The desktop's own settings panel for a system pane the original system names, as a program
-// and its arguments: the accessibility panel of GNOME, KDE, Xfce or MATE, whichever is
-// installed, for the Universal Access and Security & Privacy panes. Empty when there is none.
-QStringList settingsPanelCommand(const QString& systemPanePath);
 
 // The Linux path for a path the original system names, matched exactly as listed above (with
 // "~" or with the expanded home folder); any other path comes back unchanged.

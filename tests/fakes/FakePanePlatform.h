@@ -177,10 +177,6 @@ public:
         journal_.record("domain write " + name);
     }
 
-    bool openFile(const QString& path) override {
-        journal_.record("open " + path);
-        return true;
-    }
     bool launchTask(const QString& program, const QStringList& arguments) override {
         journal_.record("launch " + program + ' ' + arguments.join(' '));
         return true;
