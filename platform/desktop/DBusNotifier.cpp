@@ -21,6 +21,16 @@ constexpr int kEmergencyPriority = 2;
 // Expiry: -1 leaves it to the server, 0 keeps the notification until dismissed.
 constexpr int kServerDefault = -1;
 constexpr int kNeverExpire = 0;
+const QString kApplicationId = QStringLiteral("org.keyvigil.Keyvigil");
+
+// The state a notification says turned on or off ("CAPS LOCK" of "CAPS LOCK On"), else empty.
+QString onOffState(const QString& name) {
+    for (const QLatin1StringView suffix : {QLatin1StringView(" On"), QLatin1StringView(" Off")}) {
+        if (name.endsWith(suffix))
+            return name.chopped(suffix.size());
+    }
+    return {};
+}
 } // namespace
 
 DBusNotifier::DBusNotifier(const QString& sessionBusAddress) : busAddress_(sessionBusAddress) {
@@ -88,12 +98,31 @@ void DBusNotifier::notify(const GrowlNotification& notification) {
 
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
-    const QVariantMap hints{
+    const bool stays = notification.isSticky;
+    QVariantMap hints{
         {QStringLiteral("urgency"),
-         QVariant::fromValue(notification.priority >= kEmergencyPriority ? kCritical : kNormal)},
+         QVariant::fromValue(stays && notification.priority >= kEmergencyPriority ? kCritical
+                                                                                  : kNormal)},
+        {QStringLiteral("desktop-entry"), kApplicationId},
+        {QStringLiteral("category"), QStringLiteral("device")},
     };
-    call << delegate_->applicationName << uint(0) << QString() << notification.title
-         << notification.description << QStringList() << hints
-         << (notification.isSticky ? kNeverExpire : kServerDefault);
-    connection_->send(call);
+    const QString state = onOffState(notification.notificationName);
+    if (!state.isEmpty())
+        hints.insert(QStringLiteral("transient"), true);
+    call << delegate_->applicationName << lastBubble_.value(state, 0) << kApplicationId
+         << notification.title << notification.description << QStringList() << hints
+         << (stays ? kNeverExpire : kServerDefault);
+    if (state.isEmpty()) {
+        connection_->send(call);
+        return;
+    }
+    // The bubble's number comes back later; the next one about the state replaces it.
+    auto* pending = new QDBusPendingCallWatcher(connection_->asyncCall(call), &pendingBubbles_);
+    QObject::connect(pending, &QDBusPendingCallWatcher::finished, &pendingBubbles_,
+                     [this, pending, state] {
+                         const QDBusPendingReply<uint> reply = *pending;
+                         if (reply.isValid())
+                             lastBubble_.insert(state, reply.value());
+                         pending->deleteLater();
+                     });
 }

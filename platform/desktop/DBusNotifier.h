@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -15,6 +16,11 @@
 //
 // As with the registration it stands for, nothing is shown before a delegate is set, and only the
 // notifications that the delegate lists as enabled by default are shown.
+//
+// Bubbles go at normal urgency with the server's own expiry (critical means "stays until
+// dismissed" to these servers; only sticky notifications ask for that), under Keyvigil's icon
+// and desktop entry. A notification that a state turned on or off ("CAPS LOCK On", "CAPS LOCK
+// Off") is transient and replaces the last bubble about the same state rather than stacking.
 class DBusNotifier final : public Notifier {
 public:
     // Uses the bus at `sessionBusAddress`, connected on the first notification; an empty address
@@ -40,4 +46,9 @@ private:
     std::optional<GrowlDelegate> delegate_;
     bool connectFailed_ = false;
     std::unique_ptr<QDBusPendingCallWatcher> serverCheck_;
+    // The last bubble of each on/off state, as the server numbered it.
+    QHash<QString, uint> lastBubble_;
+    // Owns the calls still waiting for a bubble's number: gone with the notifier, they call
+    // nothing back.
+    QObject pendingBubbles_;
 };

@@ -33,7 +33,7 @@ class LockWarnings(HelperTest):
         self.desktop.key("Caps_Lock")
         self.assertTrue(self.desktop.wait_for_notification("CAPS LOCK On"))
         note = self.desktop.received()[0]
-        self.assertEqual((note["app_name"], note["urgency"]), ("Keyvigil", 2))
+        self.assertEqual((note["app_name"], note["urgency"]), ("Keyvigil", 1))
         self.assertTrue(wait_for(lambda: self.helper.sound_heard_since(0), 3.0), "no sound played")
 
         self.desktop.key("Caps_Lock")

@@ -14,7 +14,7 @@
 namespace {
 
 // The desktop's notification service, recording each Notify call as
-// "name|replaces|icon|summary|body|actions|urgency|timeout".
+// "name|replaces|icon|summary|body|actions|urgency|timeout|the other hints".
 class NotificationsServer : public QDBusVirtualObject {
 public:
     std::vector<QString> received;
@@ -22,12 +22,16 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         const QVariantList a = message.arguments();
         if (message.member() == "Notify" && message.signature() == "susssasa{sv}i") {
-            const QVariant urgency = qdbus_cast<QVariantMap>(a[6]).value("urgency");
+            QVariantMap hints = qdbus_cast<QVariantMap>(a[6]);
+            const QVariant urgency = hints.take("urgency");
+            QStringList others;
+            for (auto hint = hints.cbegin(); hint != hints.cend(); ++hint)
+                others << hint.key() + '=' + hint.value().toString();
             received.push_back(
                 QStringList{a[0].toString(), a[1].toString(), a[2].toString(), a[3].toString(),
                             a[4].toString(), a[5].toStringList().join(','),
                             QString("urgency %1 %2").arg(urgency.typeName()).arg(urgency.toInt()),
-                            a[7].toString()}
+                            a[7].toString(), others.join(' ')}
                     .join('|'));
         }
         connection.send(message.createReply(uint(received.size())));
@@ -79,24 +83,36 @@ protected:
     static inline NotificationsServer* recorder = nullptr;
 };
 
-// Only what the registered application enabled is sent, with its name, description and urgency.
-TEST_F(DBusNotifierTest, SendsTheRegisteredApplicationsEnabledNotificationsWithTheirUrgency) {
+// Only what the registered application enabled is sent, with its name and description. Even at
+// the highest priority a bubble is normal and goes away by itself unless sticky; the state's
+// bubble replaces the last one about it once the server has numbered that one.
+TEST_F(DBusNotifierTest, SendsTheRegisteredApplicationsEnabledNotificationsAsBubblesThatGo) {
     DBusNotifier notifier(client());
     notifier.notify(notification("CAPS LOCK On")); // before the registration
     notifier.setDelegate(delegate());
-    notifier.notify(notification("Too Many CAPS Typed")); // registered, not enabled
-    notifier.notify(notification("NUM LOCK On"));         // not registered
+    notifier.notify(notification("NUM LOCK On")); // not registered
     notifier.notify(notification("CAPS LOCK On", "Caps Lock is on."));
+    // Calls on one connection arrive in order: the last one shows the others were dropped.
+    ASSERT_TRUE(QTest::qWaitFor([] { return recorder->received.size() >= 1; }, 5000));
+    QTest::qWait(200); // the bubble's number comes back
     GrowlNotification sticky = notification("CAPS LOCK Off");
-    sticky.priority = 0;
     sticky.isSticky = true;
     notifier.notify(sticky);
-    // Calls on one connection arrive in order: the last one shows the others were dropped.
-    ASSERT_TRUE(QTest::qWaitFor([] { return recorder->received.size() >= 2; }, 5000));
+    notifier.setDelegate({"Keyvigil", {"Too Many CAPS Typed"}, {"Too Many CAPS Typed"}, {}, 1});
+    notifier.notify(notification("Too Many CAPS Typed", "5 CAPS typed."));
+    ASSERT_TRUE(QTest::qWaitFor([] { return recorder->received.size() >= 3; }, 5000));
     // The urgency must be a byte; a timeout of -1 leaves it to the server, 0 keeps it up.
+    const QString entry = "category=device desktop-entry=org.keyvigil.Keyvigil";
     EXPECT_EQ(recorder->received,
-              (std::vector<QString>{"Keyvigil|0||CAPS LOCK On|Caps Lock is on.||urgency uchar 2|-1",
-                                    "Keyvigil|0||CAPS LOCK Off|||urgency uchar 1|0"}));
+              (std::vector<QString>{
+                  "Keyvigil|0|org.keyvigil.Keyvigil|CAPS LOCK On|Caps Lock is on.||urgency uchar "
+                  "1|-1|" +
+                      entry + " transient=true",
+                  "Keyvigil|1|org.keyvigil.Keyvigil|CAPS LOCK Off|||urgency uchar 2|0|" + entry +
+                      " transient=true",
+                  "Keyvigil|0|org.keyvigil.Keyvigil|Too Many CAPS Typed|5 CAPS typed.||urgency "
+                  "uchar 1|-1|" +
+                      entry}));
 }
 
 TEST_F(DBusNotifierTest, WithoutABusNotifyingDoesNothing) {
