@@ -6,6 +6,7 @@
 #include "platform/wayland/KeyboardLeds.h"
 #include "platform/wayland/SeatKeyboard.h"
 #include "platform/wayland/WaylandConnection.h"
+#include "platform/xkb/KeyEventSink.h"
 #include "platform/xkb/KeyRepeater.h"
 #include "platform/xkb/XkbKeyboard.h"
 #include "shared/ProgramLog.h"
@@ -50,8 +51,7 @@ struct WaylandEventMonitor::Private {
     bool locksFromDevices = false;
 
     QStringList report;
-    Handler handler;
-    std::vector<EventTypeSpec> types;
+    KeyEventSink sink;
 };
 
 WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandCompositor compositor) {
@@ -203,19 +203,9 @@ void WaylandEventMonitor::Private::serviceRepeats() {
 
 void WaylandEventMonitor::Private::deliver(std::uint32_t kind, bool withCharacter,
                                            unsigned keycode) {
-    const EventTypeSpec type{kEventClassKeyboard, kind};
-    if (!handler || std::find(types.begin(), types.end(), type) == types.end())
-        return;
-    MonitorEvent event;
-    event.eventClass = kEventClassKeyboard;
-    event.eventKind = kind;
-    event.hasModifiers = true;
-    event.kmod = modifierWord;
-    if (withCharacter) {
-        event.hasCharacter = true;
-        event.kchr = keyboard.characterByte(keycode);
-    }
-    handler(event);
+    // The character is looked up only for an event someone asked for.
+    if (sink.wants(kind))
+        sink.deliver(kind, modifierWord, withCharacter ? int(keyboard.characterByte(keycode)) : -1);
 }
 
 WaylandEventMonitor::WaylandEventMonitor(WaylandConnection& connection,
@@ -225,13 +215,11 @@ WaylandEventMonitor::WaylandEventMonitor(WaylandConnection& connection,
 WaylandEventMonitor::~WaylandEventMonitor() = default;
 
 void WaylandEventMonitor::installHandler(Handler handler, EventTypeSpec type) {
-    d->handler = std::move(handler);
-    d->types.assign(1, type);
+    d->sink.install(std::move(handler), type);
 }
 
 void WaylandEventMonitor::addEventType(EventTypeSpec type) {
-    if (std::find(d->types.begin(), d->types.end(), type) == d->types.end())
-        d->types.push_back(type);
+    d->sink.add(type);
 }
 
 const QStringList& WaylandEventMonitor::report() const {

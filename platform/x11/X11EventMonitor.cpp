@@ -3,6 +3,7 @@
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11Keymap.h"
 #include "platform/x11/X11ModifierMasks.h"
+#include "platform/xkb/KeyEventSink.h"
 #include "platform/xkb/KeyRepeater.h"
 #include "shared/ProgramLog.h"
 
@@ -72,8 +73,7 @@ struct X11EventMonitor::Private {
     int xkbEventBase = -1;
     std::uint32_t modifierWord = 0;
 
-    Handler handler;
-    std::vector<EventTypeSpec> types;
+    KeyEventSink sink;
 };
 
 X11EventMonitor::Private::Private(const char* displayName) : connection(displayName) {
@@ -245,19 +245,9 @@ void X11EventMonitor::Private::setModifierWord(std::uint32_t word) {
 }
 
 void X11EventMonitor::Private::deliver(std::uint32_t kind, bool withCharacter, unsigned keycode) {
-    const EventTypeSpec type{kEventClassKeyboard, kind};
-    if (!handler || std::find(types.begin(), types.end(), type) == types.end())
-        return;
-    MonitorEvent event;
-    event.eventClass = kEventClassKeyboard;
-    event.eventKind = kind;
-    event.hasModifiers = true;
-    event.kmod = modifierWord;
-    if (withCharacter) {
-        event.hasCharacter = true;
-        event.kchr = keymap->characterByte(keycode);
-    }
-    handler(event);
+    // The character is looked up only for an event someone asked for.
+    if (sink.wants(kind))
+        sink.deliver(kind, modifierWord, withCharacter ? int(keymap->characterByte(keycode)) : -1);
 }
 
 X11EventMonitor::X11EventMonitor(const char* displayName)
@@ -266,11 +256,9 @@ X11EventMonitor::X11EventMonitor(const char* displayName)
 X11EventMonitor::~X11EventMonitor() = default;
 
 void X11EventMonitor::installHandler(Handler handler, EventTypeSpec type) {
-    d->handler = std::move(handler);
-    d->types.assign(1, type);
+    d->sink.install(std::move(handler), type);
 }
 
 void X11EventMonitor::addEventType(EventTypeSpec type) {
-    if (std::find(d->types.begin(), d->types.end(), type) == d->types.end())
-        d->types.push_back(type);
+    d->sink.add(type);
 }
