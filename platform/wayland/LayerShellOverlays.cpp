@@ -56,11 +56,16 @@ struct LayerShellOverlays::Buffer {
     QSize pixels;
     bool busy = false; // the compositor still reads it
 
-    ~Buffer() {
+    ~Buffer() { release(); }
+    void release() {
         if (buffer)
             wl_buffer_destroy(buffer);
         if (memory != MAP_FAILED)
             munmap(memory, bytes);
+        buffer = nullptr;
+        memory = MAP_FAILED;
+        bytes = 0;
+        pixels = QSize();
     }
 };
 
@@ -252,8 +257,7 @@ LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, con
             continue;
         if (buffer.buffer && buffer.pixels == pixels)
             return &buffer;
-        buffer.~Buffer();
-        new (&buffer) Buffer;
+        buffer.release();
         const int stride = pixels.width() * 4;
         buffer.bytes = std::size_t(stride) * std::size_t(pixels.height());
         const int fd = memfd_create("keyvigil-indicator", MFD_CLOEXEC);

@@ -50,9 +50,8 @@ WaylandBackend::WaylandBackend(std::unique_ptr<WindowServices> windows, const QS
                                 "applications are not recognised")
                      .arg(compositorName(compositor_));
     }
-    auto layerShell = std::make_unique<LayerShellWindows>(connection_);
-    if (static_cast<LayerShellOverlays&>(layerShell->overlayWindows()).isOffered()) {
-        windows_ = std::move(layerShell);
+    if (connection_.find("zwlr_layer_shell_v1")) {
+        windows_ = std::make_unique<LayerShellWindows>(connection_);
         lines << QStringLiteral("indicators drawn on the compositor's overlay layer");
     } else {
         windows_ = std::move(windows);
