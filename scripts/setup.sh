@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format-14
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libplist-dev libplist++-dev libplist-utils
     libsdl2-mixer-dev libsystemd-dev xdg-utils
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev

@@ -1,5 +1,8 @@
 #include "shared/BundleLayout.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace BundleLayout {
 
 QString resources(const QString& bundlePath) {
@@ -24,6 +27,24 @@ QString agentTool(const QString& paneBundlePath) {
 
 QString restartTool(const QString& paneBundlePath) {
     return resources(paneBundlePath) + u'/' + kRestartToolName;
+}
+
+QString translations(const QString& paneBundlePath) {
+    return resources(paneBundlePath) + QStringLiteral("/translations");
+}
+
+QString paneBundleAround(const QString& executableFolder) {
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../../../../.."));
+}
+
+QString paneBundleNear(const QString& programFolder) {
+    for (const char* relative :
+         {"/../lib/keyvigil/Keyvigil.prefPane", "/Keyvigil.prefPane", "/../../Keyvigil.prefPane"}) {
+        const QString candidate = programFolder + QLatin1StringView(relative);
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
 }
 
 } // namespace BundleLayout

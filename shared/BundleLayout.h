@@ -23,5 +23,16 @@ QString helperExecutable(const QString& paneBundlePath);
 QString helpViewerBundle(const QString& paneBundlePath);
 QString agentTool(const QString& paneBundlePath);
 QString restartTool(const QString& paneBundlePath);
+// The compiled translations ("keyvigil_de.qm", …), in the pane bundle's resources.
+QString translations(const QString& paneBundlePath);
+
+// The pane bundle that holds an application bundle in its resources, from the folder of that
+// application's executable (<pane>/Contents/Resources/<name>.app/Contents/MacOS).
+QString paneBundleAround(const QString& executableFolder);
+// The pane bundle a command beside it uses, from the command's folder: the installed one
+// (<prefix>/bin and <prefix>/lib/keyvigil), else the build tree's (the command in the build
+// folder or two folders below it); empty when there is none. The installed one comes first, so
+// that an installed command never reaches back into a build tree.
+QString paneBundleNear(const QString& programFolder);
 
 } // namespace BundleLayout

@@ -1,24 +1,40 @@
 #include "tools/help-viewer/BookBrowser.h"
 
-#include "tools/help-viewer/HelpRequest.h"
-
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
+#include <QTextDocument>
 
 BookBrowser::BookBrowser(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &BookBrowser::follow);
 }
 
+void BookBrowser::setBookFolder(const QString& folder, const QStringList& languages) {
+    book_ = LocalisedBook(folder, languages);
+}
+
+QString BookBrowser::bookTitle() const {
+    if (const std::optional<QString> start = book_.page(QStringLiteral("index.html"))) {
+        QFile file(*start);
+        QTextDocument page;
+        if (file.open(QIODevice::ReadOnly))
+            page.setHtml(QString::fromUtf8(file.readAll()));
+        if (QString title = page.metaInformation(QTextDocument::DocumentTitle); !title.isEmpty())
+            return title;
+    }
+    return QFileInfo(book_.folder()).fileName();
+}
+
 bool BookBrowser::showPage(const QString& page, const std::optional<QString>& anchor) {
-    const std::optional<QString> path = resolveInBook(bookFolder_, bookFolder_, page);
+    const std::optional<QString> path = book_.page(page);
     if (!path) {
-        showMessage(QStringLiteral("Page not found"),
-                    bookFolder_.isEmpty()
-                        ? QStringLiteral("No help book was named. Open the help from Keyvigil's "
-                                         "settings window with one of its \"?\" buttons.")
-                        : QStringLiteral("The page \"%1\" is not part of the help book in %2.")
-                              .arg(page, bookFolder_));
+        showMessage(tr("Page not found"),
+                    book_.folder().isEmpty()
+                        ? tr("No help book was named. Open the help from Keyvigil's settings "
+                             "window with one of its \"?\" buttons.")
+                        : tr("The page \"%1\" is not part of the help book in %2.")
+                              .arg(page, book_.folder()));
         return false;
     }
     QUrl url = QUrl::fromLocalFile(*path);
@@ -29,13 +45,13 @@ bool BookBrowser::showPage(const QString& page, const std::optional<QString>& an
 }
 
 QVariant BookBrowser::loadResource(int type, const QUrl& name) {
-    const QString base = QFileInfo(source().toLocalFile()).path();
     const QString target = name.isLocalFile() ? name.toLocalFile() : name.path();
     if (!name.isLocalFile() && !name.scheme().isEmpty())
         return {};
-    if (!resolveInBook(bookFolder_, base, target))
+    const std::optional<QString> path = book_.resolve(source().toLocalFile(), target);
+    if (!path)
         return {};
-    return QTextBrowser::loadResource(type, name);
+    return QTextBrowser::loadResource(type, QUrl::fromLocalFile(*path));
 }
 
 void BookBrowser::follow(const QUrl& link) {
@@ -46,14 +62,12 @@ void BookBrowser::follow(const QUrl& link) {
     }
     if (!scheme.isEmpty() && scheme != u"file")
         return;
-    const QString current = source().toLocalFile();
     if (link.path().isEmpty()) { // "#anchor" on this page
         scrollToAnchor(link.fragment());
         return;
     }
-    const QString base = QFileInfo(current).path();
-    const std::optional<QString> path =
-        resolveInBook(bookFolder_, base, link.isLocalFile() ? link.toLocalFile() : link.path());
+    const std::optional<QString> path = book_.resolve(
+        source().toLocalFile(), link.isLocalFile() ? link.toLocalFile() : link.path());
     if (!path)
         return;
     QUrl url = QUrl::fromLocalFile(*path);

@@ -1,8 +1,9 @@
 #include "tools/help-viewer/HelpViewerWindow.h"
 
+#include "shared/Translations.h"
+
 #include "ui_HelpViewerWindow.h"
 
-#include <QFileInfo>
 #include <QShortcut>
 #include <QStyle>
 
@@ -73,8 +74,8 @@ HelpViewerWindow::HelpViewerWindow(QWidget* parent)
 HelpViewerWindow::~HelpViewerWindow() = default;
 
 void HelpViewerWindow::show(const HelpRequest& request) {
-    ui_->pageView->setBookFolder(request.bookFolder);
-    bookName_ = QFileInfo(request.bookFolder).fileName();
+    ui_->pageView->setBookFolder(request.bookFolder, Translations::languageFolders());
+    bookName_ = ui_->pageView->bookTitle();
     ui_->pageView->showPage(request.page, request.anchor);
     updateTitle();
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -85,7 +86,7 @@ void HelpViewerWindow::show(const HelpRequest& request) {
 
 void HelpViewerWindow::updateTitle() {
     const QString page = ui_->pageView->documentTitle();
-    const QString book = bookName_.isEmpty() ? QStringLiteral("Help") : bookName_;
+    const QString book = bookName_.isEmpty() ? tr("Help") : bookName_;
     setWindowTitle(page.isEmpty() || page == book ? book : page + QStringLiteral(" — ") + book);
 }
 
@@ -105,7 +106,7 @@ void HelpViewerWindow::find(bool backwards) {
         page->setTextCursor(wrap);
         found = page->find(text, flags);
     }
-    ui_->findStatus->setText(found ? QString() : QStringLiteral("Not found"));
+    ui_->findStatus->setText(found ? QString() : tr("Not found"));
 }
 
 void HelpViewerWindow::zoomBy(int steps) {

@@ -1,7 +1,9 @@
 #include "platform/desktop/ProcProcessManager.h"
 #include "platform/desktop/SignalPipe.h"
+#include "shared/BundleLayout.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
+#include "shared/Translations.h"
 #include "tools/help-viewer/HelpRequest.h"
 #include "tools/help-viewer/HelpViewerWindow.h"
 
@@ -19,7 +21,10 @@ int main(int argc, char* argv[]) {
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Keyvigil Help"));
+    Translations::install(BundleLayout::translations(
+        BundleLayout::paneBundleAround(QCoreApplication::applicationDirPath())));
+    QApplication::setApplicationDisplayName(
+        QCoreApplication::translate("HelpViewerWindow", "Keyvigil Help"));
 
     const std::optional<ProcessSerialNumber> self = ProcProcessManager::serialNumberOf(getpid());
     if (!self || !HelpHandoffStore::recordViewer(*self))

@@ -1,9 +1,13 @@
+#include "shared/BundleLayout.h"
 #include "shared/CommandLine.h"
+#include "shared/ProgramLog.h"
+#include "shared/Translations.h"
 #include "tools/keyvigil-defaults/DefaultsCommand.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char* argv[]) {
+    setProgramLogName("keyvigil.defaults");
     const ProgramDescription program{
         "keyvigil-defaults",
         "[-d IDENTIFIER] read [KEY] | write KEY -bool|-int|-float|-string VALUE | "
@@ -15,6 +19,10 @@ int main(int argc, char* argv[]) {
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
     QCoreApplication app(argc, argv);
+    if (const QString bundle = BundleLayout::paneBundleNear(QCoreApplication::applicationDirPath());
+        !bundle.isEmpty())
+        Translations::install(BundleLayout::translations(bundle), QLocale(),
+                              Translations::Missing::Quiet);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runDefaultsCommand(app.arguments().mid(1), out, err);

@@ -8,12 +8,12 @@
 #include "shared/CommandLine.h"
 #include "shared/Identifiers.h"
 #include "shared/ProgramLog.h"
+#include "shared/Translations.h"
 #include "tools/keyvigil-preferences/PreferencesWindow.h"
 #include "tools/keyvigil-preferences/QtPaneHost.h"
 #include "tools/keyvigil-preferences/SingleInstance.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
 
@@ -21,19 +21,11 @@
 
 namespace {
 
-// The bundle named on the command line, else the installed one beside this program's bin folder,
-// else the one beside it in a build tree. The installed one comes first so that an installed host
-// never reaches back into a build tree.
+// The bundle named on the command line, else the one this program is installed or built with.
 QString paneBundle(const QStringList& arguments) {
     if (arguments.size() > 1)
         return QFileInfo(arguments.at(1)).absoluteFilePath();
-    const QString here = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {here + QStringLiteral("/../lib/keyvigil/Keyvigil.prefPane"),
-                                     here + QStringLiteral("/Keyvigil.prefPane")}) {
-        if (QFileInfo(candidate).isDir())
-            return QDir::cleanPath(candidate);
-    }
-    return {};
+    return BundleLayout::paneBundleNear(QCoreApplication::applicationDirPath());
 }
 
 PanePlugin* loadPlugin(const QString& bundlePath, QPluginLoader& loader) {
@@ -82,6 +74,8 @@ int main(int argc, char** argv) {
         qCCritical(programLog, "no Keyvigil.prefPane beside this program, and none given");
         return 1;
     }
+    // Before the pane is loaded: its window takes its texts as it is made.
+    Translations::install(BundleLayout::translations(bundlePath));
     QPluginLoader loader;
     PanePlugin* pane = loadPlugin(bundlePath, loader);
     if (!pane)
