@@ -23,9 +23,10 @@ PlistValue emptyList() {
 // One row: a setting with each side's default. The pane's control table says which control
 // edits it.
 KeyInfo setting(QLatin1StringView key, Kind kind, std::optional<PlistValue> pane,
-                std::optional<PlistValue> helper, QLatin1StringView meaning) {
-    return {key,           kind, Role::Setting, std::move(pane), std::move(helper),
-            Seeding::None, {},   meaning};
+                std::optional<PlistValue> helper, QLatin1StringView meaning,
+                std::optional<Range> range = std::nullopt) {
+    return {key, kind,    Role::Setting, std::move(pane), std::move(helper), Seeding::None,
+            {},  meaning, range};
 }
 
 KeyInfo fallback(QLatin1StringView key, Seeding seeding, std::vector<QLatin1StringView> seeds,
@@ -41,11 +42,11 @@ std::vector<KeyInfo> makeTable() {
         // Warning rules
         setting(warnCaps, boolean, yes(), yes(), L("Warn about a run of capital letters.")),
         setting(warnCount, Kind::Integer, integer(5), integer(5),
-                L("How many capitals in a row make a warning (1 to 20).")),
+                L("How many capitals in a row make a warning."), Range{1, 20}),
         setting(warnCapsLimit, boolean, no(), yes(),
                 L("Limit the warnings during one run of capitals.")),
         setting(warnCapsLimitCount, Kind::Integer, integer(2), integer(2),
-                L("The most warnings during one run of capitals (1 to 20).")),
+                L("The most warnings during one run of capitals."), Range{1, 20}),
         setting(warnCapsLock, boolean, yes(), yes(), L("Warn when Caps Lock goes on.")),
         setting(warnCapsLockContinuously, boolean, no(), no(),
                 L("Keep the sound looping while Caps Lock stays on.")),
@@ -70,7 +71,7 @@ std::vector<KeyInfo> makeTable() {
         setting(warnSound, Kind::String, PlistValue::fromString(systemAlertSound), none,
                 L("The sound's name, from Keyvigil's or the desktop's sounds.")),
         setting(soundVolume, Kind::Float, PlistValue::fromFloat(1.0f), PlistValue::fromFloat(1.0f),
-                L("The sound's volume, 0.0 to 1.0.")),
+                L("The sound's volume."), Range{0, 1}),
         setting(warnWithFlash, boolean, no(), no(), L("Warn by flashing the top of the screen.")),
         setting(warnWithGrowl, boolean, no(), no(), L("Warn with a desktop notification.")),
         // Indicators

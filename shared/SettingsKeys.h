@@ -72,6 +72,13 @@ enum class Seeding {
     AnyYes,   // when any key of the group is YES, each seeded default is YES
 };
 
+// The values a number setting is meant to hold; the programs still read any other.
+struct Range {
+    double lowest;
+    double highest;
+    bool contains(double value) const { return value >= lowest && value <= highest; }
+};
+
 struct KeyInfo {
     QLatin1StringView key;
     Kind kind;
@@ -85,6 +92,8 @@ struct KeyInfo {
     std::vector<QLatin1StringView> seeds;
     // What the key means, in a sentence for people.
     QLatin1StringView meaning;
+    // Number settings: the values the window offers and keyvigil-defaults expects.
+    std::optional<Range> range = std::nullopt;
 };
 
 // The whole table, in the order the settings are documented.

@@ -102,6 +102,27 @@ TEST_F(KeyvigilDefaults, UnknownKeysOtherKindsAndOtherStoresAreWrittenFailedWrit
     EXPECT_TRUE(err.contains(": Is a directory")) << err.toStdString(); // the system's reason
 }
 
+TEST_F(KeyvigilDefaults, ANumberOutsideItsKeysRangeIsWrittenWithOneLineOfWarning) {
+    using Row = std::tuple<const char*, const char*>;
+    for (const auto& [line, warning] :
+         {Row{"write warnCount -int 50", "\"warnCount\" is meant to be 1 to 20, not 50"},
+          Row{"write warnCapsLimitCount -int 0", "\"warnCapsLimitCount\" is meant to be 1 to 20"},
+          Row{"write soundVolume -float 1.5", "\"soundVolume\" is meant to be 0.0 to 1.0, not 1.5"},
+          Row{"write warnCount -int 20", ""}, Row{"write warnCapsLimitCount -int 1", ""},
+          Row{"write soundVolume -float 0", ""}}) {
+        EXPECT_EQ(run(line), 0) << line;
+        EXPECT_EQ(err.count('\n'), *warning ? 1 : 0) << err.toStdString();
+        EXPECT_TRUE(err.contains(warning)) << err.toStdString();
+    }
+    EXPECT_EQ(stored().value("warnCount"), PlistValue::fromInt(20));
+    EXPECT_EQ(run("write warnCount -int 50"), 0);
+    EXPECT_EQ(stored().value("warnCount"), PlistValue::fromInt(50)); // the user's command stands
+    // The list of keys names the same range.
+    EXPECT_EQ(run("keys"), 0);
+    EXPECT_TRUE(out.contains("How many capitals in a row make a warning (1 to 20).\n"))
+        << out.toStdString();
+}
+
 TEST_F(KeyvigilDefaults, AnUnreadableStoreIsSaidToBeSo) {
     writeFile(store(), "not an archive");
     EXPECT_EQ(run("read"), 0);

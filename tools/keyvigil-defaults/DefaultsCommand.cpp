@@ -195,6 +195,23 @@ QString defaultText(const SettingsKeys::KeyInfo& info) {
     return value->description().simplified();
 }
 
+// "1 to 20" for whole numbers, "0.0 to 1.0" for decimal ones.
+QString rangeText(const SettingsKeys::KeyInfo& info) {
+    const int decimals = info.kind == SettingsKeys::Kind::Float ? 1 : 0;
+    return QStringLiteral("%1 to %2")
+        .arg(QString::number(info.range->lowest, 'f', decimals),
+             QString::number(info.range->highest, 'f', decimals));
+}
+
+// What a key means, with the values it is meant to hold.
+QString meaningText(const SettingsKeys::KeyInfo& info) {
+    QString meaning = info.meaning;
+    if (info.range)
+        meaning.insert(meaning.endsWith(u'.') ? meaning.size() - 1 : meaning.size(),
+                       QStringLiteral(" (%1)").arg(rangeText(info)));
+    return meaning;
+}
+
 // The settings table: each key with the option that writes it, the value it has until set, and
 // what it means. The older keys come last: they are only read, to work out other defaults.
 void printKeys(QTextStream& out) {
@@ -208,7 +225,7 @@ void printKeys(QTextStream& out) {
                 continue;
             out << "  " << QString(info.key).leftJustified(26) << ' '
                 << QString(optionFor(info.kind)).leftJustified(8) << ' '
-                << defaultText(info).leftJustified(22) << ' ' << info.meaning << '\n';
+                << defaultText(info).leftJustified(22) << ' ' << meaningText(info) << '\n';
         }
     }
     out.flush();
@@ -227,10 +244,17 @@ void warnAboutWrite(const Request& request, QTextStream& err) {
         return;
     }
     const std::optional<SettingsKeys::Kind> kind = kindOf(*request.value);
-    if (kind != info->kind)
+    if (kind != info->kind) {
         err << "keyvigil-defaults: warning: \"" << *request.key << "\" is read as "
             << optionFor(info->kind) << ", not "
             << (kind ? optionFor(*kind) : QLatin1StringView("?")) << "; written anyway" << Qt::endl;
+        return;
+    }
+    // The window offers only the values in range; the helper takes any other as it is.
+    if (info->range && !info->range->contains(request.value->doubleValue()))
+        err << "keyvigil-defaults: warning: \"" << *request.key << "\" is meant to be "
+            << rangeText(*info) << ", not " << request.value->description() << "; written anyway"
+            << Qt::endl;
 }
 
 QString reason(int error) {
