@@ -5,7 +5,6 @@
 
 #include <QDir>
 
-#include <limits>
 
 namespace Keys = SettingsKeys;
 
@@ -15,10 +14,17 @@ namespace {
 constexpr int kWarnOnce = 1;
 constexpr int kWarnContinuously = 2;
 
-// Item i stands for the count i + 1; a count no item stands for selects nothing.
-int itemForCount(std::int32_t count) {
-    const std::int64_t item = std::int64_t(count) - 1;
-    return item >= 0 && item <= std::numeric_limits<int>::max() ? int(item) : -1;
+// A count pop-up's items: each whole number of its key's range, and a stored count outside it
+// as one more item, so that the window shows what is stored rather than nothing.
+QStringList countTitles(QLatin1StringView key, std::int32_t stored) {
+    QStringList titles;
+    if (const auto range = Keys::find(key)->range)
+        for (auto count = std::int64_t(range->lowest); count <= std::int64_t(range->highest);
+             ++count)
+            titles.append(QString::number(count));
+    if (!titles.contains(QString::number(stored)))
+        titles.append(QString::number(stored));
+    return titles;
 }
 
 } // namespace
@@ -107,7 +113,15 @@ void SettingsForm::readLockPopup(const Control& popup) {
 void SettingsForm::readCountPopup(const Control& popup) {
     bool stored = false;
     const std::int32_t count = storedOrDefault(popup.key, &stored).intValue();
-    pane_.platform.form.selectItemAtIndex(popup.outlet, itemForCount(count));
+    PaneForm& form = pane_.platform.form;
+    const QStringList titles = countTitles(popup.key, count);
+    if (form.itemTitles(popup.outlet) != titles) {
+        for (qsizetype item = form.itemTitles(popup.outlet).size() - 1; item >= 0; --item)
+            form.removeItemAtIndex(popup.outlet, int(item));
+        for (const QString& title : titles)
+            form.addItemWithTitle(popup.outlet, title);
+    }
+    form.selectItemAtIndex(popup.outlet, int(titles.indexOf(QString::number(count))));
     if (!stored)
         preferenceChanged(popup);
 }
@@ -164,8 +178,12 @@ void SettingsForm::preferenceChanged(const Control& control) {
         prefs.setObjectForKey(PlistValue::fromBool(form.state(control.outlet)), control.key);
         return;
     case Action::Count:
-        prefs.setObjectForKey(PlistValue::fromInt(form.indexOfSelectedItem(control.outlet) + 1),
-                              control.key);
+        // Each item shows the count it stands for.
+        prefs.setObjectForKey(
+            PlistValue::fromInt(form.itemTitles(control.outlet)
+                                    .value(form.indexOfSelectedItem(control.outlet))
+                                    .toInt()),
+            control.key);
         return;
     case Action::Lock: {
         const int index = form.indexOfSelectedItem(control.outlet);

@@ -12,8 +12,9 @@
 
 // The pane's platform fakes, all recording into one journal.
 
-// The controls as plain values, by outlet. The lock, count and sound pop-ups start with the
-// interface file's items. Only hiding is journaled: the order of the stopped message matters.
+// The controls as plain values, by outlet. The lock and sound pop-ups start with the interface
+// file's items; the count pop-ups are filled by the form. Only hiding is journaled: the order of
+// the stopped message matters.
 class FakePaneForm : public PaneForm {
 public:
     struct Control {
@@ -34,9 +35,6 @@ public:
             controls[popup].items = lock;
         controls[Outlet::notContinuousSoundMenu].items = lock.mid(0, 2);
         controls[Outlet::soundPopup].items = {"System Alert Sound", "CAPS"};
-        for (int i = 1; i <= 20; ++i)
-            for (Outlet popup : {Outlet::WarnCountPopup, Outlet::WarnCapsLimitPopup})
-                controls[popup].items.append(QString::number(i));
     }
     Control& operator[](Outlet outlet) { return controls[outlet]; }
 

@@ -264,6 +264,30 @@ TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     EXPECT_EQ(*stored(Keys::warnCapsLimitCount), PlistValue::fromInt(3));
 }
 
+TEST_F(Pane, ACountOutsideItsRangeIsShownAsOneMoreItemAndKeptUntilChosenOtherwise) {
+    store(Keys::warnCount, PlistValue::fromInt(50));
+    store(Keys::warnCapsLimitCount, PlistValue::fromInt(0));
+    show();
+    QStringList range;
+    for (int count = 1; count <= 20; ++count)
+        range.append(QString::number(count));
+    EXPECT_EQ(fakes.form[O::WarnCountPopup].items, range + QStringList{"50"});
+    EXPECT_EQ(selected(O::WarnCountPopup), 20);
+    EXPECT_EQ(fakes.form[O::WarnCapsLimitPopup].items.last(), "0");
+    EXPECT_EQ(*stored(Keys::warnCount), PlistValue::fromInt(50));
+
+    // Chosen again, the extra item stores what it shows; another choice leaves it at the next
+    // showing.
+    choose(O::WarnCountPopup, 20);
+    EXPECT_EQ(*stored(Keys::warnCount), PlistValue::fromInt(50));
+    choose(O::WarnCountPopup, 6);
+    EXPECT_EQ(*stored(Keys::warnCount), PlistValue::fromInt(7));
+    pref.willUnselect();
+    pref.willSelect();
+    EXPECT_EQ(fakes.form[O::WarnCountPopup].items, range);
+    EXPECT_EQ(selected(O::WarnCountPopup), 6);
+}
+
 TEST_F(Pane, FallbackKeysSeedTheSwitchesThatHaveNoValueYet) {
     store(Keys::noMenuBar, PlistValue::fromBool(true));
     store(Keys::showCtrlUpperLeft, PlistValue::fromBool(true));
