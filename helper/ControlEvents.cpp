@@ -24,3 +24,23 @@ void KeyvigilHelper::ScreenChangedCallback(std::uint32_t, std::uint32_t changeFl
     if (changeFlags & kCGDisplaySetModeFlag)
         readPreferences();
 }
+
+void KeyvigilHelper::pauseWarnings(bool paused) {
+    if (paused == monitor_.warningsPaused)
+        return;
+    if (paused) {
+        // A looping sound ends with the pause, and a run of capitals begun before it is over.
+        soundOff();
+        monitor_.capsCount = 0;
+        monitor_.excludeWordsBuffer.resize(0);
+        monitor_.warningsPaused = true;
+        return;
+    }
+    monitor_.warningsPaused = false;
+    // A lock still on when the pause ends warns again as it would when switched on now, so a
+    // continuous warning goes on where it was stopped; the notifications said their piece.
+    if (monitor_.capsLockON && settings_.warnCapsLockContinuously)
+        warnUser(true);
+    else if (monitor_.numLockON && settings_.warnNumLockContinuously)
+        warnUser(true);
+}

@@ -29,6 +29,9 @@ public:
     [[noreturn]] void Handle_QuitApplication();
     OSStatus Handle_ReopenApplication();
     void ScreenChangedCallback(std::uint32_t display, std::uint32_t changeFlags);
+    // While paused, nothing warns: no sound, flash or notification, and no capitals are counted;
+    // the indicators still show the keys.
+    void pauseWarnings(bool paused);
     OSStatus MonitorHandler(const MonitorEvent& event);
     void readPreferences();
 

@@ -37,7 +37,7 @@ OSStatus KeyvigilHelper::MonitorHandler(const MonitorEvent& event) {
 }
 
 OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
-    if (!settings_.warnCaps)
+    if (!settings_.warnCaps || monitor_.warningsPaused)
         return eventNotHandledErr;
     // In an excluded application the run is neither counted nor ended.
     if (frontIsExcluded())
@@ -146,6 +146,8 @@ OSStatus KeyvigilHelper::modifierPath(const MonitorEvent& event) {
 }
 
 void KeyvigilHelper::post(QLatin1StringView name, const QString& description) {
+    if (monitor_.warningsPaused)
+        return;
     GrowlNotification notification;
     notification.title = name;
     notification.description = description;

@@ -12,6 +12,7 @@ struct MonitorState {
     std::uint32_t warnCapsLimitCounter = 0;
     bool capsLockON = false;
     bool numLockON = false;
+    bool warningsPaused = false;
     // The last capitals typed, with room for maxExcludeWordLength + 1 characters, so that
     // typing never reallocates.
     QString excludeWordsBuffer;

@@ -3,6 +3,8 @@
 #include "shared/SettingsKeys.h"
 
 void KeyvigilHelper::warnUser(bool continuous) {
+    if (monitor_.warningsPaused)
+        return;
     if (settings_.warnWithSound) {
         if (!settings_.sound || *settings_.sound == SettingsKeys::systemAlertSound) {
             platform.sounds.beep(); // the system alert never loops

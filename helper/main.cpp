@@ -9,6 +9,8 @@
 #include "platform/desktop/QtApplicationEventLoop.h"
 #include "platform/desktop/SdlSoundService.h"
 #include "platform/desktop/SignalAppleEventReceiver.h"
+#include "platform/desktop/StatusIconHosts.h"
+#include "platform/desktop/StatusNotifierHost.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
 
@@ -63,8 +65,12 @@ int main(int argc, char** argv) {
     // item's menu reads whichever is in use.
     std::unique_ptr<RVPrefs> gPrefs;
     KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); });
-    QtIndicators indicators(resources, KVHelperObject, backend->overlayWindows(),
-                            &backend->trayWatcher());
+    // Panels that host status-notifier items come first, on every display server; an X11 panel
+    // with only a tray of its own takes the icon where there is none.
+    StatusNotifierHost notifierHost(QDBusConnection::sessionBus(), QStringLiteral("Keyvigil"));
+    StatusIconHosts statusHosts({{"the panel's status-notifier host", &notifierHost},
+                                 {"the X11 panel's tray", &backend->trayHost()}});
+    QtIndicators indicators(resources, KVHelperObject, backend->overlayWindows(), statusHosts);
 
     HelperPlatform platform{backend->eventMonitor(),
                             appleEvents,
@@ -77,5 +83,8 @@ int main(int argc, char** argv) {
                             indicators,
                             kLinuxAppKitVersionNumber};
     KeyvigilHelper keyvigilHelper(platform, gPrefs);
+    KVHelperObject.pauseHandler = [&keyvigilHelper](bool paused) {
+        keyvigilHelper.pauseWarnings(paused);
+    };
     return keyvigilHelper.helperMain();
 }

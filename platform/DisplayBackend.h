@@ -6,7 +6,7 @@
 #include "platform/MenuBarFlasher.h"
 #include "platform/OverlayWindows.h"
 #include "platform/ProcessInfo.h"
-#include "platform/TrayWatcher.h"
+#include "platform/StatusIcons.h"
 
 // The services that show things on the screens: the screens' changes, the flash, the system
 // alert, indicator windows and the tray. A Wayland session may take them from X11 through
@@ -19,7 +19,8 @@ public:
     // Null where the display server has no alert of its own: the sound theme's bell stands in.
     virtual AlertSound* alertSound() = 0;
     virtual OverlayWindows& overlayWindows() = 0;
-    virtual TrayWatcher& trayWatcher() = 0;
+    // The display server's own tray, for panels that host no status-notifier items.
+    virtual StatusIconHost& trayHost() = 0;
 };
 
 // Everything that depends on the display server the session runs: the keyboard and the front

@@ -9,7 +9,30 @@
 #include <QStandardPaths>
 
 KVObject::KVObject(PrefsSource prefs, Launcher launcher)
-    : prefs_(std::move(prefs)), launcher_(std::move(launcher)) {}
+    : prefs_(std::move(prefs)), launcher_(std::move(launcher)) {
+    pauseTimer_.setSingleShot(true);
+    // Woken once, at the end: the pause costs nothing while it lasts.
+    pauseTimer_.setTimerType(Qt::VeryCoarseTimer);
+    connect(&pauseTimer_, &QTimer::timeout, this, &KVObject::resumeWarnings);
+}
+
+void KVObject::pauseWarnings(std::chrono::milliseconds length) {
+    pausedUntil_ = QDateTime::currentDateTime().addMSecs(length.count());
+    pauseTimer_.start(length);
+    if (pauseHandler)
+        pauseHandler(true);
+    emit warningsPauseChanged();
+}
+
+void KVObject::resumeWarnings() {
+    if (!pausedUntil_.isValid())
+        return;
+    pauseTimer_.stop();
+    pausedUntil_ = {};
+    if (pauseHandler)
+        pauseHandler(false);
+    emit warningsPauseChanged();
+}
 
 void KVObject::setUpperLHWindowAndOrigin(QWidget* window, QPoint origin) {
     if (upperLHcornerWindow && upperLHcornerWindow != window)

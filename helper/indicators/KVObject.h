@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 
 class RVPrefs;
 
-// Keeps the upper-left window where it belongs and opens the preferences pane from the
-// status item's menu. The helper makes exactly one.
+// Keeps the upper-left window where it belongs, and does what the status item's menu offers:
+// opens the preferences pane, and pauses the warnings for a while. The helper makes exactly one.
 class KVObject : public QObject {
     Q_OBJECT
 
@@ -36,8 +39,19 @@ public:
     static QString preferencesHostFor(const QString& panePath);
     static void startDetached(const QString& program, const QStringList& arguments);
 
+    // Tells `pauseHandler` that warnings stop, and that they start again once `length` has
+    // passed or on resumeWarnings(). Pausing again restarts the time.
+    void pauseWarnings(std::chrono::milliseconds length);
+    void resumeWarnings();
+    // Invalid while the warnings run.
+    const QDateTime& warningsPausedUntil() const { return pausedUntil_; }
+    std::function<void(bool paused)> pauseHandler;
+
     QPointer<QWidget> upperLHcornerWindow;
     QPoint upperLHOrigin;
+
+signals:
+    void warningsPauseChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,4 +59,6 @@ protected:
 private:
     PrefsSource prefs_;
     Launcher launcher_;
+    QTimer pauseTimer_;
+    QDateTime pausedUntil_;
 };

@@ -25,16 +25,9 @@ void raiseOnScreen(QWidget& window) {
 } // namespace
 
 QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
-                           OverlayWindows& overlays, TrayWatcher* trays)
-    : openIcon(imageNamed(resourcesPath, "KVOpen")),
-      closedIcon(imageNamed(resourcesPath, "KVClosed")), resourcesPath_(resourcesPath),
-      KVHelperObject_(KVHelperObject), overlays_(overlays), trays_(trays) {
-    if (trays_)
-        trays_->setAppearedHandler([this] {
-            if (statusItemBuilt_ && !menuBarIcon)
-                makeMenuBarIcon();
-        });
-}
+                           OverlayWindows& overlays, StatusIconHost& statusHosts)
+    : statusItem(resourcesPath, KVHelperObject, statusHosts), resourcesPath_(resourcesPath),
+      KVHelperObject_(KVHelperObject), overlays_(overlays) {}
 
 QtIndicators::~QtIndicators() {
     if (trays_)
@@ -49,49 +42,15 @@ QString QtIndicators::imageNamed(const QString& resourcesPath, const QString& na
 }
 
 void QtIndicators::buildStatusItem() {
-    removeStatusItem();
-    menuBarMenu = std::make_unique<QMenu>();
-    menuBarMenu->setTitle("KV");
-    QAction* open = menuBarMenu->addAction("Open Preferences");
-    QObject::connect(open, &QAction::triggered, &KVHelperObject_, &KVObject::openPrefPane);
-    statusItemBuilt_ = true;
-
-    if (!trays_ || trays_->available())
-        makeMenuBarIcon();
-    else if (!trayChecked_) // said once, at the first build, and not again on later ones
-        qCWarning(programLog, "no system tray yet: the status item appears when one starts");
-    trayChecked_ = true;
-}
-
-void QtIndicators::makeMenuBarIcon() {
-    menuBarIcon = std::make_unique<QSystemTrayIcon>(menuBarImage());
-    menuBarIcon->setContextMenu(menuBarMenu.get());
-    // A left click opens the same menu, as a menu-bar item does.
-    QObject::connect(menuBarIcon.get(), &QSystemTrayIcon::activated,
-                     [menu = menuBarMenu.get()](QSystemTrayIcon::ActivationReason reason) {
-                         if (reason == QSystemTrayIcon::Trigger)
-                             menu->popup(QCursor::pos());
-                     });
-    menuBarIcon->show();
+    statusItem.build();
 }
 
 void QtIndicators::removeStatusItem() {
-    statusItemBuilt_ = false;
-    menuBarActive_ = false;
-    menuBarIcon.reset();
-    menuBarMenu.reset();
+    statusItem.remove();
 }
 
 void QtIndicators::menuBar(std::uint32_t active) {
-    if (!statusItemBuilt_)
-        return;
-    menuBarActive_ = active != 0;
-    if (!menuBarIcon)
-        return;
-    const QIcon& icon = menuBarImage();
-    // The tray redraws on every setIcon; most modifier changes leave the icon as it is.
-    if (menuBarIcon->icon().cacheKey() != icon.cacheKey())
-        menuBarIcon->setIcon(icon);
+    statusItem.show(active);
 }
 
 void QtIndicators::closeCenterWindows() {

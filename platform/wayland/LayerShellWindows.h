@@ -5,9 +5,9 @@
 #include "platform/wayland/LayerShellOverlays.h"
 
 // Window services on a compositor with the layer shell: the indicators and the flash as layer
-// surfaces. The screens' changes are the compositor's to follow (it places the surfaces), no
-// tray is looked for yet, and the sound theme's bell is the alert.
-class LayerShellWindows final : public WindowServices, DisplayReconfiguration, TrayWatcher {
+// surfaces. The screens' changes are the compositor's to follow (it places the surfaces), there
+// is no tray but the status-notifier hosts', and the sound theme's bell is the alert.
+class LayerShellWindows final : public WindowServices, DisplayReconfiguration, StatusIconHost {
 public:
     explicit LayerShellWindows(WaylandConnection& connection) : overlays_(connection) {}
 
@@ -15,12 +15,13 @@ public:
     MenuBarFlasher& menuBarFlasher() override { return flashStrip_; }
     AlertSound* alertSound() override { return nullptr; }
     OverlayWindows& overlayWindows() override { return overlays_; }
-    TrayWatcher& trayWatcher() override { return *this; }
+    StatusIconHost& trayHost() override { return *this; }
 
 private:
     void registerReconfigurationCallback(Callback) override {}
     bool available() const override { return false; }
     void setAppearedHandler(std::function<void()>) override {}
+    std::unique_ptr<StatusIcon> makeIcon() override { return nullptr; }
 
     LayerShellOverlays overlays_;
     MenuBarFlashStrip flashStrip_{overlays_};

@@ -19,7 +19,7 @@ public:
     MenuBarFlasher& menuBarFlasher() override { return windows_.menuBarFlasher(); }
     AlertSound* alertSound() override { return windows_.alertSound(); }
     OverlayWindows& overlayWindows() override { return windows_.overlayWindows(); }
-    TrayWatcher& trayWatcher() override { return windows_.trayWatcher(); }
+    StatusIconHost& trayHost() override { return windows_.trayHost(); }
 
 private:
     X11EventMonitor eventMonitor_;

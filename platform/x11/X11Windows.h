@@ -2,10 +2,10 @@
 
 #include "platform/DisplayBackend.h"
 #include "platform/desktop/MenuBarFlashStrip.h"
-#include "platform/x11/SystemTrayWatcher.h"
 #include "platform/x11/X11Bell.h"
 #include "platform/x11/X11DisplayReconfiguration.h"
 #include "platform/x11/X11OverlayWindows.h"
+#include "platform/x11/XEmbedTray.h"
 
 // Screens, flash, bell, indicator windows and tray on an X11 server ($DISPLAY), which may be
 // Xwayland. Made once the toolkit runs on the same server, whose connection the bell shares.
@@ -15,12 +15,12 @@ public:
     MenuBarFlasher& menuBarFlasher() override { return flashStrip_; }
     AlertSound* alertSound() override { return &bell_; }
     OverlayWindows& overlayWindows() override { return overlays_; }
-    TrayWatcher& trayWatcher() override { return trays_; }
+    StatusIconHost& trayHost() override { return tray_; }
 
 private:
     X11DisplayReconfiguration displays_;
     X11OverlayWindows overlays_;
     MenuBarFlashStrip flashStrip_{overlays_};
     X11Bell bell_{X11Bell::toolkitDisplay()};
-    SystemTrayWatcher trays_;
+    XEmbedTray tray_;
 };

@@ -120,6 +120,9 @@ private:
             }
         } else if (command == u"display") {
             fakes.reconfigure(1, rest.toUInt(&ok, 0));
+        } else if (command == u"pause") {
+            ok = rest == u"on" || rest == u"off";
+            fixture_.helper.pauseWarnings(rest == u"on");
         } else if (command == u"wait") {
             fakes.sounds.letTimePass();
         } else {

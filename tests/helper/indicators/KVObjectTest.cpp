@@ -3,6 +3,7 @@
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
 #include "tests/fakes/FakeOverlayWindows.h"
+#include "tests/fakes/FakeStatusIcons.h"
 #include "tests/shared/TempHome.h"
 
 #include <QAction>
@@ -34,9 +35,10 @@ protected:
         [this](const QString&, const QStringList& arguments) { launches.push_back(arguments); }};
 };
 
-TEST_F(KVObjectTest, TheStatusItemsOnlyMenuItemOpensThePaneTheStoreNamesNowIfAny) {
+TEST_F(KVObjectTest, TheStatusItemsFirstEntryOpensThePaneTheStoreNamesNowIfAny) {
     FakeOverlayWindows overlays;
-    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, overlays);
+    FakeStatusIconHost hosts;
+    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, overlays, hosts);
     indicators.buildStatusItem();
     kvObject.openPrefPane(); // no path yet, then no string
     gPrefs->setObjectForKey(PlistValue::fromInt(7), SettingsKeys::PrefPanePath);
@@ -44,13 +46,12 @@ TEST_F(KVObjectTest, TheStatusItemsOnlyMenuItemOpensThePaneTheStoreNamesNowIfAny
     setPanePath("/first/Keyvigil.prefPane");
     gPrefs = std::make_unique<RVPrefs>("org.keyvigil.IndicatorsTest");
     setPanePath("/second/Keyvigil.prefPane");
-    ASSERT_TRUE(indicators.menuBarIcon && indicators.menuBarIcon->contextMenu());
-    const QList<QAction*> items = indicators.menuBarIcon->contextMenu()->actions();
-    ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items.first()->text(), "Open Preferences");
-    items.first()->trigger();
+    ASSERT_TRUE(hosts.last && !hosts.last->menu.empty());
+    const StatusMenuEntry& open = hosts.last->menu.front();
+    EXPECT_EQ(open.text, "Open Keyvigil Settings…");
+    open.triggered();
     gPrefs.reset(); // no store at all
-    items.first()->trigger();
+    open.triggered();
     EXPECT_EQ(launches, std::vector<QStringList>{{"/second/Keyvigil.prefPane"}});
 }
 

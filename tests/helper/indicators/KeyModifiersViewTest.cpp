@@ -1,5 +1,6 @@
 #include "helper/indicators/QtIndicators.h"
 #include "tests/fakes/FakeOverlayWindows.h"
+#include "tests/fakes/FakeStatusIcons.h"
 
 #include <QImage>
 
@@ -32,7 +33,8 @@ protected:
 
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
     FakeOverlayWindows overlays;
-    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, overlays};
+    FakeStatusIconHost statusHosts;
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, overlays, statusHosts};
 };
 
 TEST_F(KeyModifiersView, BothLocksAndTheOtherKeysSplitTheTopRow) {

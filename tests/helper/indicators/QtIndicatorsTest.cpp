@@ -1,6 +1,7 @@
 #include "helper/indicators/QtIndicators.h"
 #include "helper/indicators/IndicatorGeometry.h"
 #include "tests/fakes/FakeOverlayWindows.h"
+#include "tests/fakes/FakeStatusIcons.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,7 +38,8 @@ class QtIndicatorsTest : public ::testing::Test {
 protected:
     KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
     FakeOverlayWindows overlays;
-    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, overlays};
+    FakeStatusIconHost statusHosts;
+    QtIndicators indicators{KEYVIGIL_TEST_IMAGES, kvObject, overlays, statusHosts};
 };
 
 TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScreen) {
@@ -76,6 +78,23 @@ TEST_F(QtIndicatorsTest, CentreWindowsAreBuiltHiddenAndShownCentredOnTheMainScre
     EXPECT_FALSE(indicators.capsCenterWindow || indicators.numCenterWindow);
     QApplication::processEvents();
     indicators.showCapsCenterWindow(true);
+}
+
+// Where the display server names the screen the user works on, the picture goes there, asked
+// anew at each showing (not at a hiding); where it names none, to the main screen.
+TEST_F(QtIndicatorsTest, CentreWindowsGoToTheScreenTheUserWorksOn) {
+    indicators.buildCapsCenterWindow();
+    CenterWindow& caps = *indicators.capsCenterWindow;
+    for (const QRect& screen : {QRect(1440, 120, 1280, 800), QRect(-1024, 0, 1024, 768), QRect()}) {
+        overlays.workingScreen = screen;
+        indicators.showCapsCenterWindow(false);
+        indicators.showCapsCenterWindow(true);
+        QApplication::processEvents();
+        const QRect expected =
+            screen.isEmpty() ? QGuiApplication::primaryScreen()->availableGeometry() : screen;
+        EXPECT_EQ(caps.pos(), centeredOrigin(expected, caps.size())) << screen.x();
+    }
+    EXPECT_EQ(overlays.workingScreenAsked, 3);
 }
 
 // The image drawn at build time beside the vectors is shown instead of them, scaled to the
@@ -128,88 +147,6 @@ TEST_F(QtIndicatorsTest, UpperLeftWindowMovesFreelyUntilHeldThenIsPutBack) {
     EXPECT_EQ(indicators.upperLHView, nullptr);
     EXPECT_EQ(kvObject.upperLHcornerWindow, nullptr);
     indicators.setModifiers(0x400);
-}
-
-// A tray that starts when the test says so.
-struct StandInTrays final : TrayWatcher {
-    bool available() const override { return running; }
-    void setAppearedHandler(std::function<void()> handler) override { appeared = handler; }
-    void start() {
-        running = true;
-        if (appeared)
-            appeared();
-    }
-    bool running = false;
-    std::function<void()> appeared;
-};
-
-class StatusItemTray : public ::testing::Test {
-protected:
-    qint64 icon() const { return indicators->menuBarIcon->icon().cacheKey(); }
-
-    KVObject kvObject{[] { return nullptr; }, [](const QString&, const QStringList&) {}};
-    StandInTrays trays;
-    FakeOverlayWindows overlays;
-    std::optional<QtIndicators> indicators{std::in_place, KEYVIGIL_TEST_IMAGES, kvObject, overlays,
-                                           &trays};
-};
-
-TEST_F(StatusItemTray, TheIconShowsWhetherAWatchedKeyIsActiveUntilRemoved) {
-    for (const QIcon* image : {&indicators->openIcon, &indicators->closedIcon}) {
-        const QImage picture = image->pixmap(22, 22).toImage();
-        EXPECT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.pixelColor(11, 18).alpha(), 255); // the padlock's body
-    }
-    EXPECT_NE(indicators->openIcon.pixmap(22, 22).toImage(),
-              indicators->closedIcon.pixmap(22, 22).toImage());
-
-    trays.running = true;
-    indicators->menuBar(0x400); // no status item yet: nothing happens
-    EXPECT_FALSE(indicators->hasStatusItem());
-    indicators->buildStatusItem();
-    ASSERT_TRUE(indicators->menuBarIcon);
-    EXPECT_EQ(icon(), indicators->openIcon.cacheKey());
-    for (const auto& [active, image] : {std::pair{0x10000u, &indicators->closedIcon},
-                                        {0x200u, &indicators->closedIcon},
-                                        {0u, &indicators->openIcon},
-                                        {0x400u, &indicators->closedIcon}}) {
-        indicators->menuBar(active);
-        EXPECT_EQ(icon(), image->cacheKey()) << active;
-    }
-    indicators->removeStatusItem();
-    EXPECT_FALSE(indicators->hasStatusItem() || indicators->menuBarIcon);
-    indicators->menuBar(0x400);
-    indicators->buildStatusItem(); // a rebuild starts open
-    EXPECT_EQ(icon(), indicators->openIcon.cacheKey());
-}
-
-TEST_F(StatusItemTray, ATrayStartingLaterShowsTheIconAsLastAskedForUnlessRemoved) {
-    indicators->buildStatusItem();
-    indicators->menuBar(0x10000);
-    indicators->removeStatusItem();
-    trays.start();
-    EXPECT_FALSE(indicators->hasStatusItem() || indicators->menuBarIcon);
-
-    trays.running = false;
-    indicators->buildStatusItem();
-    indicators->menuBar(0x10000);
-    indicators->menuBar(0x400);
-    EXPECT_TRUE(indicators->hasStatusItem());
-    EXPECT_EQ(indicators->menuBarIcon, nullptr);
-    trays.start();
-    ASSERT_NE(indicators->menuBarIcon, nullptr);
-    QSystemTrayIcon* item = indicators->menuBarIcon.get();
-    EXPECT_TRUE(item->isVisible());
-    EXPECT_EQ(icon(), indicators->closedIcon.cacheKey());
-
-    // A tray restarting later keeps the icon the toolkit already has.
-    trays.running = false;
-    trays.start();
-    EXPECT_EQ(indicators->menuBarIcon.get(), item);
-
-    // The watcher outlives the indicators and must not call into them once they are gone.
-    indicators.reset();
-    EXPECT_FALSE(trays.appeared);
 }
 
 } // namespace

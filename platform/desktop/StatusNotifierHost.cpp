@@ -1,6 +1,6 @@
-#include "platform/x11/SystemTrayWatcher.h"
+#include "platform/desktop/StatusNotifierHost.h"
 
-#include "platform/x11/X11Connection.h"
+#include "platform/desktop/StatusNotifierItem.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -8,8 +8,6 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-
-#include <X11/Xlib.h>
 
 namespace {
 
@@ -33,14 +31,8 @@ QDBusMessage hostRegisteredQuery() {
 
 } // namespace
 
-SystemTrayWatcher::SystemTrayWatcher() : bus_(QDBusConnection::sessionBus()) {
-    watchBus();
-    watchTraySelection();
-}
-
-SystemTrayWatcher::~SystemTrayWatcher() = default;
-
-void SystemTrayWatcher::watchBus() {
+StatusNotifierHost::StatusNotifierHost(const QDBusConnection& bus, const QString& title)
+    : bus_(bus), title_(title) {
     // No bus (the process is pointed at none): the notifier has said so already.
     if (!bus_.isConnected())
         return;
@@ -59,7 +51,13 @@ void SystemTrayWatcher::watchBus() {
         askWhetherHostRegistered(true);
 }
 
-void SystemTrayWatcher::askWhetherHostRegistered(bool waitForReply) {
+std::unique_ptr<StatusIcon> StatusNotifierHost::makeIcon() {
+    if (!available())
+        return nullptr;
+    return std::make_unique<StatusNotifierItem>(bus_, title_);
+}
+
+void StatusNotifierHost::askWhetherHostRegistered(bool waitForReply) {
     if (waitForReply) {
         const QDBusMessage reply =
             bus_.call(hostRegisteredQuery(), QDBus::Block, kStartUpReplyTimeoutMs);
@@ -80,56 +78,9 @@ void SystemTrayWatcher::askWhetherHostRegistered(bool waitForReply) {
     });
 }
 
-void SystemTrayWatcher::hostRegistered() {
-    const bool wasAvailable = available();
+void StatusNotifierHost::hostRegistered() {
+    const bool wasAvailable = hostRegistered_;
     hostRegistered_ = true;
-    announceIfAppeared(wasAvailable);
-}
-
-void SystemTrayWatcher::watchTraySelection() {
-    x11_ = std::make_unique<X11Connection>();
-    if (!x11_->isOpen())
-        return;
-    Display* display = x11_->display();
-    const QByteArray selection = "_NET_SYSTEM_TRAY_S" + QByteArray::number(DefaultScreen(display));
-    traySelection_ = XInternAtom(display, selection.constData(), False);
-    managerAtom_ = XInternAtom(display, "MANAGER", False);
-    x11_->setEventHandler([this](XEvent& event) { trayEvent(event); });
-    // A tray that takes the selection tells every client so in a MANAGER message on the root.
-    XSelectInput(display, DefaultRootWindow(display), StructureNotifyMask);
-    findTrayOwner();
-    x11_->processPendingEvents();
-}
-
-void SystemTrayWatcher::findTrayOwner() {
-    Display* display = x11_->display();
-    // A tray ends with its owner window. The selection is asked again once that window is
-    // watched, so that an owner gone in between is not kept as a live tray.
-    Window owner = XGetSelectionOwner(display, traySelection_);
-    while (owner != None) {
-        XSelectInput(display, owner, StructureNotifyMask);
-        const Window again = XGetSelectionOwner(display, traySelection_);
-        if (again == owner)
-            break;
-        owner = again;
-    }
-    trayOwner_ = owner;
-}
-
-void SystemTrayWatcher::trayEvent(const XEvent& event) {
-    const bool wasAvailable = available();
-    if (event.type == ClientMessage && event.xclient.message_type == managerAtom_ &&
-        Atom(event.xclient.data.l[1]) == traySelection_)
-        findTrayOwner();
-    else if (event.type == DestroyNotify && trayOwner_ != 0 &&
-             event.xdestroywindow.window == trayOwner_)
-        findTrayOwner();
-    else
-        return;
-    announceIfAppeared(wasAvailable);
-}
-
-void SystemTrayWatcher::announceIfAppeared(bool wasAvailable) {
-    if (!wasAvailable && available() && appeared_)
+    if (!wasAvailable && appeared_)
         appeared_();
 }

@@ -1,0 +1,185 @@
+#include "platform/desktop/StatusIconHosts.h"
+#include "platform/desktop/StatusNotifierHost.h"
+#include "platform/desktop/StatusNotifierItem.h"
+#include "tests/platform/support/TestFiles.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+#include <QProcess>
+#include <QTest>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kWatcher = "org.kde.StatusNotifierWatcher";
+
+// The panel's watcher: says whether a host is registered, and records each item registered.
+class Watcher : public QDBusVirtualObject {
+public:
+    bool hostRegistered = true;
+    QStringList registered;
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() == "RegisterStatusNotifierItem") {
+            registered << message.arguments().value(0).toString();
+            connection.send(message.createReply());
+        } else if (message.member() == "Get") {
+            connection.send(message.createReply(QVariant::fromValue(QDBusVariant(hostRegistered))));
+        } else {
+            connection.send(message.createErrorReply(QDBusError::UnknownMethod, "no"));
+        }
+        return true;
+    }
+};
+
+// A private bus with the watcher on a connection of its own, which also plays the panel.
+class StatusNotifierTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ensureApplication();
+        daemon = new QProcess;
+        daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+        ASSERT_TRUE(daemon->waitForReadyRead(10000)) << "dbus-daemon did not start";
+        address = QString::fromUtf8(daemon->readLine()).trimmed();
+    }
+    static void TearDownTestSuite() {
+        daemon->kill();
+        daemon->waitForFinished();
+        delete daemon;
+    }
+
+    void SetUp() override { startWatcher(); }
+    void TearDown() override {
+        stopWatcher();
+        QDBusConnection::disconnectFromBus("keyvigil-test-helper");
+    }
+
+    void startWatcher() {
+        panel().registerVirtualObject("/StatusNotifierWatcher", &watcher);
+        panel().registerService(kWatcher);
+    }
+    void stopWatcher() {
+        panel().unregisterService(kWatcher);
+        panel().unregisterObject("/StatusNotifierWatcher");
+    }
+    void hostAppears() {
+        watcher.hostRegistered = true;
+        panel().send(QDBusMessage::createSignal("/StatusNotifierWatcher", kWatcher,
+                                                "StatusNotifierHostRegistered"));
+    }
+
+    static QDBusConnection panel() { return QDBusConnection::connectToBus(address, "panel"); }
+    static QDBusConnection helper() {
+        return QDBusConnection::connectToBus(address, "keyvigil-test-helper");
+    }
+
+    // What the panel reads of the item, through the bus; the local loop keeps the item answering.
+    static QVariant property(const QString& service, const QString& name) {
+        QDBusMessage get = QDBusMessage::createMethodCall(service, "/StatusNotifierItem",
+                                                          "org.freedesktop.DBus.Properties", "Get");
+        get << "org.kde.StatusNotifierItem" << name;
+        const QDBusMessage reply = panel().call(get, QDBus::BlockWithGui, 5000);
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+    template <typename T> static T demarshalled(const QVariant& value) {
+        return qdbus_cast<T>(value.value<QDBusArgument>());
+    }
+    static QDBusMessage menuCall(const QString& service, const QString& method,
+                                 const QVariantList& arguments) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(service, "/MenuBar", "com.canonical.dbusmenu", method);
+        call.setArguments(arguments);
+        return panel().call(call, QDBus::BlockWithGui, 5000);
+    }
+
+    static inline QProcess* daemon = nullptr;
+    static inline QString address;
+    Watcher watcher;
+};
+
+TEST_F(StatusNotifierTest, AHostCountsOnlyOnceTheWatcherHasOneAndSaysSoWhenOneRegisters) {
+    watcher.hostRegistered = false;
+    StatusNotifierHost host(helper(), "Keyvigil");
+    EXPECT_FALSE(host.available());
+    EXPECT_EQ(host.makeIcon(), nullptr);
+    int appeared = 0;
+    host.setAppearedHandler([&] { ++appeared; });
+    hostAppears();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return appeared == 1; }, 5000));
+    EXPECT_TRUE(host.available());
+
+    // The panel restarts: its new watcher answers for itself.
+    stopWatcher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.available(); }, 5000));
+    startWatcher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return appeared == 2; }, 5000));
+
+    StatusNotifierHost noBus(QDBusConnection::connectToBus("unix:path=/nonexistent", "none"),
+                             "Keyvigil");
+    EXPECT_FALSE(noBus.available());
+}
+
+TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndReregisters) {
+    StatusNotifierHost host(helper(), "Keyvigil");
+    // The watcher answers from this thread, so only after the start-up's wait gave up.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.available(); }, 5000));
+    StatusIconHosts hosts({{"the panel", &host}});
+    std::unique_ptr<StatusIcon> icon = hosts.makeIcon();
+    ASSERT_TRUE(icon);
+    const QString service = static_cast<StatusNotifierItem&>(*icon).serviceName();
+    int opened = 0, paused = 0;
+    icon->setMenu({{"Open Keyvigil Settings…", [&] { ++opened; }},
+                   {"Pause Warnings for 5 Minutes", [&] { ++paused; }}});
+    EXPECT_TRUE(watcher.registered.isEmpty()); // nothing to show yet
+    icon->show(KEYVIGIL_TEST_IMAGES "/KVClosed.svg", "Caps Lock is on");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.registered.isEmpty(); }, 5000));
+    EXPECT_EQ(watcher.registered, QStringList{service});
+
+    const auto toolTip = demarshalled<StatusNotifierToolTip>(property(service, "ToolTip"));
+    EXPECT_EQ(toolTip.title, "Keyvigil");
+    EXPECT_EQ(toolTip.text, "Caps Lock is on");
+    EXPECT_TRUE(property(service, "ItemIsMenu").toBool());
+    EXPECT_EQ(property(service, "Menu").value<QDBusObjectPath>().path(), "/MenuBar");
+    const auto pixmaps = demarshalled<StatusNotifierPixmaps>(property(service, "IconPixmap"));
+    ASSERT_FALSE(pixmaps.isEmpty());
+    for (const StatusNotifierPixmap& pixmap : pixmaps) {
+        ASSERT_EQ(pixmap.argb.size(), pixmap.width * pixmap.height * 4) << pixmap.width;
+        // Alpha first in each pixel: the corner is clear, the padlock's red body opaque.
+        const auto* bytes = reinterpret_cast<const uchar*>(pixmap.argb.constData());
+        EXPECT_EQ(bytes[0], 0);
+        const int body = ((pixmap.height * 3 / 4) * pixmap.width + pixmap.width / 4) * 4;
+        EXPECT_EQ(bytes[body], 255);
+        EXPECT_GT(bytes[body + 1], 200); // red
+    }
+
+    // The menu: two entries under the root; a click runs the entry's action.
+    const QDBusMessage layout = menuCall(service, "GetLayout", {0, -1, QStringList()});
+    ASSERT_EQ(layout.type(), QDBusMessage::ReplyMessage) << layout.errorMessage().toStdString();
+    const auto root = demarshalled<DBusMenuLayoutItem>(layout.arguments().value(1));
+    ASSERT_EQ(root.children.size(), 2);
+    EXPECT_EQ(root.children[0].properties.value("label"), "Open Keyvigil Settings…");
+    EXPECT_EQ(root.children[1].properties.value("label"), "Pause Warnings for 5 Minutes");
+    menuCall(service, "Event",
+             {root.children[1].id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paused == 1; }, 5000));
+    EXPECT_EQ(opened, 0);
+
+    // A new picture and tooltip are announced; a new watcher gets the item again.
+    int announced = 0;
+    QObject counter;
+    QObject::connect(static_cast<StatusNotifierItem*>(icon.get()), &StatusNotifierItem::newIcon,
+                     &counter, [&] { ++announced; });
+    icon->show(KEYVIGIL_TEST_IMAGES "/KVOpen.svg", "No watched key is on");
+    EXPECT_EQ(announced, 1);
+    EXPECT_EQ(demarshalled<StatusNotifierToolTip>(property(service, "ToolTip")).text,
+              "No watched key is on");
+    stopWatcher();
+    startWatcher();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.registered.size() == 2; }, 5000));
+}
+
+} // namespace
