@@ -6,10 +6,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// A list as it is stored: an empty row left in a table is no entry.
+PlistValue::Array withoutBlanks(PlistValue::Array list) {
+    list.removeIf(
+        [](const PlistValue& entry) { return entry.isString() && entry.toString().isEmpty(); });
+    return list;
+}
+
+} // namespace
+
 void ExclusionLists::willSelect() {
     const RVPrefs& prefs = pane_.prefs();
     const PlistValue* words = prefs.find(SettingsKeys::excludeWordsArray);
-    excludeWordsArray = words && words->isArray() ? words->toArray() : PlistValue::Array();
+    excludeWordsArray =
+        words && words->isArray() ? withoutBlanks(words->toArray()) : PlistValue::Array();
     const PlistValue* applications = prefs.find(SettingsKeys::excludeApplicationsArray);
     excludeApplicationsArray =
         applications && applications->isArray() ? applications->toArray() : PlistValue::Array();
@@ -44,7 +56,10 @@ std::optional<QString> ExclusionLists::RVTableViewArrayAddEntryError(RVTableView
     const auto warnCount = std::uint32_t(pane_.prefs().intForKey(SettingsKeys::warnCount));
     if (&table == &pane_.platform.excludeWordsTable &&
         newEntry.toString().size() > qsizetype(warnCount))
-        return QStringLiteral("Error: Word was longer than warn count; it would have no effect.");
+        return QStringLiteral("“%1” is longer than the %2 capitals in a row that warn, so "
+                              "excluding it would change nothing.")
+            .arg(newEntry.toString())
+            .arg(warnCount);
     return std::nullopt;
 }
 
@@ -57,7 +72,7 @@ void ExclusionLists::RVTableViewArrayChanged(RVTableViewArray& table) {
 
 void ExclusionLists::storeList(const PlistValue::Array& list, QLatin1StringView key) {
     // The lists reach the file at once, not only when the window is left.
-    pane_.prefs().setObjectForKey(PlistValue::fromArray(list), key);
+    pane_.prefs().setObjectForKey(PlistValue::fromArray(withoutBlanks(list)), key);
     pane_.save(PaneContext::Moment::Visiting);
 }
 

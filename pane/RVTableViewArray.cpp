@@ -171,6 +171,14 @@ void RVTableViewArray::tableViewSetObjectValueForTableColumnRow(const PlistValue
 }
 
 void RVTableViewArray::refuseEdit(const QString& message, bool blanksRemoved, int row) {
+    // A new row refused what was typed into it: it goes, rather than stay blank and be kept
+    // with the entries.
+    if (isBlank(theArray->at(row))) {
+        theArray->removeAt(row);
+        view.reloadData();
+        showError(message);
+        return;
+    }
     // The rows moved: show them as they are now, with the edited entry still selected, before
     // the message (a selection change hides it).
     if (blanksRemoved) {

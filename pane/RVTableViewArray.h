@@ -121,7 +121,7 @@ public:
 // dictionaries with one key per column. It keeps the entries in case-insensitive order unless the
 // first column's identifier ends with "Nonalphabetized", refuses duplicates in columns whose
 // identifier begins with "Unique", ignores edits in a "NOCHANGE" column, and reports every change
-// to its edit delegate.
+// to its edit delegate. A blank row whose first value is refused goes with the refusal.
 class RVTableViewArray {
 public:
     RVTableViewArray(RVTableViewArrayView& view, QList<RVTableViewArrayColumn> columns)

@@ -478,17 +478,17 @@ TEST_F(Exclusions, WordsNoLongerThanTheWarnCountAreStoredAtOnce) {
     show();
     for (const char* word : {"NASA", "RADAR", "LASERS"})
         typeWord(word);
-    EXPECT_EQ(fakes.wordsView.error,
-              "Error: Word was longer than warn count; it would have no effect.");
+    EXPECT_EQ(fakes.wordsView.error, "“LASERS” is longer than the 5 capitals in a row that warn, "
+                                     "so excluding it would change nothing.");
     EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"NASA", "RADAR"}));
-    EXPECT_EQ(fakes.excludeWordsTable.numberOfRowsInTableView(), 3); // the refused row stays
+    EXPECT_EQ(fakes.excludeWordsTable.numberOfRowsInTableView(), 2); // the refused row goes
 
-    // The count chosen now decides.
+    // The count chosen now decides. A row left empty is no word, and is never stored.
     choose(O::WarnCountPopup, 2);
+    fakes.excludeWordsTable.addEntryToTable();
     typeWord("ESA");
     typeWord("NATO");
-    // The refused word's blank row is stored with the list, at its end.
-    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA", "RADAR", ""}));
+    EXPECT_EQ(savedList(Keys::excludeWordsArray), QStringList({"ESA", "NASA", "RADAR"}));
 
     // Deleting every word stores an empty list; the applications stay.
     store(Keys::excludeApplicationsArray, PlistValue::fromStringList({"/opt/Mail.app"}));

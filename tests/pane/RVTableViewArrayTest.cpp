@@ -178,6 +178,8 @@ TEST(RVTableViewArray, Edits) {
         {"unique is case-sensitive", "Unique", "apple,pear", 1, "Apple", "changed", "apple,Apple",
          "", "changed", "1"},
         {"unique refuses", "Unique", "apple,pear", 1, "apple", "", "apple,pear", duplicate, "", ""},
+        {"a refused new row goes", "Unique", "apple,pear,", 2, "pear", "", "apple,pear", duplicate,
+         "", ""},
         {"unchanged", "", "apple,pear", 0, "apple", "changed,addError", "apple,pear", "earlier", "",
          ""},
         {"NOCHANGE", "NOCHANGE", "apple", 0, "plum", "changed", "apple", "earlier", "", ""},
@@ -193,6 +195,8 @@ TEST(RVTableViewArray, Edits) {
          "apple,pear", "no", "add entry error plum", ""},
         {"else edit-entry error", "", "apple,pear", 1, "plum", "editError,changed", "apple,pear",
          "no", "edit entry error plum pear", ""},
+        {"the delegate's refusal of a new row", "", "apple,", 1, "plum", "addError", "apple", "no",
+         "add entry error plum", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
