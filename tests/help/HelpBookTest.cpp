@@ -23,6 +23,7 @@ const QString kStylesheet = QStringLiteral("style.css");
 
 struct Page {
     QString error; // empty when the page is well-formed
+    QString language;
     QString title;
     std::set<QString> ids;
     std::vector<QString> hrefs;
@@ -42,6 +43,8 @@ Page readPage(const QString& path) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == u"html")
+            page.language = attributes.value("lang"_L1).toString();
         if (attributes.hasAttribute("id"_L1))
             page.ids.insert(attributes.value("id"_L1).toString());
         for (const auto& attribute : attributes)
@@ -61,14 +64,17 @@ Page readPage(const QString& path) {
     return page;
 }
 
+// Every page in a folder, by file name.
+std::map<QString, Page> pagesIn(const QString& folder) {
+    std::map<QString, Page> read;
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files))
+        read.emplace(name, readPage(folder + u'/' + name));
+    return read;
+}
+
 // Every page of the built book, by file name, read once.
 const std::map<QString, Page>& book() {
-    static const std::map<QString, Page> pages = [] {
-        std::map<QString, Page> read;
-        for (const QString& name : QDir(kBook).entryList({QStringLiteral("*.html")}, QDir::Files))
-            read.emplace(name, readPage(kBook + u'/' + name));
-        return read;
-    }();
+    static const std::map<QString, Page> pages = pagesIn(kBook);
     return pages;
 }
 
@@ -135,6 +141,39 @@ TEST(HelpBook, EveryLocalLinkReachesAnIdOnAPageAndEveryPageIsReachedFromTheStart
                         toVisit.push_back(target->page);
     for (const auto& [name, page] : book())
         EXPECT_TRUE(reached.count(name)) << name.toStdString() << " is linked from no page";
+}
+
+// A translated page stands in for the English page of its name, in its language's folder inside
+// the book, and names pages and the style sheet as the English pages do. It keeps every section,
+// so that the window's help buttons and the links of untranslated pages reach the same places.
+TEST(HelpBook, EachTranslatedPageHasTheSectionsOfItsEnglishPageAndLinksAsItDoes) {
+    const QStringList languages = QDir(kBook).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    EXPECT_FALSE(languages.isEmpty()) << "no translated pages in " << kBook.toStdString();
+    for (const QString& language : languages) {
+        for (const auto& [name, page] : pagesIn(kBook + u'/' + language)) {
+            const std::string where = (language + u'/' + name).toStdString();
+            const auto english = book().find(name);
+            ASSERT_NE(english, book().end()) << where << " translates no English page";
+            EXPECT_EQ(page.error.toStdString(), "") << where;
+            EXPECT_EQ(page.language, language) << where;
+            EXPECT_FALSE(page.title.isEmpty()) << where << " has no title";
+            EXPECT_TRUE(page.linksStylesheet) << where;
+            EXPECT_EQ(page.fixedColour.toStdString(), "") << where << " sets a colour";
+            for (const QString& id : english->second.ids)
+                EXPECT_TRUE(page.ids.count(id))
+                    << where << " lacks the section " << id.toStdString();
+            for (const QString& href : page.hrefs) {
+                const auto target = localTarget(name, href);
+                if (!target || target->page == kStylesheet)
+                    continue;
+                const auto linked = book().find(target->page);
+                ASSERT_NE(linked, book().end()) << where << ": " << href.toStdString();
+                EXPECT_TRUE(target->fragment.isEmpty() ||
+                            linked->second.ids.count(target->fragment))
+                    << where << ": " << href.toStdString() << " names no id";
+            }
+        }
+    }
 }
 
 // The settings window's help buttons are tool buttons named "…HelpButton", titled with the
