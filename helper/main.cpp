@@ -14,8 +14,10 @@
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
 
+#include "shared/BundleLayout.h"
 #include <QApplication>
 
+#include "shared/Translations.h"
 #include <malloc.h>
 
 int main(int argc, char** argv) {
@@ -82,6 +84,9 @@ int main(int argc, char** argv) {
                             notifier,
                             indicators,
                             kLinuxAppKitVersionNumber};
+    // The tray menu and the notifications speak the user's language.
+    Translations::install(BundleLayout::translations(
+        BundleLayout::paneBundleAround(QCoreApplication::applicationDirPath())));
     KeyvigilHelper keyvigilHelper(platform, gPrefs);
     KVHelperObject.pauseHandler = [&keyvigilHelper](bool paused) {
         keyvigilHelper.pauseWarnings(paused);
