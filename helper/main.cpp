@@ -11,13 +11,13 @@
 #include "platform/desktop/SignalAppleEventReceiver.h"
 #include "platform/desktop/StatusIconHosts.h"
 #include "platform/desktop/StatusNotifierHost.h"
+#include "shared/BundleLayout.h"
 #include "shared/CommandLine.h"
 #include "shared/ProgramLog.h"
+#include "shared/Translations.h"
 
-#include "shared/BundleLayout.h"
 #include <QApplication>
 
-#include "shared/Translations.h"
 #include <malloc.h>
 
 int main(int argc, char** argv) {
@@ -55,6 +55,9 @@ int main(int argc, char** argv) {
 
     const QString resources =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources");
+    // The tray menu and the notifications speak the user's language.
+    Translations::install(BundleLayout::translations(
+        BundleLayout::paneBundleAround(QCoreApplication::applicationDirPath())));
 
     const std::unique_ptr<DisplayBackend> backend = backendEntry->create();
     SignalAppleEventReceiver appleEvents;
@@ -84,9 +87,6 @@ int main(int argc, char** argv) {
                             notifier,
                             indicators,
                             kLinuxAppKitVersionNumber};
-    // The tray menu and the notifications speak the user's language.
-    Translations::install(BundleLayout::translations(
-        BundleLayout::paneBundleAround(QCoreApplication::applicationDirPath())));
     KeyvigilHelper keyvigilHelper(platform, gPrefs);
     KVHelperObject.pauseHandler = [&keyvigilHelper](bool paused) {
         keyvigilHelper.pauseWarnings(paused);
