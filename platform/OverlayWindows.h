@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QWidget;
 
 // Where an indicator window sits: a display server that places windows itself is told which.
@@ -17,4 +19,9 @@ public:
     virtual ~OverlayWindows() = default;
     // clickThrough: clicks and the pointer go to whatever is below the window.
     virtual void makeOverlay(QWidget& window, OverlayPlacement placement, bool clickThrough) = 0;
+    // Where a window placed over the middle of a screen goes: the free area (panels left out),
+    // in the toolkit's coordinates, of the screen the user is working on, asked at each showing.
+    // Empty where the display server does not tell, or places such windows itself: the primary
+    // screen's then.
+    virtual QRect workingScreenGeometry() { return {}; }
 };

@@ -81,14 +81,19 @@ void QtIndicators::showCentered(QWidget* window, bool show) {
     // its turn takes its call with it.
     QMetaObject::invokeMethod(
         window,
-        [window, show] {
+        [window, show, &overlays = overlays_] {
             if (!show) {
                 window->hide();
                 return;
             }
-            // Centred anew each time: the screen may have changed since the last showing.
-            if (QScreen* screen = mainScreen())
-                window->move(centeredOrigin(screen->availableGeometry(), window->size()));
+            // Centred anew each time, on the screen the user works on now (the primary where the
+            // display server does not say): that, or the screens, may have changed since.
+            QRect area = overlays.workingScreenGeometry();
+            if (area.isEmpty())
+                if (const QScreen* screen = mainScreen())
+                    area = screen->availableGeometry();
+            if (!area.isEmpty())
+                window->move(centeredOrigin(area, window->size()));
             window->show();
             raiseOnScreen(*window);
         },

@@ -31,8 +31,8 @@ std::uint32_t changeFlags(const CrtcConfiguration& before, const CrtcConfigurati
         return 0;
     if (before.mode == None)
         return kCGDisplayAddFlag | kCGDisplaySetModeFlag;
-    if (after.mode == None)
-        return kCGDisplayRemoveFlag;
+    if (after.mode == None) // its mode set to none: what stood on it must move
+        return kCGDisplayRemoveFlag | kCGDisplaySetModeFlag;
     std::uint32_t flags = 0;
     if (before.mode != after.mode || before.rotation != after.rotation ||
         before.width != after.width || before.height != after.height)

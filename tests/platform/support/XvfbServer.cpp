@@ -8,15 +8,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer()
+    : XvfbServer({"Xvfb", "-nolisten", "tcp", "-noreset", "-screen", "0", "1280x1024x24"}) {}
+
+XvfbServer::XvfbServer(const std::vector<std::string>& command) {
     int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0)
+    if (command.empty() || pipe2(fds, O_CLOEXEC) != 0)
         return;
     // The server writes its display number to this descriptor once it accepts connections.
     fcntl(fds[1], F_SETFD, 0);
     const std::string fd = std::to_string(fds[1]);
-    const char* argv[] = {"Xvfb",     "-displayfd", fd.c_str(), "-nolisten",    "tcp",
-                          "-noreset", "-screen",    "0",        "1280x1024x24", nullptr};
+    std::vector<const char*> argv{command[0].c_str(), "-displayfd", fd.c_str()};
+    for (std::size_t i = 1; i < command.size(); ++i)
+        argv.push_back(command[i].c_str());
+    argv.push_back(nullptr);
     const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
     const pid_t parent = getpid();
     const pid_t pid = fork();
@@ -27,7 +32,7 @@ XvfbServer::XvfbServer() {
             _exit(127);
         dup2(devNull, 1);
         dup2(devNull, 2);
-        execvp(argv[0], const_cast<char**>(argv));
+        execvp(argv[0], const_cast<char**>(argv.data()));
         _exit(127);
     }
     close(devNull);
