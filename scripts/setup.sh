@@ -12,11 +12,11 @@ packages=(
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev libxext-dev
     libxfixes-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev
-    libwayland-dev libwayland-bin plasma-wayland-protocols libudev-dev qt6-wayland
+    libwayland-dev libwayland-bin wayland-protocols plasma-wayland-protocols libudev-dev qt6-wayland
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils x11-xserver-utils icewm xcompmgr dbus dbus-x11 python3 locales
     xserver-xorg-core xserver-xorg-video-dummy
-    imagemagick notification-daemon sway umockdev kwin-wayland xclip
+    imagemagick notification-daemon sway grim umockdev kwin-wayland xclip
     librsvg2-bin desktop-file-utils appstream
 )
 

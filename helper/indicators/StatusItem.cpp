@@ -65,7 +65,8 @@ void StatusItem::remove() {
 }
 
 void StatusItem::show(std::uint32_t active) {
-    if (!built_)
+    // Most modifier changes leave the watched keys as they are: nothing to redo then.
+    if (!built_ || active == active_)
         return;
     active_ = active;
     refresh();

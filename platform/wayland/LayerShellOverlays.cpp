@@ -2,7 +2,9 @@
 
 #include "platform/wayland/WaylandConnection.h"
 
+#include "fractional-scale-v1-client-protocol.h"
 #include "layer-shell-client-protocol.h"
+#include "viewporter-client-protocol.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <wayland-client.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -21,33 +24,31 @@ constexpr std::uint32_t kTop = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP;
 constexpr std::uint32_t kLeft = ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT;
 constexpr std::uint32_t kRight = ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 
-// The first output's mode and scale, for the size the centre pictures are placed in.
-struct OutputInfo {
-    int scale = 1;
-    QSize pixels;
-};
-
-const wl_output_listener outputListener = {
-    [](void*, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-       const char*, const char*, std::int32_t) {},
-    [](void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
-       std::int32_t) {
-        if (flags & WL_OUTPUT_MODE_CURRENT)
-            static_cast<OutputInfo*>(data)->pixels = QSize(width, height);
-    },
-    [](void*, wl_output*) {},
-    [](void* data, wl_output*, std::int32_t scale) {
-        static_cast<OutputInfo*>(data)->scale = std::max(1, scale);
-    },
-    [](void*, wl_output*, const char*) {},
-    [](void*, wl_output*, const char*) {},
-};
-
 const wl_buffer_listener bufferListener = {
     [](void* data, wl_buffer*) { *static_cast<bool*>(data) = false; },
 };
 
+// The fractional scale's unit: a preferred scale of 180 is 1.5.
+constexpr double kFractionalUnit = 120.0;
+
 } // namespace
+
+// An output with its current mode and integer scale, as the compositor last said.
+struct LayerShellOverlays::Output {
+    LayerShellOverlays* owner = nullptr;
+    std::uint32_t name = 0;
+    wl_output* output = nullptr;
+    int scale = 1;
+    QSize pixels;
+
+    QSize points() const { return pixels / scale; }
+    ~Output() {
+        if (output && wl_output_get_version(output) >= 3)
+            wl_output_release(output);
+        else if (output)
+            wl_output_destroy(output);
+    }
+};
 
 struct LayerShellOverlays::Buffer {
     wl_buffer* buffer = nullptr;
@@ -75,14 +76,30 @@ struct LayerShellOverlays::Surface {
     OverlayPlacement placement = OverlayPlacement::Centre;
     wl_surface* surface = nullptr;
     zwlr_layer_surface_v1* layer = nullptr;
+    wp_fractional_scale_v1* fractional = nullptr;
+    wp_viewport* viewport = nullptr;
+    const Output* on = nullptr; // the output the compositor put it on, once it says
+    int preferredScale = 0;     // in 120ths, where the compositor says
     bool configured = false;
     Buffer buffers[2];
 
-    ~Surface() {
+    ~Surface() { destroy(); }
+    void destroy() {
+        if (viewport)
+            wp_viewport_destroy(viewport);
+        if (fractional)
+            wp_fractional_scale_v1_destroy(fractional);
         if (layer)
             zwlr_layer_surface_v1_destroy(layer);
         if (surface)
             wl_surface_destroy(surface);
+        viewport = nullptr;
+        fractional = nullptr;
+        layer = nullptr;
+        surface = nullptr;
+        on = nullptr;
+        preferredScale = 0;
+        configured = false;
     }
 };
 
@@ -100,14 +117,88 @@ LayerShellOverlays::LayerShellOverlays(WaylandConnection& connection) : connecti
         return;
     layerShell_ = static_cast<zwlr_layer_shell_v1*>(
         bind("zwlr_layer_shell_v1", &zwlr_layer_shell_v1_interface, 3));
-    output_ = static_cast<wl_output*>(bind("wl_output", &wl_output_interface, 2));
-    if (output_) {
-        OutputInfo info;
-        wl_output_add_listener(output_, &outputListener, &info);
-        connection.roundtrip();
-        scale_ = info.scale;
-        outputSize_ = info.pixels / scale_;
+    fractionalScales_ = static_cast<wp_fractional_scale_manager_v1*>(
+        bind("wp_fractional_scale_manager_v1", &wp_fractional_scale_manager_v1_interface, 1));
+    viewporter_ = static_cast<wp_viewporter*>(bind("wp_viewporter", &wp_viewporter_interface, 1));
+    if (!viewporter_ && fractionalScales_) { // a fractional scale cannot be shown without one
+        wp_fractional_scale_manager_v1_destroy(fractionalScales_);
+        fractionalScales_ = nullptr;
     }
+    for (const WaylandConnection::Global& global : connection.globals())
+        if (global.interface == "wl_output")
+            addOutput(global.name, global.version);
+    connection.setGlobalsHandler([this](const WaylandConnection::Global& global, bool added) {
+        if (global.interface != "wl_output")
+            return;
+        if (added)
+            addOutput(global.name, global.version);
+        else
+            removeOutput(global.name);
+    });
+    // Each output's mode and scale, before the first surface is placed.
+    connection.roundtrip();
+}
+
+void LayerShellOverlays::addOutput(std::uint32_t name, std::uint32_t version) {
+    static const wl_output_listener listener = {
+        [](void*, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+           const char*, const char*, std::int32_t) {},
+        [](void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
+           std::int32_t) {
+            if (flags & WL_OUTPUT_MODE_CURRENT)
+                static_cast<Output*>(data)->pixels = QSize(width, height);
+        },
+        [](void* data, wl_output*) {
+            auto* output = static_cast<Output*>(data);
+            output->owner->outputChanged(*output);
+        },
+        [](void* data, wl_output*, std::int32_t scale) {
+            static_cast<Output*>(data)->scale = std::max(1, scale);
+        },
+        [](void*, wl_output*, const char*) {},
+        [](void*, wl_output*, const char*) {},
+    };
+    auto output = std::make_unique<Output>();
+    output->owner = this;
+    output->name = name;
+    output->output = static_cast<wl_output*>(wl_registry_bind(
+        connection_.registry(), name, &wl_output_interface, std::min(version, 3u)));
+    wl_output_add_listener(output->output, &listener, output.get());
+    outputs_.push_back(std::move(output));
+}
+
+void LayerShellOverlays::removeOutput(std::uint32_t name) {
+    const auto found = std::find_if(outputs_.begin(), outputs_.end(),
+                                    [name](const auto& output) { return output->name == name; });
+    if (found == outputs_.end())
+        return;
+    // Its surfaces are closed by the compositor, and shown again on another output then.
+    for (auto& [window, surface] : surfaces_)
+        if (surface->on == found->get())
+            surface->on = nullptr;
+    outputs_.erase(found);
+}
+
+void LayerShellOverlays::outputChanged(const Output& output) {
+    // A new mode or scale: what is on that output is placed and drawn for it anew.
+    for (auto& [window, surface] : surfaces_)
+        if (surface->layer && outputOf(*surface) == &output) {
+            place(*surface);
+            draw(*surface);
+        }
+}
+
+const LayerShellOverlays::Output* LayerShellOverlays::outputOf(const Surface& surface) const {
+    if (surface.on)
+        return surface.on;
+    return outputs_.empty() ? nullptr : outputs_.front().get();
+}
+
+double LayerShellOverlays::scaleOf(const Surface& surface) const {
+    if (surface.fractional && surface.preferredScale > 0)
+        return surface.preferredScale / kFractionalUnit;
+    const Output* output = outputOf(surface);
+    return output ? output->scale : 1;
 }
 
 LayerShellOverlays::~LayerShellOverlays() {
@@ -118,8 +209,12 @@ LayerShellOverlays::~LayerShellOverlays() {
         else
             wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layerShell_));
     }
-    if (output_)
-        wl_output_destroy(output_);
+    connection_.setGlobalsHandler({});
+    outputs_.clear();
+    if (viewporter_)
+        wp_viewporter_destroy(viewporter_);
+    if (fractionalScales_)
+        wp_fractional_scale_manager_v1_destroy(fractionalScales_);
     if (shm_)
         wl_shm_destroy(shm_);
     if (compositor_)
@@ -181,10 +276,38 @@ void LayerShellOverlays::show(Surface& surface) {
     if (surface.layer || !layerShell_)
         return;
     surface.surface = wl_compositor_create_surface(compositor_);
+    static const wl_surface_listener surfaceListener = {
+        [](void* data, wl_surface*, wl_output* entered) {
+            auto* surface = static_cast<Surface*>(data);
+            LayerShellOverlays& owner = *surface->owner;
+            for (const auto& output : owner.outputs_)
+                if (output->output == entered && surface->on != output.get()) {
+                    surface->on = output.get();
+                    owner.place(*surface);
+                    owner.draw(*surface);
+                }
+        },
+        [](void*, wl_surface*, wl_output*) {},
+    };
+    wl_surface_add_listener(surface.surface, &surfaceListener, &surface);
     wl_region* none = wl_compositor_create_region(compositor_);
     wl_surface_set_input_region(surface.surface, none);
     wl_region_destroy(none);
-    wl_surface_set_buffer_scale(surface.surface, scale_);
+    if (fractionalScales_) {
+        static const wp_fractional_scale_v1_listener fractionalListener = {
+            [](void* data, wp_fractional_scale_v1*, std::uint32_t scale) {
+                auto* surface = static_cast<Surface*>(data);
+                if (surface->preferredScale == int(scale))
+                    return;
+                surface->preferredScale = int(scale);
+                surface->owner->draw(*surface);
+            },
+        };
+        surface.fractional =
+            wp_fractional_scale_manager_v1_get_fractional_scale(fractionalScales_, surface.surface);
+        wp_fractional_scale_v1_add_listener(surface.fractional, &fractionalListener, &surface);
+        surface.viewport = wp_viewporter_get_viewport(viewporter_, surface.surface);
+    }
     // No output named: the compositor puts it on the one the user works on.
     surface.layer = zwlr_layer_shell_v1_get_layer_surface(
         layerShell_, surface.surface, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "keyvigil");
@@ -197,13 +320,7 @@ void LayerShellOverlays::show(Surface& surface) {
 }
 
 void LayerShellOverlays::hide(Surface& surface) {
-    if (surface.layer)
-        zwlr_layer_surface_v1_destroy(surface.layer);
-    if (surface.surface)
-        wl_surface_destroy(surface.surface);
-    surface.layer = nullptr;
-    surface.surface = nullptr;
-    surface.configured = false;
+    surface.destroy();
     // The compositor reads no buffer of a surface that is gone.
     for (Buffer& buffer : surface.buffers)
         buffer.busy = false;
@@ -211,6 +328,8 @@ void LayerShellOverlays::hide(Surface& surface) {
 
 void LayerShellOverlays::place(Surface& surface) {
     const QRect frame = surface.window->geometry();
+    const Output* output = outputOf(surface);
+    const QSize outputSize = output ? output->points() : QSize();
     switch (surface.placement) {
     case OverlayPlacement::TopLeft:
         // Over any panel, as the window sits above everything on X11.
@@ -227,10 +346,10 @@ void LayerShellOverlays::place(Surface& surface) {
         break;
     case OverlayPlacement::Centre:
         // A third of the spare height above, as on X11, where the output's size is known.
-        if (outputSize_.isValid()) {
+        if (outputSize.isValid()) {
             zwlr_layer_surface_v1_set_anchor(surface.layer, kTop);
             zwlr_layer_surface_v1_set_margin(
-                surface.layer, std::max(0, (outputSize_.height() - frame.height()) / 3), 0, 0, 0);
+                surface.layer, std::max(0, (outputSize.height() - frame.height()) / 3), 0, 0, 0);
         }
         zwlr_layer_surface_v1_set_size(surface.layer, frame.width(), frame.height());
         break;
@@ -246,9 +365,19 @@ void LayerShellOverlays::configure(void* data, zwlr_layer_surface_v1* layer, std
 }
 
 void LayerShellOverlays::closed(void* data, zwlr_layer_surface_v1*) {
-    // The compositor took it away (its output went): made again at the next showing.
+    // The compositor took it away (its output went): a window still shown comes back on the
+    // output the compositor picks now, once this event has been handled.
     auto* surface = static_cast<Surface*>(data);
-    surface->owner->hide(*surface);
+    LayerShellOverlays* owner = surface->owner;
+    owner->hide(*surface);
+    QMetaObject::invokeMethod(
+        owner,
+        [owner, window = surface->window] {
+            const auto again = owner->surfaces_.find(window);
+            if (again != owner->surfaces_.end() && window->isVisible())
+                owner->show(*again->second);
+        },
+        Qt::QueuedConnection);
 }
 
 LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, const QSize& pixels) {
@@ -287,19 +416,24 @@ LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, con
 void LayerShellOverlays::draw(Surface& surface) {
     if (!surface.configured || !surface.window->isVisible())
         return;
-    const QSize size = surface.placement == OverlayPlacement::TopEdge && outputSize_.isValid()
-                           ? QSize(outputSize_.width(), surface.window->height())
-                           : surface.window->size();
+    const Output* output = outputOf(surface);
+    const QSize size =
+        surface.placement == OverlayPlacement::TopEdge && output && output->points().isValid()
+            ? QSize(output->points().width(), surface.window->height())
+            : surface.window->size();
     if (size.isEmpty())
         return;
-    Buffer* buffer = freeBuffer(surface, size * scale_);
+    const double scale = scaleOf(surface);
+    const QSize pixels(int(std::lround(size.width() * scale)),
+                       int(std::lround(size.height() * scale)));
+    Buffer* buffer = freeBuffer(surface, pixels);
     if (!buffer)
         return;
     // ARGB8888 in the machine's byte order is the toolkit's premultiplied ARGB32.
     QImage image(static_cast<uchar*>(buffer->memory), buffer->pixels.width(),
                  buffer->pixels.height(), buffer->pixels.width() * 4,
                  QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale_);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
@@ -310,6 +444,11 @@ void LayerShellOverlays::draw(Surface& surface) {
                                    : QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     buffer->busy = true;
+    // A fractional scale is shown through the viewport; an integer one through the buffer scale.
+    if (surface.viewport)
+        wp_viewport_set_destination(surface.viewport, size.width(), size.height());
+    else
+        wl_surface_set_buffer_scale(surface.surface, int(scale));
     wl_surface_attach(surface.surface, buffer->buffer, 0, 0);
     if (wl_surface_get_version(surface.surface) >= 4)
         wl_surface_damage_buffer(surface.surface, 0, 0, buffer->pixels.width(),

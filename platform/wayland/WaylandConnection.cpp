@@ -98,12 +98,22 @@ bool WaylandConnection::roundtrip() {
 
 void WaylandConnection::globalAdded(void* data, wl_registry*, std::uint32_t name,
                                     const char* interface, std::uint32_t version) {
-    static_cast<WaylandConnection*>(data)->globals_.push_back({name, interface, version});
+    auto* connection = static_cast<WaylandConnection*>(data);
+    connection->globals_.push_back({name, interface, version});
+    if (connection->globalsChanged_)
+        connection->globalsChanged_(connection->globals_.back(), true);
 }
 
 void WaylandConnection::globalRemoved(void* data, wl_registry*, std::uint32_t name) {
-    auto& globals = static_cast<WaylandConnection*>(data)->globals_;
-    std::erase_if(globals, [name](const Global& g) { return g.name == name; });
+    auto* connection = static_cast<WaylandConnection*>(data);
+    auto& globals = connection->globals_;
+    const auto found = std::find_if(globals.begin(), globals.end(),
+                                    [name](const Global& g) { return g.name == name; });
+    if (found == globals.end())
+        return;
+    if (connection->globalsChanged_)
+        connection->globalsChanged_(*found, false);
+    globals.erase(found);
 }
 
 void WaylandConnection::readEvents() {

@@ -40,6 +40,11 @@ public:
     wl_registry* registry() const { return registry_; }
     const std::vector<Global>& globals() const { return globals_; }
     const Global* find(const char* interface) const;
+    // Runs for each global the compositor adds or removes once the connection is made (outputs
+    // come and go); a removed global is handed in before it leaves globals().
+    void setGlobalsHandler(std::function<void(const Global& global, bool added)> handler) {
+        globalsChanged_ = std::move(handler);
+    }
     // Runs when the compositor ends the connection; the owner decides what follows.
     void setLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
 
@@ -59,4 +64,5 @@ private:
     std::vector<Global> globals_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> lost_;
+    std::function<void(const Global&, bool)> globalsChanged_;
 };

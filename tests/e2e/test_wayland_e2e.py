@@ -86,6 +86,78 @@ def pixel(image, x, y):
     return tuple(round(float(v.rstrip("%")) * (2.55 if v.endswith("%") else 1)) for v in values[:3])
 
 
+class QRect:
+    """A rectangle in pixels: left, top, width and height."""
+
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    def __contains__(self, point):
+        return self.x <= point[0] < self.x + self.width and self.y <= point[1] < self.y + self.height
+
+    def __repr__(self):
+        return f"QRect({self.x}, {self.y}, {self.width}, {self.height})"
+
+
+def raw_pixels(image):
+    """(width, height, bytes of RGB) of a screenshot."""
+    size = subprocess.run(["identify", "-format", "%w %h", str(image)], check=True,
+                          capture_output=True, text=True).stdout.split()
+    data = subprocess.run(["convert", str(image), "-depth", "8", "rgb:-"], check=True,
+                          capture_output=True).stdout
+    return int(size[0]), int(size[1]), data
+
+
+def bounding_box(width, height, differs, ignore):
+    xs, ys = [], []
+    for y in range(0, height, 2):
+        for x in range(0, width, 2):
+            if not any((x, y) in rect for rect in ignore) and differs(x, y):
+                xs.append(x)
+                ys.append(y)
+    if not xs:
+        return None
+    return QRect(min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
+
+
+def differing_area(image, other, ignore):
+    """The box around every pixel (every second one, each way) where two screenshots differ."""
+    width, height, a = raw_pixels(image)
+    _, _, b = raw_pixels(other)
+
+    def differs(x, y):
+        i = 3 * (y * width + x)
+        return sum(abs(a[i + k] - b[i + k]) for k in range(3)) > 12
+    return bounding_box(width, height, differs, ignore)
+
+
+def differing_colour_area(image, colour, ignore):
+    """The box around every pixel of a screenshot (every second one) not of the given colour."""
+    width, height, a = raw_pixels(image)
+
+    def differs(x, y):
+        i = 3 * (y * width + x)
+        return sum(abs(a[i + k] - colour[k]) for k in range(3)) > 12
+    return bounding_box(width, height, differs, ignore)
+
+
+def inside(box, frame, slack=2):
+    return (box.x >= frame.x - slack and box.y >= frame.y - slack
+            and box.x + box.width <= frame.x + frame.width + slack
+            and box.y + box.height <= frame.y + frame.height + slack)
+
+
+def focused_pid(node):
+    """The process of the focused window in sway's tree."""
+    if node.get("focused") and "pid" in node:
+        return node["pid"]
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        found = focused_pid(child)
+        if found is not None:
+            return found
+    return None
+
+
 # The part of a session script every compositor shares: the notification recorder, and the
 # helper run with the replayed keyboard, each run's notifications told apart by where it began.
 COMMON = textwrap.dedent("""\
@@ -117,11 +189,27 @@ SWAY = COMMON + textwrap.dedent("""\
     export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -1)
     start_recorder
     start_helper alone; stop_helper 5
-    start_helper shown locks.events; sleep 2.5; grim shown.png; stop_helper 0
-    start_viewer
+    # Two windows side by side, the right one focused, under the indicators.
+    start_viewer; V1=$V; echo $V1 > left.pid; start_viewer; V2=$V
+    start_helper shown locks.events; sleep 2.5; grim -o HEADLESS-1 shown.png
+    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+        org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+        string:RegisteredStatusNotifierItems > items.txt 2>&1
+    # A click on the left window, under the centre picture, must reach that window.
+    swaymsg seat seat0 cursor set 250 300 > /dev/null
+    swaymsg seat seat0 cursor press button1 > /dev/null
+    swaymsg seat seat0 cursor release button1 > /dev/null
+    sleep 0.5; swaymsg -t get_tree > clicked.txt; stop_helper 0
+    # A second output at twice the pixels, where the user goes to work: the picture shows there.
+    swaymsg create_output > /dev/null
+    swaymsg output HEADLESS-2 resolution 1600x1200 scale 2 position 800 0 > /dev/null
+    swaymsg focus output HEADLESS-2 > /dev/null
+    start_helper second locks.events; sleep 2.5
+    grim -o HEADLESS-1 first.png; grim -o HEADLESS-2 second.png; stop_helper 0
+    swaymsg focus output HEADLESS-1 > /dev/null
     swaymsg -t get_tree > front.txt
     start_helper excluded; stop_helper 5
-    kill $V $N $S
+    kill $V1 $V2 $N $S
     wait
     """)
 
@@ -194,7 +282,7 @@ class WaylandSession(unittest.TestCase):
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
                         ["showCapsCenter", "-bool", "YES"], ["showCapsUpperLeft", "-bool", "YES"],
-                        ["showNumUpperLeft", "-bool", "YES"],
+                        ["showNumUpperLeft", "-bool", "YES"], ["showCapsMenuBar", "-bool", "YES"],
                         ["excludeApplicationsArray", "-array", str(viewer)]):
             subprocess.run(as_user + defaults + setting, env=env, check=True,
                            capture_output=True)
@@ -204,7 +292,8 @@ class WaylandSession(unittest.TestCase):
         # The notifications each helper run gave, told apart by where each run began.
         notes = [json.loads(line) for line in (tmp / "notes.jsonl").read_text().splitlines()]
         starts = {name: int((tmp / f"start-{name}").read_text())
-                  for name in ("alone", "shown", "excluded") if (tmp / f"start-{name}").exists()}
+                  for name in ("alone", "shown", "second", "excluded")
+                  if (tmp / f"start-{name}").exists()}
         cls.runs = {}
         for name, start in starts.items():
             end = min([s for s in starts.values() if s > start], default=len(notes))
@@ -228,7 +317,12 @@ class Sway(WaylandSession):
 
     @classmethod
     def prepare(cls, tmp, build):
-        (tmp / "sway.conf").write_text("output HEADLESS-1 resolution 800x600\nxwayland disable\n")
+        # A plain background on every output, and a bar whose tray hosts status items.
+        (tmp / "sway.conf").write_text("output HEADLESS-1 resolution 800x600\n"
+                                       "output * bg #4a6c8c solid_color\n"
+                                       "xwayland disable\n"
+                                       "bar {\n  status_command while :; do echo; sleep 60; done\n"
+                                       "  tray_output *\n}\n")
 
     @classmethod
     def as_user(cls):
@@ -245,21 +339,50 @@ class Sway(WaylandSession):
                           "Caps Lock and Num Lock from the keyboards' lights",
                           "keys from 1 keyboard(s)", "the front application from sway")
 
-    def test_indicators_are_drawn_on_the_overlay_layer(self):
-        """The upper-left cells of Caps Lock and Num Lock in red at the screen's corner, and the
-        Caps Lock picture over the middle, see-through (sway's background shows under it)."""
-        shot = self.tmp / "shown.png"
-        self.assertTrue(shot.exists(), self.log("shown"))
+    def test_indicators_are_drawn_on_the_overlay_layer_and_let_clicks_through(self):
+        """The upper-left cells of Caps Lock and Num Lock in red at the screen's corner, over the
+        windows, and the Caps Lock picture over the middle, see-through: only there does the
+        screen differ from the same windows without it. A click on the window under the
+        picture reaches that window."""
+        shot, bare = self.tmp / "shown.png", self.tmp / "first.png"
+        self.assertTrue(shot.exists() and bare.exists(), self.log("shown"))
         self.assert_lines("shown", "indicators drawn on the compositor's overlay layer")
         self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
         self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
-        background = pixel(shot, 790, 590)
-        picture = pixel(shot, 400, 300)
-        self.assertTrue(0 < sum(picture) < sum(background), (picture, background))
+        # Title bars, borders and the bar change with the focus; only the picture may change
+        # besides.
+        focus = [QRect(0, 0, 800, 33), QRect(0, 560, 800, 40), QRect(0, 0, 3, 600),
+                 QRect(396, 0, 9, 600), QRect(796, 0, 4, 600)]
+        changed = differing_area(shot, bare, ignore=focus)
+        # The picture: 500 points square, centred, a third of the spare height above it.
+        self.assertTrue(changed and inside(changed, QRect(150, 33, 500, 500)), changed)
+        self.assertGreater(changed.width, 300, changed)
         self.assertEqual(self.runs.get("shown"), [("CAPS LOCK On", ""), ("NUM LOCK On", "")])
+        focused = focused_pid(json.loads((self.tmp / "clicked.txt").read_text()))
+        self.assertEqual(focused, int((self.tmp / "left.pid").read_text()))
+
+    def test_the_picture_shows_on_the_output_the_user_works_on_at_its_scale(self):
+        """With a second output of scale 2 focused, the picture is there, 500 points = 1000
+        pixels wide, and not on the first output."""
+        shot = self.tmp / "second.png"
+        self.assertTrue(shot.exists(), self.log("second"))
+        background = pixel(shot, 1500, 100)
+        # The upper-left window, made anew by this helper, is there too; so is the bar.
+        area = differing_colour_area(shot, background,
+                                     ignore=[QRect(0, 0, 60, 60), QRect(0, 1120, 1600, 80)])
+        self.assertTrue(area, self.log("second"))
+        self.assertTrue(inside(area, QRect(300, 66, 1000, 1000)), area)
+        self.assertGreater(area.width, 900, area)
+        self.assertEqual(pixel(shot, 8, 22), (255, 0, 0), "the upper-left window, at scale 2")
+        self.assertEqual(pixel(self.tmp / "first.png", 250, 300), (255, 255, 255),
+                         "no picture on the first output")
+
+    def test_the_status_item_registers_with_the_bars_tray(self):
+        self.assertIn("org.kde.StatusNotifierItem-", (self.tmp / "items.txt").read_text())
+        self.assert_lines("shown", "the status item is shown by the panel's status-notifier host")
 
     def test_an_excluded_application_in_front_counts_no_capitals_but_locks_still_warn(self):
-        self.assertIn("Help Viewer", (self.tmp / "front.txt").read_text())
+        self.assertIn("Keyvigil Help", (self.tmp / "front.txt").read_text())
         self.assertEqual(self.runs.get("excluded"),
                          [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
                           ("NUM LOCK Off", "")],
