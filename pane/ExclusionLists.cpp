@@ -56,10 +56,10 @@ std::optional<QString> ExclusionLists::RVTableViewArrayAddEntryError(RVTableView
     const auto warnCount = std::uint32_t(pane_.prefs().intForKey(SettingsKeys::warnCount));
     if (&table == &pane_.platform.excludeWordsTable &&
         newEntry.toString().size() > qsizetype(warnCount))
-        return QStringLiteral("“%1” is longer than the %2 capitals in a row that warn, so "
-                              "excluding it would change nothing.")
-            .arg(newEntry.toString())
-            .arg(warnCount);
+        return tr("“%1” is longer than the %n capitals in a row that warn, so excluding it "
+                  "would change nothing.",
+                  nullptr, int(warnCount))
+            .arg(newEntry.toString());
     return std::nullopt;
 }
 
@@ -104,10 +104,10 @@ void ExclusionLists::addEntryToTableDidEndReturnCodeContextInfo(int returnCode,
                         [&](const PlistValue& entry) { return entry.toString() == path; });
         if (listed) {
             message = ++duplicates == 1
-                          ? QStringLiteral("Error: \"%1\" is already in the application list.")
+                          ? tr("Error: \"%1\" is already in the application list.")
                                 .arg(ApplicationEntries::displayName(path))
-                          : QStringLiteral("Error: Multiple applications you chose are already "
-                                           "in the application list.");
+                          : tr("Error: Multiple applications you chose are already in the "
+                               "application list.");
             continue;
         }
         excludeApplicationsArray.append(PlistValue::fromString(path));

@@ -3,9 +3,13 @@
 #include "pane/PaneContext.h"
 #include "pane/RVTableViewArray.h"
 
+#include <QCoreApplication>
+
 // The two exclusion lists and the edits of their tables: the pane is both tables' edit delegate.
 // Each list reaches the store file as soon as it changes.
 class ExclusionLists final : public RVTableViewArrayDelegate {
+    Q_DECLARE_TR_FUNCTIONS(ExclusionLists)
+
 public:
     explicit ExclusionLists(PaneContext& pane) : pane_(pane) {}
 

@@ -59,10 +59,9 @@ void HelperControl::killHelper() {
     if (!helperPaused && !launchdPlistPath.isEmpty() && QFile::exists(launchdPlistPath)) {
         helperPaused = true;
         if (const std::optional<QString> problem = platform.agents.stop(launchdPlistPath)) {
-            const QString message =
-                QStringLiteral("Keyvigil could not be paused while this window is open: %1. It "
-                               "may warn you while you try settings.")
-                    .arg(*problem);
+            const QString message = tr("Keyvigil could not be paused while this window is "
+                                       "open: %1. It may warn you while you try settings.")
+                                        .arg(*problem);
             qCWarning(programLog).noquote() << message;
             platform.form.setStringValue(Outlet::stoppedMsg, message);
         }
@@ -84,11 +83,11 @@ void HelperControl::enable() {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         // An earlier file, left as it was, still starts the helper.
         const bool earlier = QFile::exists(launchdPlistPath);
-        pane_.alert(QStringLiteral("Keyvigil Not Started"),
-                    QStringLiteral("Keyvigil could not write the file that starts it, “%1”: %2.%3")
-                        .arg(launchdPlistPath, reason,
-                             earlier ? QStringLiteral(" It starts with the file written before.")
-                                     : QString()));
+        pane_.alert(tr("Keyvigil Not Started"),
+                    (earlier ? tr("Keyvigil could not write the file that starts it, “%1”: %2. "
+                                  "It starts with the file written before.")
+                             : tr("Keyvigil could not write the file that starts it, “%1”: %2."))
+                        .arg(launchdPlistPath, reason));
         if (!earlier) {
             pane_.save(PaneContext::Moment::Leaving);
             return;
@@ -98,12 +97,11 @@ void HelperControl::enable() {
     pane_.save(PaneContext::Moment::Leaving);
     HelperAgent& agents = pane_.platform.agents;
     if (const std::optional<QString> problem = agents.load(launchdPlistPath)) {
-        pane_.alert(QStringLiteral("Keyvigil Not Started"),
-                    QStringLiteral("Keyvigil Helper could not be started: %1.").arg(*problem));
+        pane_.alert(tr("Keyvigil Not Started"),
+                    tr("Keyvigil Helper could not be started: %1.").arg(*problem));
     } else if (const std::optional<QString> state = agents.whyNotRunning(launchdPlistPath)) {
-        pane_.alert(QStringLiteral("Keyvigil Not Started"),
-                    QStringLiteral("Keyvigil Helper was started but does not keep running: %1.")
-                        .arg(*state));
+        pane_.alert(tr("Keyvigil Not Started"),
+                    tr("Keyvigil Helper was started but does not keep running: %1.").arg(*state));
     }
 }
 
@@ -113,18 +111,18 @@ void HelperControl::removeAgent() {
     // The file goes only after the unload, and stays when it fails, so that another unload can
     // read it.
     if (const std::optional<QString> problem = pane_.platform.agents.unload(launchdPlistPath)) {
-        pane_.alert(QStringLiteral("Keyvigil Not Switched Off"),
-                    QStringLiteral("Keyvigil could not be switched off: %1.\r\rIt may start again "
-                                   "at the next login. To try again, open this window and close "
-                                   "it with “Start Keyvigil” off.")
+        pane_.alert(tr("Keyvigil Not Switched Off"),
+                    tr("Keyvigil could not be switched off: %1.\r\rIt may start again at the "
+                       "next login. To try again, open this window and close it with “Start "
+                       "Keyvigil” off.")
                         .arg(*problem));
         return;
     }
     QFile file(launchdPlistPath);
     if (!file.remove())
-        pane_.alert(QStringLiteral("Keyvigil Not Switched Off"),
-                    QStringLiteral("Keyvigil was stopped, but the file that starts it, “%1”, "
-                                   "could not be removed: %2.")
+        pane_.alert(tr("Keyvigil Not Switched Off"),
+                    tr("Keyvigil was stopped, but the file that starts it, “%1”, could not be "
+                       "removed: %2.")
                         .arg(launchdPlistPath, file.errorString()));
 }
 

@@ -3,12 +3,16 @@
 #include "pane/PaneContext.h"
 #include "platform/ProcessManager.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 // Everything the pane does to the helper: finding it, pausing it while the window is open,
 // installing and starting it when the window closes with the switch on, switching it off, and
 // removing the login items earlier releases left. Its state lasts one visit.
 class HelperControl {
+    Q_DECLARE_TR_FUNCTIONS(HelperControl)
+
 public:
     explicit HelperControl(PaneContext& pane) : pane_(pane) {}
 

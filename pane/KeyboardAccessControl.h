@@ -3,6 +3,7 @@
 #include "pane/PaneContext.h"
 #include "platform/KeyboardAccess.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -32,6 +33,8 @@ KeyboardAccessTexts keyboardAccessTexts(const KeyboardAccessFacts& facts);
 // keyboards or takes that back, each only after the user confirms and the administrator's
 // password is given. The helper is left as it is: it reads the keyboards from its next start.
 class KeyboardAccessControl {
+    Q_DECLARE_TR_FUNCTIONS(KeyboardAccessControl)
+
 public:
     explicit KeyboardAccessControl(PaneContext& pane) : pane_(pane) {}
 

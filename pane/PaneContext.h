@@ -3,6 +3,7 @@
 #include "pane/PanePlatform.h"
 #include "shared/RVPrefs.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@
 // What the pane's parts share: the platform, the pane's bundle, and for each visit (from showing
 // to leaving) the settings store made at its start and what has been said during it.
 class PaneContext {
+    Q_DECLARE_TR_FUNCTIONS(PaneContext)
+
 public:
     explicit PaneContext(PanePlatform& platform) : platform(platform) {}
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-const QLatin1StringView kDuplicateEntry("Error: Entry you specified already exists.");
-
 bool isSameString(const std::optional<PlistValue>& value, const QString& text) {
     return value && value->isString() && value->toString() == text;
 }
@@ -128,7 +126,7 @@ void RVTableViewArray::tableViewSetObjectValueForTableColumnRow(const PlistValue
         for (qsizetype i = theArray->size() - 1; i >= 0; --i) {
             const PlistValue& other = theArray->at(i);
             if (isSameString(theKeys ? valueUnderKey(other, key) : std::optional(other), text)) {
-                refuseEdit(QString(kDuplicateEntry), blanksRemoved, row);
+                refuseEdit(tr("Error: Entry you specified already exists."), blanksRemoved, row);
                 return;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "shared/PlistValue.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QPointF>
@@ -123,6 +124,8 @@ public:
 // identifier begins with "Unique", ignores edits in a "NOCHANGE" column, and reports every change
 // to its edit delegate. A blank row whose first value is refused goes with the refusal.
 class RVTableViewArray {
+    Q_DECLARE_TR_FUNCTIONS(RVTableViewArray)
+
 public:
     RVTableViewArray(RVTableViewArrayView& view, QList<RVTableViewArrayColumn> columns)
         : view(view), columns(std::move(columns)) {}
