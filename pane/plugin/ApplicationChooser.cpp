@@ -104,13 +104,13 @@ class ApplicationFileDialog : public QFileDialog {
 
 public:
     explicit ApplicationFileDialog(QWidget* parent)
-        : QFileDialog(parent, QStringLiteral("Choose an Application"), QDir::homePath(),
-                      QStringLiteral("Applications (*.app *.desktop)")) {
+        : QFileDialog(parent, tr("Choose an Application"), QDir::homePath(),
+                      tr("Applications (*.app *.desktop)")) {
         setObjectName(QStringLiteral("otherApplicationDialog"));
-        setAccessibleName(QStringLiteral("Choose an application in another folder"));
+        setAccessibleName(tr("Choose an application in another folder"));
         setOption(QFileDialog::DontUseNativeDialog); // a portal's dialog opens bundles as folders
         setFileMode(QFileDialog::ExistingFiles);
-        setLabelText(QFileDialog::Accept, QStringLiteral("Choose"));
+        setLabelText(QFileDialog::Accept, tr("Choose"));
         connect(this, &QFileDialog::directoryEntered, this, [this](const QString& folder) {
             if (!isChoosable(folder))
                 return;
@@ -146,16 +146,15 @@ ApplicationChooser::ApplicationChooser(const QString& accessoryText, const QStri
                                        QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("applicationChooser"));
-    setWindowTitle(QStringLiteral("Choose Applications"));
-    setAccessibleName(QStringLiteral("Choose applications"));
+    setWindowTitle(tr("Choose Applications"));
+    setAccessibleName(tr("Choose applications"));
     setWindowModality(Qt::WindowModal);
 
     searchField_ = new QLineEdit(this);
     searchField_->setObjectName(QStringLiteral("searchField"));
-    searchField_->setAccessibleName(QStringLiteral("Search applications"));
-    searchField_->setToolTip(
-        QStringLiteral("Shows only the applications whose name contains what you type."));
-    searchField_->setPlaceholderText(QStringLiteral("Search"));
+    searchField_->setAccessibleName(tr("Search applications"));
+    searchField_->setToolTip(tr("Shows only the applications whose name contains what you type."));
+    searchField_->setPlaceholderText(tr("Search"));
     searchField_->setClearButtonEnabled(true);
     searchField_->installEventFilter(this);
 
@@ -168,8 +167,8 @@ ApplicationChooser::ApplicationChooser(const QString& accessoryText, const QStri
     // so no row is measured and the icons of rows never shown are never loaded.
     list_ = new QTableView(this);
     list_->setObjectName(QStringLiteral("applicationList"));
-    list_->setAccessibleName(QStringLiteral("Applications"));
-    list_->setToolTip(QStringLiteral("Ctrl-click or Shift-click to choose several applications."));
+    list_->setAccessibleName(tr("Applications"));
+    list_->setToolTip(tr("Ctrl-click or Shift-click to choose several applications."));
     auto* cell = new ImageAndTextCellDelegate(list_);
     cell->setEditable(false);
     list_->setItemDelegate(cell);
@@ -191,29 +190,28 @@ ApplicationChooser::ApplicationChooser(const QString& accessoryText, const QStri
     auto* accessory = new QLabel(accessoryText, this);
     accessory->setObjectName(QStringLiteral("accessoryView"));
     accessory->setAccessibleName(accessoryText);
-    accessory->setToolTip(QStringLiteral("What the applications you choose are used for."));
+    accessory->setToolTip(tr("What the applications you choose are used for."));
     accessory->setWordWrap(true);
     accessory->setHidden(accessoryText.isEmpty());
 
-    auto* otherButton = new QPushButton(QStringLiteral("&Other…"), this);
+    auto* otherButton = new QPushButton(tr("&Other…"), this);
     otherButton->setObjectName(QStringLiteral("otherButton"));
-    otherButton->setAccessibleName(QStringLiteral("Other application"));
-    otherButton->setToolTip(
-        QStringLiteral("Choose an application bundle or desktop entry in another folder."));
+    otherButton->setAccessibleName(tr("Other application"));
+    otherButton->setToolTip(tr("Choose an application bundle or desktop entry in another folder."));
     otherButton->setAutoDefault(false);
 
     // The platform's order for the two.
     auto* buttons = new QDialogButtonBox(this);
     buttons->setObjectName(QStringLiteral("chooserButtons"));
-    buttons->setAccessibleName(QStringLiteral("Cancel or choose"));
+    buttons->setAccessibleName(tr("Cancel or choose"));
     QPushButton* cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAccessibleName(QStringLiteral("Cancel"));
-    cancelButton->setToolTip(QStringLiteral("Close without choosing."));
-    chooseButton_ = buttons->addButton(QStringLiteral("Choose"), QDialogButtonBox::AcceptRole);
+    cancelButton->setAccessibleName(tr("Cancel"));
+    cancelButton->setToolTip(tr("Close without choosing."));
+    chooseButton_ = buttons->addButton(tr("Choose"), QDialogButtonBox::AcceptRole);
     chooseButton_->setObjectName(QStringLiteral("chooseButton"));
-    chooseButton_->setAccessibleName(QStringLiteral("Choose"));
-    chooseButton_->setToolTip(QStringLiteral("Choose the selected applications."));
+    chooseButton_->setAccessibleName(tr("Choose"));
+    chooseButton_->setToolTip(tr("Choose the selected applications."));
     chooseButton_->setDefault(true);
     chooseButton_->setEnabled(false);
 
