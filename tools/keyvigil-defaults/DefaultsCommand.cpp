@@ -5,6 +5,7 @@
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cerrno>
@@ -74,7 +75,8 @@ bool isUsableIdentifier(const QString& identifier) {
 
 Parsed parseWriteValue(Request request, const QStringList& rest) {
     if (rest.isEmpty())
-        return fail(QStringLiteral("write needs a type: -bool, -int, -float, -string or -array"));
+        return fail(QCoreApplication::translate(
+            "keyvigil-defaults", "write needs a type: -bool, -int, -float, -string or -array"));
     const QString& type = rest.first();
     const QStringList values = rest.mid(1);
     if (type == u"-array") {
@@ -82,24 +84,31 @@ Parsed parseWriteValue(Request request, const QStringList& rest) {
         return {request, {}};
     }
     if (type != u"-bool" && type != u"-int" && type != u"-float" && type != u"-string")
-        return fail(QStringLiteral("unknown type %1").arg(type));
+        return fail(QCoreApplication::translate("keyvigil-defaults", "unknown type %1").arg(type));
     if (values.size() != 1)
-        return fail(QStringLiteral("%1 takes exactly one value").arg(type));
+        return fail(QCoreApplication::translate("keyvigil-defaults", "%1 takes exactly one value")
+                        .arg(type));
     const QString& text = values.first();
     if (type == u"-bool") {
         const std::optional<bool> value = parseBool(text);
         if (!value)
-            return fail(QStringLiteral("-bool needs YES or NO, not \"%1\"").arg(text));
+            return fail(QCoreApplication::translate("keyvigil-defaults",
+                                                    "-bool needs YES or NO, not \"%1\"")
+                            .arg(text));
         request.value = PlistValue::fromBool(*value);
     } else if (type == u"-int") {
         const std::optional<std::int32_t> value = parseInt(text);
         if (!value)
-            return fail(QStringLiteral("-int needs a 32-bit integer, not \"%1\"").arg(text));
+            return fail(QCoreApplication::translate("keyvigil-defaults",
+                                                    "-int needs a 32-bit integer, not \"%1\"")
+                            .arg(text));
         request.value = PlistValue::fromInt(*value);
     } else if (type == u"-float") {
         const std::optional<float> value = parseFloat(text);
         if (!value)
-            return fail(QStringLiteral("-float needs a decimal number, not \"%1\"").arg(text));
+            return fail(QCoreApplication::translate("keyvigil-defaults",
+                                                    "-float needs a decimal number, not \"%1\"")
+                            .arg(text));
         request.value = PlistValue::fromFloat(*value);
     } else {
         request.value = PlistValue::fromString(text);
@@ -111,11 +120,12 @@ Parsed parse(QStringList arguments) {
     Request request;
     if (!arguments.isEmpty() && arguments.first() == u"-d") {
         if (arguments.size() < 2)
-            return fail(QStringLiteral("-d needs an identifier"));
+            return fail(QCoreApplication::translate("keyvigil-defaults", "-d needs an identifier"));
         request.identifier = arguments.at(1);
         if (!isUsableIdentifier(request.identifier))
-            return fail(
-                QStringLiteral("\"%1\" is not a usable identifier").arg(request.identifier));
+            return fail(QCoreApplication::translate("keyvigil-defaults",
+                                                    "\"%1\" is not a usable identifier")
+                            .arg(request.identifier));
         arguments = arguments.mid(2);
     }
     if (arguments.isEmpty())
@@ -123,29 +133,33 @@ Parsed parse(QStringList arguments) {
     request.verb = arguments.takeFirst();
     if (request.verb == u"read") {
         if (arguments.size() > 1)
-            return fail(QStringLiteral("read takes at most one key"));
+            return fail(
+                QCoreApplication::translate("keyvigil-defaults", "read takes at most one key"));
         if (!arguments.isEmpty())
             request.key = arguments.first();
         return {request, {}};
     }
     if (request.verb == u"delete") {
         if (arguments.size() != 1)
-            return fail(QStringLiteral("delete takes exactly one key"));
+            return fail(
+                QCoreApplication::translate("keyvigil-defaults", "delete takes exactly one key"));
         request.key = arguments.first();
         return {request, {}};
     }
     if (request.verb == u"keys") {
         if (!arguments.isEmpty())
-            return fail(QStringLiteral("keys takes no arguments"));
+            return fail(
+                QCoreApplication::translate("keyvigil-defaults", "keys takes no arguments"));
         return {request, {}};
     }
     if (request.verb == u"write") {
         if (arguments.isEmpty())
-            return fail(QStringLiteral("write needs a key"));
+            return fail(QCoreApplication::translate("keyvigil-defaults", "write needs a key"));
         request.key = arguments.takeFirst();
         return parseWriteValue(request, arguments);
     }
-    return fail(QStringLiteral("unknown command \"%1\"; %2").arg(request.verb, kUsage));
+    return fail(QCoreApplication::translate("keyvigil-defaults", "unknown command \"%1\"; %2")
+                    .arg(request.verb, kUsage));
 }
 
 // The write option that stores a value of this kind.
@@ -198,7 +212,7 @@ QString defaultText(const SettingsKeys::KeyInfo& info) {
 // "1 to 20" for whole numbers, "0.0 to 1.0" for decimal ones.
 QString rangeText(const SettingsKeys::KeyInfo& info) {
     const int decimals = info.kind == SettingsKeys::Kind::Float ? 1 : 0;
-    return QStringLiteral("%1 to %2")
+    return QCoreApplication::translate("keyvigil-defaults", "%1 to %2")
         .arg(QString::number(info.range->lowest, 'f', decimals),
              QString::number(info.range->highest, 'f', decimals));
 }
@@ -218,8 +232,12 @@ void printKeys(QTextStream& out) {
     for (const SettingsKeys::Role role :
          {SettingsKeys::Role::Setting, SettingsKeys::Role::Fallback}) {
         out << (role == SettingsKeys::Role::Setting
-                    ? "Settings (key, write option, default, meaning):\n"
-                    : "\nOlder keys, read only to work out the defaults above:\n");
+                    ? QCoreApplication::translate("keyvigil-defaults",
+                                                  "Settings (key, write option, default, meaning):")
+                    : u'\n' + QCoreApplication::translate(
+                                  "keyvigil-defaults",
+                                  "Older keys, read only to work out the defaults above:"))
+            << '\n';
         for (const SettingsKeys::KeyInfo& info : SettingsKeys::all()) {
             if (info.role != role)
                 continue;
@@ -237,23 +255,31 @@ void warnAboutWrite(const Request& request, QTextStream& err) {
         return;
     const SettingsKeys::KeyInfo* info = SettingsKeys::find(*request.key);
     if (!info) {
-        err << "keyvigil-defaults: warning: \"" << *request.key
-            << "\" is not one of Keyvigil's settings (see \"keyvigil-defaults keys\"); written "
-               "anyway"
+        err << "keyvigil-defaults: "
+            << QCoreApplication::translate("keyvigil-defaults",
+                                           "warning: \"%1\" is not one of Keyvigil's settings "
+                                           "(see \"keyvigil-defaults keys\"); written anyway")
+                   .arg(*request.key)
             << Qt::endl;
         return;
     }
     const std::optional<SettingsKeys::Kind> kind = kindOf(*request.value);
     if (kind != info->kind) {
-        err << "keyvigil-defaults: warning: \"" << *request.key << "\" is read as "
-            << optionFor(info->kind) << ", not "
-            << (kind ? optionFor(*kind) : QLatin1StringView("?")) << "; written anyway" << Qt::endl;
+        err << "keyvigil-defaults: "
+            << QCoreApplication::translate("keyvigil-defaults",
+                                           "warning: \"%1\" is read as %2, not %3; written anyway")
+                   .arg(*request.key, optionFor(info->kind),
+                        kind ? optionFor(*kind) : QLatin1StringView("?"))
+            << Qt::endl;
         return;
     }
     // The window offers only the values in range; the helper takes any other as it is.
     if (info->range && !info->range->contains(request.value->doubleValue()))
-        err << "keyvigil-defaults: warning: \"" << *request.key << "\" is meant to be "
-            << rangeText(*info) << ", not " << request.value->description() << "; written anyway"
+        err << "keyvigil-defaults: "
+            << QCoreApplication::translate("keyvigil-defaults",
+                                           "warning: \"%1\" is meant to be %2, not %3; written "
+                                           "anyway")
+                   .arg(*request.key, rangeText(*info), request.value->description())
             << Qt::endl;
 }
 
@@ -277,8 +303,11 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
     }
     RVPrefs prefs(request.identifier);
     if (prefs.wasUnreadable())
-        err << "keyvigil-defaults: " << prefs.prefsPath()
-            << " could not be read; it is taken as an empty store" << Qt::endl;
+        err << "keyvigil-defaults: "
+            << QCoreApplication::translate("keyvigil-defaults",
+                                           "%1 could not be read; it is taken as an empty store")
+                   .arg(prefs.prefsPath())
+            << Qt::endl;
 
     if (request.verb == u"read") {
         if (!request.key) {
@@ -287,8 +316,11 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
         }
         const PlistValue* value = prefs.find(*request.key);
         if (!value) {
-            err << "keyvigil-defaults: the key \"" << *request.key << "\" does not exist in "
-                << request.identifier << Qt::endl;
+            err << "keyvigil-defaults: "
+                << QCoreApplication::translate("keyvigil-defaults",
+                                               "the key \"%1\" does not exist in %2")
+                       .arg(*request.key, request.identifier)
+                << Qt::endl;
             return kFailed;
         }
         // Text bare, flags as 1 or 0, lists and dictionaries as property-list text.
@@ -298,8 +330,12 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
 
     if (request.verb == u"delete") {
         if (!prefs.find(*request.key)) {
-            err << "keyvigil-defaults: the key \"" << *request.key << "\" does not exist in "
-                << request.identifier << "; nothing deleted" << Qt::endl;
+            err << "keyvigil-defaults: "
+                << QCoreApplication::translate("keyvigil-defaults",
+                                               "the key \"%1\" does not exist in %2; nothing "
+                                               "deleted")
+                       .arg(*request.key, request.identifier)
+                << Qt::endl;
             return kFailed;
         }
         prefs.removeObjectForKey(*request.key);
@@ -309,8 +345,10 @@ int runDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStre
     }
     errno = 0;
     if (!prefs.synchronize()) {
-        err << "keyvigil-defaults: could not write " << prefs.prefsPath() << reason(errno)
-            << Qt::endl;
+        err << "keyvigil-defaults: "
+            << QCoreApplication::translate("keyvigil-defaults", "could not write %1")
+                   .arg(prefs.prefsPath())
+            << reason(errno) << Qt::endl;
         return kFailed;
     }
     return kDone;
