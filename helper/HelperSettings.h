@@ -21,7 +21,7 @@ struct HelperSettings {
     std::uint32_t upperLHmask = 0;
     bool showOutlines = false;
     bool warnCaps = false;
-    bool warnCapsLimit = false; // kept, but no rule consults it
+    bool warnCapsLimit = false; // off: no limit to the warnings of one run
     bool excludeCommandControl = false;
     bool excludeNonGraphics = false;
     bool excludeSHIFT = false;

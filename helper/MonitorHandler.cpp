@@ -86,7 +86,9 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
     ++monitor_.capsCount;
     if (monitor_.capsCount < settings_.warnCount)
         return eventNotHandledErr;
-    if (monitor_.warnCapsLimitCounter++ >= settings_.warnCapsLimitCount)
+    // Each capital from the threshold on counts towards the limit, which holds while it is on.
+    const bool overLimit = monitor_.warnCapsLimitCounter++ >= settings_.warnCapsLimitCount;
+    if (overLimit && settings_.warnCapsLimit)
         return eventNotHandledErr;
     warnUser(false);
     if (settings_.warnWithGrowl && monitor_.capsCount == settings_.warnCount)

@@ -82,6 +82,13 @@ void SettingsForm::readPreferences() {
             readLockPopup(control);
             break;
         case Action::Sound:
+    limitSwitched();
+}
+
+void SettingsForm::limitSwitched() {
+    // The count is greyed while it limits nothing.
+    PaneForm& form = pane_.platform.form;
+    form.setEnabled(Outlet::WarnCapsLimitPopup, form.state(Outlet::WarnCapsLimitSwitch));
             readSound(control);
             break;
         case Action::Volume:
@@ -151,6 +158,8 @@ void SettingsForm::userChanged(const Control& control, bool dragging) {
         return;
     case Action::Volume:
         if (dragging)
+        if (control.outlet == Outlet::WarnCapsLimitSwitch)
+            limitSwitched();
             preferenceChanged(control);
         else
             playSound(control);

@@ -43,8 +43,9 @@ std::vector<KeyInfo> makeTable() {
         setting(warnCaps, boolean, yes(), yes(), L("Warn about a run of capital letters.")),
         setting(warnCount, Kind::Integer, integer(5), integer(5),
                 L("How many capitals in a row make a warning."), Range{1, 20}),
-        setting(warnCapsLimit, boolean, no(), yes(),
-                L("Limit the warnings during one run of capitals.")),
+        setting(warnCapsLimit, boolean, yes(), yes(),
+                L("Warn at most warnCapsLimitCount times during one run of capitals; off, every "
+                  "capital from warnCount on warns.")),
         setting(warnCapsLimitCount, Kind::Integer, integer(2), integer(2),
                 L("The most warnings during one run of capitals."), Range{1, 20}),
         setting(warnCapsLock, boolean, yes(), yes(), L("Warn when Caps Lock goes on.")),

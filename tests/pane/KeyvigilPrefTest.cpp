@@ -262,6 +262,11 @@ TEST_F(Pane, AnEmptyStoreGetsEveryControlsKeyWithItsDefaultAndNothingElse) {
     // A count stores its item plus one.
     choose(O::WarnCapsLimitPopup, 2);
     EXPECT_EQ(*stored(Keys::warnCapsLimitCount), PlistValue::fromInt(3));
+    // The limit is on, as for the helper without the key; off, its count is greyed.
+    EXPECT_TRUE(fakes.form[O::WarnCapsLimitPopup].enabled);
+    toggle(O::WarnCapsLimitSwitch, false);
+    EXPECT_FALSE(fakes.form[O::WarnCapsLimitPopup].enabled);
+    EXPECT_EQ(*stored(Keys::warnCapsLimit), PlistValue::fromBool(false));
 }
 
 TEST_F(Pane, ACountOutsideItsRangeIsShownAsOneMoreItemAndKeptUntilChosenOtherwise) {
