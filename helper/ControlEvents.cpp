@@ -32,7 +32,7 @@ void KeyvigilHelper::pauseWarnings(bool paused) {
         // A looping sound ends with the pause, and a run of capitals begun before it is over.
         soundOff();
         monitor_.capsCount = 0;
-        monitor_.excludeWordsBuffer.resize(0);
+        monitor_.clearWordBuffer();
         monitor_.warningsPaused = true;
         return;
     }

@@ -34,6 +34,9 @@ struct HelperSettings {
     // can end, never all of them.
     std::array<std::uint32_t, 257> excludeWordsEndingIn{};
     std::vector<std::uint32_t> excludeWordsByLastByte;
+    // For each typed byte, whether it occurs in an excluded word once case-folded: one that
+    // does not ends every word the buffer could still complete.
+    std::array<bool, 256> excludeWordsHaveByte{};
     std::uint32_t warnCount = 0;
     std::uint32_t warnCapsLimitCount = 0;
     QString growlCAPSCountWarning;

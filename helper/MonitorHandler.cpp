@@ -48,7 +48,7 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
     const bool capital = (monitor_.modifiers & settings_.capsCountMask) != 0;
     if (!capital) {
         if (settings_.excludeWords)
-            monitor_.excludeWordsBuffer.resize(0); // keeps the reserved room
+            monitor_.clearWordBuffer();
         monitor_.capsCount = 0;
         monitor_.warnCapsLimitCounter = 0;
     }
@@ -61,7 +61,11 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
     if (!capital)
         return eventNotHandledErr;
 
-    if (settings_.excludeWords) {
+    // A character that occurs in no excluded word ends any word the buffer could complete, so
+    // neither it nor what came before is kept.
+    if (settings_.excludeWords && !settings_.excludeWordsHaveByte[character]) {
+        monitor_.clearWordBuffer();
+    } else if (settings_.excludeWords) {
         QString& buffer = monitor_.excludeWordsBuffer;
         if (std::uint32_t(buffer.size()) >= settings_.maxExcludeWordLength)
             dropFirstCharacter(buffer);
@@ -78,7 +82,7 @@ OSStatus KeyvigilHelper::keyPath(const MonitorEvent& event) {
             const std::int64_t remaining =
                 std::int64_t(monitor_.capsCount) + 1 - std::int64_t(word.size());
             monitor_.capsCount = std::uint32_t(std::max<std::int64_t>(remaining, 0));
-            buffer.resize(0);
+            monitor_.clearWordBuffer();
             return eventNotHandledErr;
         }
     }
@@ -173,7 +177,10 @@ bool KeyvigilHelper::frontIsExcluded() {
     // data, which therefore cannot be freed and reused while it is kept: the same data means the
     // same name, and the list is not searched again.
     if (!frontChecked_ || frontChecked_->name.constData() != front->constData() ||
-        frontChecked_->name.size() != front->size())
+        frontChecked_->name.size() != front->size()) {
+        // Another application: what was typed into the last one is not kept for this one.
+        monitor_.clearWordBuffer();
         frontChecked_ = FrontCheck{*front, settings_.excludeApplicationsArray.contains(*front)};
+    }
     return frontChecked_->excluded;
 }

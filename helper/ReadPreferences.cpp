@@ -147,23 +147,31 @@ void KeyvigilHelper::readIndicatorSettings() {
 }
 
 void KeyvigilHelper::readWordExclusion() {
+    // Typed text is kept no longer than one load: nothing from before this one stays.
+    monitor_.releaseWordBuffer();
     settings_.excludeWords = flag(*gPrefs, SettingsKeys::excludeWords);
     if (!settings_.excludeWords)
-        return; // the old length and buffer stay; nothing uses them
+        return; // the old length stays; nothing uses it
     const QStringList& words = settings_.excludeWordsArray;
     qsizetype longest = 0;
     std::vector<char16_t> lastFolded;
+    std::vector<char16_t> letters;
     for (const QString& word : words) {
         longest = std::max(longest, word.size());
         // An empty word is no suffix of anything; it must not swallow every key.
         lastFolded.push_back(word.isEmpty() ? char16_t(0xFFFF)
                                             : word.back().toCaseFolded().unicode());
+        for (const QChar letter : word)
+            letters.push_back(letter.toCaseFolded().unicode());
     }
+    std::sort(letters.begin(), letters.end());
     settings_.excludeWordsByLastByte.clear();
     for (int byte = 0; byte < 256; ++byte) {
         settings_.excludeWordsEndingIn[std::size_t(byte)] =
             std::uint32_t(settings_.excludeWordsByLastByte.size());
         const char16_t typed = QChar(char16_t(byte)).toCaseFolded().unicode();
+        settings_.excludeWordsHaveByte[std::size_t(byte)] =
+            std::binary_search(letters.begin(), letters.end(), typed);
         for (qsizetype i = words.size() - 1; i >= 0; --i) {
             if (lastFolded[std::size_t(i)] == typed)
                 settings_.excludeWordsByLastByte.push_back(std::uint32_t(i));
@@ -176,7 +184,6 @@ void KeyvigilHelper::readWordExclusion() {
         return;
     }
     // A fresh buffer with all the room typing will need: keys never allocate.
-    monitor_.excludeWordsBuffer = QString();
     monitor_.excludeWordsBuffer.reserve(qsizetype(settings_.maxExcludeWordLength) + 1);
 }
 

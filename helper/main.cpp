@@ -5,9 +5,12 @@
 #include "helper/indicators/QtIndicators.h"
 #include "platform/backends/DisplayBackends.h"
 #include "platform/desktop/AppKitVersionNumber.h"
+#include "platform/desktop/CoreDumps.h"
 #include "platform/desktop/DBusNotifier.h"
+#include "platform/desktop/NetworkSandbox.h"
 #include "platform/desktop/QtApplicationEventLoop.h"
 #include "platform/desktop/SdlSoundService.h"
+#include "platform/desktop/SettingsWindowLauncher.h"
 #include "platform/desktop/SignalAppleEventReceiver.h"
 #include "platform/desktop/StatusIconHosts.h"
 #include "platform/desktop/StatusNotifierHost.h"
@@ -17,6 +20,7 @@
 #include "shared/Translations.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <malloc.h>
 
@@ -33,10 +37,35 @@ int main(int argc, char** argv) {
     // first such block is freed, and from then on keeps every freed image and sound buffer.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 
+    // What reads the keyboard keeps no network and no way to gain privileges, and leaves no core
+    // dump. The settings window's launcher is started first, so that the window keeps all three.
+    std::optional<SettingsWindowLauncher> windowLauncher;
+    const std::optional<QString> ownPane =
+        BundleLayout::paneBundleOfHelper(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+    if (ownPane)
+        windowLauncher.emplace(BundleLayout::launcherTool(*ownPane),
+                               KVObject::preferencesHostFor(*ownPane), *ownPane);
+    const std::optional<QString> coreDumpsKept = CoreDumps::disable();
+    const NetworkSandbox::Outcome network = NetworkSandbox::restrictToLocalSockets();
+
     // The display server's backend; without one the toolkit would abort.
     const BackendEntry* backendEntry = DisplayBackends::chooseForSession(BackendUse::Helper);
     if (!backendEntry)
         return 1;
+    // Said after the backend's line, the first of a helper that runs.
+    if (network.active)
+        qCInfo(programLog).noquote() << network.message;
+    else
+        qCWarning(programLog).noquote() << network.message;
+    if (coreDumpsKept)
+        qCWarning(programLog).noquote() << *coreDumpsKept;
+    if (!windowLauncher)
+        qCWarning(programLog, "the status item's menu opens the settings window without the "
+                              "network: this helper is outside a pane bundle");
+    else if (!windowLauncher->problem().isEmpty())
+        qCWarning(programLog).noquote()
+            << "the status item's menu opens the settings window without the network:"
+            << windowLauncher->problem();
     // The plain poll loop: the helper runs no GLib sources, and GLib's loop costs several
     // passes over its sources at every key.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
@@ -69,7 +98,11 @@ int main(int argc, char** argv) {
     // The process-wide store: the helper makes it, and remakes it on every reopen; the status
     // item's menu reads whichever is in use.
     std::unique_ptr<RVPrefs> gPrefs;
-    KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); });
+    KVObject KVHelperObject([&gPrefs] { return gPrefs.get(); },
+                            [&windowLauncher](const QString& host, const QStringList& arguments) {
+                                if (!windowLauncher || !windowLauncher->open(arguments.value(0)))
+                                    KVObject::startDetached(host, arguments);
+                            });
     // Panels that host status-notifier items come first, on every display server; an X11 panel
     // with only a tray of its own takes the icon where there is none.
     StatusNotifierHost notifierHost(QDBusConnection::sessionBus(), QStringLiteral("Keyvigil"));

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libplist-dev libplist++-dev libplist-utils
-    libsdl2-mixer-dev libsystemd-dev xdg-utils
+    libsdl2-mixer-dev libsystemd-dev libseccomp-dev xdg-utils
     libx11-dev libx11-xcb-dev libxi-dev libxtst-dev libxres-dev libxrandr-dev libxext-dev
     libxfixes-dev
     libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev libxcb-xkb-dev

@@ -47,4 +47,20 @@ QString paneBundleNear(const QString& programFolder) {
     return {};
 }
 
+QString launcherTool(const QString& paneBundlePath) {
+    return resources(paneBundlePath) + u'/' + kLauncherToolName;
+}
+
+std::optional<QString> paneBundleOfHelper(const QString& executablePath) {
+    const QString path = QDir::cleanPath(executablePath);
+    QDir folder = QFileInfo(path).dir();
+    for (int level = 0; level < 5; ++level) {
+        if (!folder.cdUp())
+            return std::nullopt;
+    }
+    if (helperExecutable(folder.path()) != path)
+        return std::nullopt;
+    return folder.path();
+}
+
 } // namespace BundleLayout

@@ -3,6 +3,8 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <optional>
+
 // Where things sit inside the pane bundle (Keyvigil.prefPane) and the application bundles it
 // holds: the build, the install rules and every program that finds another agree through these.
 namespace BundleLayout {
@@ -12,6 +14,7 @@ inline constexpr QLatin1StringView kHelperExecutableName{"Keyvigil Helper"};
 inline constexpr QLatin1StringView kHelpViewerBundleName{"Help Viewer.app"};
 inline constexpr QLatin1StringView kAgentToolName{"keyvigil-agent"};
 inline constexpr QLatin1StringView kRestartToolName{"Restart"};
+inline constexpr QLatin1StringView kLauncherToolName{"keyvigil-launcher"};
 
 // <bundle>/Contents/Resources
 QString resources(const QString& bundlePath);
@@ -23,6 +26,9 @@ QString helperExecutable(const QString& paneBundlePath);
 QString helpViewerBundle(const QString& paneBundlePath);
 QString agentTool(const QString& paneBundlePath);
 QString restartTool(const QString& paneBundlePath);
+QString launcherTool(const QString& paneBundlePath);
+// The pane bundle whose helper `executablePath` is; nullopt for a program outside one.
+std::optional<QString> paneBundleOfHelper(const QString& executablePath);
 // The compiled translations ("keyvigil_de.qm", …), in the pane bundle's resources.
 QString translations(const QString& paneBundlePath);
 

@@ -26,3 +26,20 @@ TEST(MonitorAllocation, KeysAllocateNothingOnceRunning) {
     }
     EXPECT_TRUE(fixture.fakes.journal.entries().isEmpty()) << "the workload must not warn";
 }
+
+// Emptying the word buffer overwrites the letters it held, in the room it keeps.
+TEST(MonitorAllocation, EmptiedWordBufferKeepsNoLetters) {
+    HelperFixture fixture;
+    MonitorWorkload::storeBusySettings(fixture);
+    fixture.start();
+    for (const auto& event : MonitorWorkload::keyEvents(QStringLiteral("UNES"), 0x400))
+        fixture.helper.MonitorHandler(event);
+    const QString& buffer = fixture.helper.monitorState().excludeWordsBuffer;
+    ASSERT_EQ(buffer, QStringLiteral("UNES"));
+    const QChar* letters = buffer.constData();
+    // A key without Caps Lock ends the run.
+    fixture.helper.MonitorHandler(MonitorWorkload::keyEvents(QStringLiteral("x"), 0).front());
+    EXPECT_TRUE(buffer.isEmpty());
+    ASSERT_EQ(buffer.constData(), letters);
+    EXPECT_EQ(QStringView(letters, 4), QString(4, QChar()));
+}
