@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # TIFF images, and the sound library the helper opens at its first sound.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libsdl2-mixer-2.0-0")
 # The settings window opens natively in a Wayland session with the toolkit's Wayland plug-in;
-# pkexec asks for the administrator's password when keyboard access is allowed there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland, pkexec | policykit-1")
+# pkexec asks for the administrator's password when keyboard access is allowed there. The
+# toolkit's own translations give its buttons and dialogs the language of Keyvigil's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, qt6-wayland, pkexec | policykit-1, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Removing the package takes back the keyboard access its settings window may have allowed.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_CURRENT_SOURCE_DIR}/debian/prerm")
