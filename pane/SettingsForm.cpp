@@ -82,13 +82,6 @@ void SettingsForm::readPreferences() {
             readLockPopup(control);
             break;
         case Action::Sound:
-    limitSwitched();
-}
-
-void SettingsForm::limitSwitched() {
-    // The count is greyed while it limits nothing.
-    PaneForm& form = pane_.platform.form;
-    form.setEnabled(Outlet::WarnCapsLimitPopup, form.state(Outlet::WarnCapsLimitSwitch));
             readSound(control);
             break;
         case Action::Volume:
@@ -99,6 +92,13 @@ void SettingsForm::limitSwitched() {
         }
     }
     upperLeftChanged();
+    limitSwitched();
+}
+
+void SettingsForm::limitSwitched() {
+    // The count is greyed while it limits nothing.
+    PaneForm& form = pane_.platform.form;
+    form.setEnabled(Outlet::WarnCapsLimitPopup, form.state(Outlet::WarnCapsLimitSwitch));
 }
 
 void SettingsForm::readBool(const Control& control) {
@@ -158,8 +158,6 @@ void SettingsForm::userChanged(const Control& control, bool dragging) {
         return;
     case Action::Volume:
         if (dragging)
-        if (control.outlet == Outlet::WarnCapsLimitSwitch)
-            limitSwitched();
             preferenceChanged(control);
         else
             playSound(control);
@@ -170,6 +168,8 @@ void SettingsForm::userChanged(const Control& control, bool dragging) {
         return;
     default:
         preferenceChanged(control);
+        if (control.outlet == Outlet::WarnCapsLimitSwitch)
+            limitSwitched();
     }
 }
 

@@ -38,8 +38,8 @@ private:
     void setVolumeSliderForSound(const QString& name);
     bool continuousWarningsPossible() const;
     void upperLeftChanged();
-
     void limitSwitched();
+
     PaneContext& pane_;
     // One slot per preview picture, in the order of upperLeftPictures; loaded on first use.
     std::array<std::unique_ptr<PaneImage>, 8> upperLeftSlots;
