@@ -30,8 +30,6 @@ QtIndicators::QtIndicators(const QString& resourcesPath, KVObject& KVHelperObjec
       KVHelperObject_(KVHelperObject), overlays_(overlays) {}
 
 QtIndicators::~QtIndicators() {
-    if (trays_)
-        trays_->setAppearedHandler({});
     closeUpperLeftWindow();
     closeCenterWindows();
     removeStatusItem();
