@@ -155,7 +155,7 @@ void KeyvigilHelper::post(QLatin1StringView name, const QString& description) {
     if (monitor_.warningsPaused)
         return;
     GrowlNotification notification;
-    notification.title = name;
+    notification.title = GrowlNames::title(name);
     notification.description = description;
     notification.notificationName = name;
     notification.priority = 2;

@@ -72,9 +72,7 @@ void KeyvigilHelper::readPreferences() {
 
     settings_.warnCount = count(prefs, SettingsKeys::warnCount);
     settings_.warnCapsLimitCount = count(prefs, SettingsKeys::warnCapsLimitCount);
-    // Shows the threshold, printed as the signed number that was stored.
-    settings_.growlCAPSCountWarning =
-        QString::asprintf(GrowlNames::capsCountWarningFormat.data(), int(settings_.warnCount));
+    settings_.growlCAPSCountWarning = GrowlNames::capsCountWarning(int(settings_.warnCount));
 
     settings_.warnNumLock = flag(prefs, SettingsKeys::warnNumLock);
     settings_.warnNumLockContinuously = flag(prefs, SettingsKeys::warnNumLockContinuously);
