@@ -1,5 +1,6 @@
 #include "platform/desktop/NetworkSandbox.h"
 
+#include <QDir>
 #include <QScopeGuard>
 
 #include <cerrno>
@@ -12,6 +13,12 @@
 namespace NetworkSandbox {
 
 namespace {
+
+int threadCount() {
+    return int(QDir(QStringLiteral("/proc/self/task"))
+                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                   .size());
+}
 
 Outcome notInstalled(const char* step, int error) {
     return {false, QStringLiteral("the network stays reachable: %1 failed: %2")
@@ -46,11 +53,13 @@ Outcome restrictToLocalSockets() {
     // Calls of another architecture (32-bit calls from a 64-bit process) go past these rules.
     if (result == 0)
         result = seccomp_attr_set(filter, SCMP_FLTATR_ACT_BADARCH, SCMP_ACT_ERRNO(ENOSYS));
-    // Threads that already run get the filter too.
-    if (result == 0)
-        result = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1);
     if (result != 0)
         return notInstalled("making the system-call filter", -result);
+    // Threads that already run get the filter too. Where the seccomp() call is itself filtered
+    // (a service's own system-call filter), only prctl() can load it, for this thread alone.
+    if (const int synced = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1);
+        synced != 0 && threadCount() > 1)
+        return notInstalled("giving the system-call filter to every thread", -synced);
     if (const int loaded = seccomp_load(filter); loaded != 0)
         return notInstalled("installing the system-call filter", -loaded);
     return {true, QStringLiteral("network sockets refused: only Unix and netlink sockets can be "

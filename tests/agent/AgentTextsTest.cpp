@@ -2,6 +2,12 @@
 #include "tools/keyvigil-agent/RestartBackOff.h"
 #include "tools/keyvigil-agent/SystemdUnit.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -31,6 +37,40 @@ TEST(Agent, SystemdUnitQuotesTheProgramAndFollowsTheGraphicalSession) {
               "\"/opt/100%% sure/Keyvigil Helper\"");
     EXPECT_EQ(SystemdUnit::execStart("/opt/it's/Keyvigil Helper"),
               "/bin/sh -c \"exec \\\"$$0\\\"\" \"/opt/it's/Keyvigil Helper\"");
+}
+
+// The system's own tools accept the unit and rate its sandbox "OK" (2.0 or less, of 10).
+TEST(Agent, SystemdUnitPassesVerifyAndItsSecurityScoreStaysOk) {
+    const QString analyze = QStandardPaths::findExecutable(QStringLiteral("systemd-analyze"));
+    if (analyze.isEmpty())
+        GTEST_SKIP() << "no systemd-analyze";
+    QTemporaryDir folder;
+    const AgentFile agent{QStringLiteral("org.keyvigil.Keyvigil.helper"),
+                          QStringLiteral(KEYVIGIL_AGENT_PROGRAM), true, true};
+    QFile unit(folder.filePath(SystemdUnit::unitName(agent)));
+    ASSERT_TRUE(unit.open(QIODevice::WriteOnly));
+    unit.write(SystemdUnit::unitText(agent, true).toUtf8());
+    unit.close();
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.path());
+        process.setProcessEnvironment(environment);
+        process.start(analyze, arguments + QStringList{unit.fileName()});
+        process.waitForFinished(60000);
+        const QString output = process.readAllStandardOutput() + process.readAllStandardError();
+        return std::pair(process.exitCode(), output);
+    };
+    const auto [verified, problems] = run({QStringLiteral("--user"), QStringLiteral("verify")});
+    EXPECT_EQ(std::pair(verified, problems), std::pair(0, QString()));
+    const auto [rated, report] = run({QStringLiteral("security"), QStringLiteral("--offline=yes"),
+                                      QStringLiteral("--user"), QStringLiteral("--threshold=20")});
+    EXPECT_EQ(rated, 0) << report.toStdString();
+    const QRegularExpressionMatch score =
+        QRegularExpression(QStringLiteral("Overall exposure level for \\S+: (\\d+\\.\\d)"))
+            .match(report);
+    ASSERT_TRUE(score.hasMatch()) << report.toStdString();
+    EXPECT_LE(score.captured(1).toDouble(), 2.0) << report.toStdString();
 }
 
 TEST(Agent, AutostartEntryExecQuotesOnlyWhatNeedsItAndEscapesForTheKeyFile) {

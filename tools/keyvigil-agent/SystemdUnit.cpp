@@ -4,6 +4,46 @@
 
 namespace SystemdUnit {
 
+namespace {
+
+// The helper reads the keyboard: it gets no network, writes only the runtime folder (the KWin
+// script for the front application), gains nothing and keeps no core dump. A user manager sets
+// up the namespaces behind the Protect*, PrivateTmp and path settings only inside a user
+// namespace of its own, hence PrivateUsers. It cannot attach IPAddressDeny's firewall, which
+// holds only where a system manager runs the unit; RestrictAddressFamilies and the helper's own
+// filter keep IP out everywhere. The X11 sockets stay reachable through the private /tmp.
+const QLatin1StringView kSandbox{"NoNewPrivileges=yes\n"
+                                 "PrivateUsers=yes\n"
+                                 "ProtectSystem=strict\n"
+                                 "ProtectHome=read-only\n"
+                                 "ReadWritePaths=%t\n"
+                                 "PrivateTmp=yes\n"
+                                 "BindReadOnlyPaths=-/tmp/.X11-unix\n"
+                                 "ProtectKernelTunables=yes\n"
+                                 "ProtectKernelModules=yes\n"
+                                 "ProtectKernelLogs=yes\n"
+                                 "ProtectControlGroups=yes\n"
+                                 "ProtectClock=yes\n"
+                                 "ProtectHostname=yes\n"
+                                 "RestrictAddressFamilies=AF_UNIX AF_NETLINK\n"
+                                 "IPAddressDeny=any\n"
+                                 "RestrictNamespaces=yes\n"
+                                 "LockPersonality=yes\n"
+                                 "RestrictRealtime=yes\n"
+                                 "RestrictSUIDSGID=yes\n"
+                                 "MemoryDenyWriteExecute=yes\n"
+                                 "SystemCallArchitectures=native\n"
+                                 "SystemCallFilter=@system-service\n"
+                                 "SystemCallFilter=~@privileged @resources\n"
+                                 "SystemCallErrorNumber=EPERM\n"
+                                 "CapabilityBoundingSet=\n"
+                                 "AmbientCapabilities=\n"
+                                 "UMask=0077\n"
+                                 "LimitCORE=0\n"
+                                 "KeyringMode=private\n"};
+
+} // namespace
+
 QString unitName(const AgentFile& agent) {
     return agent.label + QStringLiteral(".service");
 }
@@ -41,6 +81,7 @@ QString unitText(const AgentFile& agent, bool hasGraphicalSession) {
     text += QStringLiteral("ExecStart=") + execStart(agent.program) + u'\n';
     text += agent.keepAlive ? QStringLiteral("Restart=always\nRestartSec=1\n")
                             : QStringLiteral("Restart=no\n");
+    text += kSandbox;
     text += QStringLiteral("\n[Install]\nWantedBy=");
     text += hasGraphicalSession ? QStringLiteral("graphical-session.target\n")
                                 : QStringLiteral("default.target\n");

@@ -13,9 +13,12 @@
 #include <thread>
 
 #include <arpa/inet.h>
+#include <linux/filter.h>
 #include <linux/io_uring.h>
 #include <linux/netlink.h>
+#include <linux/seccomp.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -125,6 +128,35 @@ TEST(NetworkSandbox, LeavesOnlyUnixAndNetlinkSockets) {
         EXPECT_NE(std::system(("/bin/bash -c '" + reach + "' 2>/dev/null").c_str()), 0);
     }));
     EXPECT_FALSE(listener.connectedTo());
+}
+
+// A service manager's own filter may refuse seccomp() itself, leaving prctl() to load the
+// filter for the calling thread alone: enough for a process that has no other thread yet, and
+// said to be no protection where one runs.
+TEST(NetworkSandbox, UnderAFilterThatRefusesSeccompItself) {
+    // A plain program rather than the library's, which would learn of seccomp() before it goes.
+    const auto refuseSeccomp = [] {
+        sock_filter program[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                                 BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_seccomp, 0, 1),
+                                 BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EPERM),
+                                 BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+        const sock_fprog filter{std::size(program), program};
+        ASSERT_EQ(prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0), 0);
+        ASSERT_EQ(prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter), 0);
+    };
+    EXPECT_TRUE(inChild([&] {
+        refuseSeccomp();
+        EXPECT_TRUE(NetworkSandbox::restrictToLocalSockets().active);
+        EXPECT_FALSE(canMake(AF_INET, SOCK_STREAM));
+    }));
+    EXPECT_TRUE(inChild([&] {
+        refuseSeccomp();
+        std::thread other([] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); });
+        const NetworkSandbox::Outcome outcome = NetworkSandbox::restrictToLocalSockets();
+        other.join();
+        EXPECT_FALSE(outcome.active);
+        EXPECT_TRUE(outcome.message.startsWith(QStringLiteral("the network stays reachable")));
+    }));
 }
 
 // The window the launcher opens keeps the network the helper gave up after starting it; the
