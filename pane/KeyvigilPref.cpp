@@ -100,8 +100,7 @@ void KeyvigilPref::willSelect() {
     PanePlatform& platform = pane_.platform;
     platform.form.selectTabViewItem(Outlet::tabView, Outlet::configureTabViewItem);
     platform.form.setHidden(Outlet::stoppedMsg, true);
-    for (const QString& folder : platform.soundFolders)
-        form_.addSoundsFromDirectory(folder);
+    form_.fillSoundPopup();
 
     pane_.beginVisit();
     form_.readPreferences();

@@ -7,6 +7,15 @@
 
 #include <memory>
 
+// A pop-up item as the logic lists it: `title` is what the logic stores and looks items up by,
+// `label` what the user reads. An item whose group differs from the one before it begins a new
+// group, shown under the group's name when it has one.
+struct PopupItem {
+    QString title;
+    QString label;
+    QString group;
+};
+
 // An image the platform loaded for the form to show.
 class PaneImage {
 public:
@@ -25,11 +34,14 @@ public:
     virtual void setState(Outlet outlet, bool on) = 0;
 
     // Pop-up menus. -1: nothing selected. Selecting an index out of range selects nothing.
+    // Indexes and titles count the items only, never a group's separator or name.
     virtual int indexOfSelectedItem(Outlet outlet) const = 0;
     virtual void selectItemAtIndex(Outlet outlet, int index) = 0;
     virtual QStringList itemTitles(Outlet outlet) const = 0;
     virtual void addItemWithTitle(Outlet outlet, const QString& title) = 0;
     virtual void removeItemAtIndex(Outlet outlet, int index) = 0;
+    // Replaces every item; nothing is selected after.
+    virtual void setItems(Outlet outlet, const QList<PopupItem>& items) = 0;
     // Replaces the items with a fresh copy of a template menu's; nothing is selected after.
     virtual void setItemsFromMenu(Outlet outlet, Outlet menu) = 0;
 

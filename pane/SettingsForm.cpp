@@ -1,10 +1,8 @@
 #include "pane/SettingsForm.h"
 
+#include "pane/SoundMenu.h"
 #include "shared/AppKitVersion.h"
 #include "shared/BundleLayout.h"
-
-#include <QDir>
-
 
 namespace Keys = SettingsKeys;
 
@@ -36,25 +34,17 @@ const std::array<QLatin1StringView, 8> SettingsForm::upperLeftPictures = {
     QLatin1StringView("upperLeftNumOther"), QLatin1StringView("upperLeftCapsNumOther"),
 };
 
-void SettingsForm::addSoundsFromDirectory(const QString& path) {
-    // In the order the file system lists them; a folder that cannot be read lists nothing.
-    const QStringList names = QDir(path).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    PaneForm& form = pane_.platform.form;
-    QStringList titles = form.itemTitles(Outlet::soundPopup);
-    for (const QString& name : names) {
-        if (name.startsWith(u'.'))
-            continue;
-        const qsizetype dot = name.lastIndexOf(u'.');
-        const QString title = dot > 0 ? name.left(dot) : name;
-        // Each title once: one added again moves to the end.
-        if (const qsizetype existing = titles.indexOf(title); existing >= 0) {
-            form.removeItemAtIndex(Outlet::soundPopup, int(existing));
-            titles.removeAt(existing);
-        }
-        form.addItemWithTitle(Outlet::soundPopup, title);
-        titles.append(title);
-    }
+void SettingsForm::fillSoundPopup() {
+    // Headed by the folder's place in the list: the desktop's, this computer's, the user's.
+    static const std::array<QString, 3> headings = {QStringLiteral("Desktop sounds"),
+                                                    QStringLiteral("Sounds on this computer"),
+                                                    QStringLiteral("Your sounds")};
+    QList<SoundMenu::Folder> folders;
+    const QStringList& paths = pane_.platform.soundFolders;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        folders.append({i < qsizetype(headings.size()) ? headings[std::size_t(i)] : QString(),
+                        SoundMenu::titlesInFolder(paths[i])});
+    pane_.platform.form.setItems(Outlet::soundPopup, SoundMenu::items(folders));
 }
 
 PlistValue SettingsForm::storedOrDefault(QLatin1StringView key, bool* stored) {
@@ -253,7 +243,7 @@ void SettingsForm::playSound(const Control& sender) {
     // Item 1 is the pane's own sound: the service looks in the pane bundle's resources first.
     // It is found when first played, so that showing the window opens no audio output.
     Sound* sound = platform.sounds.soundNamed(
-        index == 1 ? QStringLiteral("CAPS")
+        index == 1 ? QString(SoundMenu::ownSound)
                    : platform.form.itemTitles(Outlet::soundPopup).value(index));
     if (!sound)
         return;

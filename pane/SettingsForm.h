@@ -16,7 +16,8 @@ class SettingsForm {
 public:
     explicit SettingsForm(PaneContext& pane) : pane_(pane) {}
 
-    void addSoundsFromDirectory(const QString& path);
+    // Lists the sounds of the platform's sound folders in the sound pop-up.
+    void fillSoundPopup();
     void readPreferences();
     void configureContinuousSoundOption();
 

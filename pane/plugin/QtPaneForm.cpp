@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QTabWidget>
 
 #include <cmath>
@@ -39,23 +40,73 @@ void QtPaneForm::setState(Outlet name, bool on) {
     }
 }
 
+namespace {
+
+// Roles of a pop-up's rows: the title the logic knows an item by, when it differs from the text
+// shown, and the mark of a row that only shows a group (a separator or a group's name).
+constexpr int kTitleRole = Qt::UserRole;
+constexpr int kGroupRowRole = Qt::UserRole + 1;
+
+bool isGroupRow(const QComboBox& popup, int row) {
+    return popup.itemData(row, kGroupRowRole).toBool();
+}
+
+// The row of the item at `index`, counting items only; -1 for none.
+int rowOfItem(const QComboBox& popup, int index) {
+    for (int row = 0; index >= 0 && row < popup.count(); ++row) {
+        if (!isGroupRow(popup, row) && index-- == 0)
+            return row;
+    }
+    return -1;
+}
+
+int itemOfRow(const QComboBox& popup, int row) {
+    if (row < 0 || row >= popup.count() || isGroupRow(popup, row))
+        return -1;
+    int index = 0;
+    for (int before = 0; before < row; ++before)
+        index += isGroupRow(popup, before) ? 0 : 1;
+    return index;
+}
+
+// A group's name: not selectable, in bold, in the text's own colour rather than greyed out.
+void addGroupName(QComboBox& popup, const QString& name) {
+    popup.addItem(name);
+    const int row = popup.count() - 1;
+    auto* model = qobject_cast<QStandardItemModel*>(popup.model());
+    if (QStandardItem* item = model ? model->item(row) : nullptr)
+        item->setFlags(Qt::NoItemFlags);
+    QFont bold = popup.font();
+    bold.setBold(true);
+    popup.setItemData(row, bold, Qt::FontRole);
+    popup.setItemData(row, popup.palette().color(QPalette::Active, QPalette::Text),
+                      Qt::ForegroundRole);
+    popup.setItemData(row, true, kGroupRowRole);
+}
+
+} // namespace
+
 int QtPaneForm::indexOfSelectedItem(Outlet name) const {
     const auto* popup = outlet<QComboBox>(name);
-    return popup ? popup->currentIndex() : -1;
+    return popup ? itemOfRow(*popup, popup->currentIndex()) : -1;
 }
 
 void QtPaneForm::selectItemAtIndex(Outlet name, int index) {
     if (auto* popup = outlet<QComboBox>(name)) {
         const QSignalBlocker quiet(popup);
-        popup->setCurrentIndex(index >= 0 && index < popup->count() ? index : -1);
+        popup->setCurrentIndex(rowOfItem(*popup, index));
     }
 }
 
 QStringList QtPaneForm::itemTitles(Outlet name) const {
     QStringList titles;
     if (const auto* popup = outlet<QComboBox>(name)) {
-        for (int i = 0; i < popup->count(); ++i)
-            titles.append(popup->itemText(i));
+        for (int row = 0; row < popup->count(); ++row) {
+            if (isGroupRow(*popup, row))
+                continue;
+            const QVariant title = popup->itemData(row, kTitleRole);
+            titles.append(title.isValid() ? title.toString() : popup->itemText(row));
+        }
     }
     return titles;
 }
@@ -70,8 +121,32 @@ void QtPaneForm::addItemWithTitle(Outlet name, const QString& title) {
 void QtPaneForm::removeItemAtIndex(Outlet name, int index) {
     if (auto* popup = outlet<QComboBox>(name)) {
         const QSignalBlocker quiet(popup);
-        popup->removeItem(index);
+        popup->removeItem(rowOfItem(*popup, index));
     }
+}
+
+void QtPaneForm::setItems(Outlet name, const QList<PopupItem>& items) {
+    auto* popup = outlet<QComboBox>(name);
+    if (!popup)
+        return;
+    const QSignalBlocker quiet(popup);
+    popup->clear();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const PopupItem& item = items[i];
+        if (i > 0 && item.group != items[i - 1].group) {
+            popup->insertSeparator(popup->count());
+            popup->setItemData(popup->count() - 1, true, kGroupRowRole);
+            if (!item.group.isEmpty())
+                addGroupName(*popup, item.group);
+        }
+        popup->addItem(item.label, item.title);
+        // Read out with the group's name, which a screen reader does not otherwise reach.
+        if (!item.group.isEmpty())
+            popup->setItemData(popup->count() - 1,
+                               QStringLiteral("%1, %2").arg(item.label, item.group),
+                               Qt::AccessibleTextRole);
+    }
+    popup->setCurrentIndex(-1);
 }
 
 void QtPaneForm::setItemsFromMenu(Outlet name, Outlet menu) {

@@ -20,6 +20,7 @@ public:
 
 // The form over the pane's widgets, each found by its object name in the control table: check boxes
 // are buttons, pop-ups combo boxes, the slider a slider whose whole range stands for 0.0 to 1.0.
+// A pop-up's groups are set apart by a separator and their name, rows the logic never sees.
 // Nothing set here sends a signal: only the user's own changes reach the actions.
 class QtPaneForm final : public PaneForm {
 public:
@@ -32,6 +33,7 @@ public:
     QStringList itemTitles(Outlet outlet) const override;
     void addItemWithTitle(Outlet outlet, const QString& title) override;
     void removeItemAtIndex(Outlet outlet, int index) override;
+    void setItems(Outlet outlet, const QList<PopupItem>& items) override;
     void setItemsFromMenu(Outlet outlet, Outlet menu) override;
     float floatValue(Outlet outlet) const override;
     void setFloatValue(Outlet outlet, float value) override;

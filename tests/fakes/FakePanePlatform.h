@@ -23,7 +23,9 @@ public:
         bool hidden = false;
         float value = 0;
         QString text;
-        QStringList items;
+        QStringList items; // titles
+        QStringList labels;
+        QStringList groups;
         int selected = -1;
         const PaneImage* image = nullptr;
     };
@@ -34,7 +36,6 @@ public:
              {Outlet::continuousSoundMenu, Outlet::WarnCapsLockPopup, Outlet::WarnNumLockPopup})
             controls[popup].items = lock;
         controls[Outlet::notContinuousSoundMenu].items = lock.mid(0, 2);
-        controls[Outlet::soundPopup].items = {"System Alert Sound", "CAPS"};
     }
     Control& operator[](Outlet outlet) { return controls[outlet]; }
 
@@ -55,6 +56,18 @@ public:
         Control& popup = controls[outlet];
         popup.items.removeAt(index);
         popup.selected = popup.selected == index ? -1 : popup.selected - (popup.selected > index);
+    }
+    void setItems(Outlet outlet, const QList<PopupItem>& items) override {
+        Control& popup = controls[outlet];
+        popup.items.clear();
+        popup.labels.clear();
+        popup.groups.clear();
+        for (const PopupItem& item : items) {
+            popup.items.append(item.title);
+            popup.labels.append(item.label);
+            popup.groups.append(item.group);
+        }
+        popup.selected = -1;
     }
     void setItemsFromMenu(Outlet outlet, Outlet menu) override {
         controls[outlet].items = controls.value(menu).items;

@@ -365,18 +365,23 @@ TEST_F(Pane, TheSoundPreviewPlaysWhatTheHelperWillAndTheSliderFollowsIt) {
     EXPECT_FALSE(fakes.form[O::volumeSlider].enabled);
 }
 
-TEST_F(Pane, SoundTitlesAreUniqueAcrossFoldersAndShowings) {
-    for (const char* name : {"/.DS_Store", "/Ping.aiff", "/Notes", "/Read Me.txt"})
+TEST_F(Pane, TheSoundPopUpShowsReadableNamesAndStoresTheFilesTitle) {
+    for (const char* name : {"/phone-outgoing-busy.oga", "/dialog-warning.oga", "/.hidden.oga"})
         writeFile(soundFolders[0] + name, {});
-    writeFile(soundFolders[1] + "/Basso.wav", {});
-    writeFile(soundFolders[2] + "/Ping.aif", {});
+    store(Keys::warnSound, PlistValue::fromString("phone-outgoing-busy"));
     show();
+    // Shown again: filled afresh, so a new file is there and nothing is listed twice.
+    writeFile(soundFolders[2] + "/Ping.aif", {});
     pref.willSelect();
-    const QStringList titles = fakes.form[O::soundPopup].items;
-    EXPECT_EQ(titles.mid(0, 2), QStringList({"System Alert Sound", "CAPS"}));
-    EXPECT_EQ(QSet<QString>(titles.begin() + 2, titles.end() - 2),
-              QSet<QString>({"Notes", "Read Me"}));
-    EXPECT_EQ(titles.mid(titles.size() - 2), QStringList({"Basso", "Ping"}));
+    const FakePaneForm::Control& popup = fakes.form[O::soundPopup];
+    EXPECT_EQ(popup.items, QStringList({"System Alert Sound", "CAPS", "dialog-warning",
+                                        "phone-outgoing-busy", "Ping"}));
+    EXPECT_EQ(popup.labels.mid(2), QStringList({"Dialog warning", "Phone outgoing busy", "Ping"}));
+    EXPECT_EQ(popup.groups.mid(2), QStringList({"Desktop sounds", "Desktop sounds", "Your sounds"}));
+    EXPECT_EQ(selected(O::soundPopup), 3);
+
+    choose(O::soundPopup, 2);
+    EXPECT_EQ(*stored(Keys::warnSound), PlistValue::fromString("dialog-warning"));
 }
 
 TEST_F(Pane, EachPreviewPictureIsLoadedOnceAndAMissingOneIsTriedAgain) {
