@@ -1,5 +1,7 @@
 #include "platform/desktop/SdlMixerLibrary.h"
 
+#include "platform/desktop/AlsaErrorsDropped.h"
+
 #include <dlfcn.h>
 
 #include <optional>
@@ -50,6 +52,8 @@ Loaded load() {
         dlclose(handle);
         return loaded;
     }
+    // The mixer's audio drivers reach ALSA through libasound, whose own messages are dropped.
+    dropAlsaErrors();
     loaded.library = l;
     return loaded;
 }
