@@ -1,10 +1,16 @@
 // Feeds arbitrary bytes to what the helper reads from other processes in a Wayland session: the
 // first byte picks the reader, the rest is its input.
 //   0: keyboard device records    1: a keymap from the compositor    2: sway's IPC replies
+//   3: the keyboards' lights: lines "NAME<tab>BRIGHTNESS" become a folder of lights
 #include "platform/wayland/EvdevDecoder.h"
+#include "platform/wayland/KeyboardLeds.h"
 #include "platform/wayland/SeatKeyboard.h"
 #include "platform/wayland/SwayFrontProcess.h"
 #include "platform/xkb/XkbKeyboard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <linux/input.h>
 
@@ -47,6 +53,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                         static_cast<qsizetype>(size));
         (void)SwayFrontProcess::focusedPid(json, false);
         (void)SwayFrontProcess::focusedPid(json, true);
+        return 0;
+    }
+    case 3: {
+        static const QTemporaryDir lights;
+        const QDir folder(lights.path());
+        const QList<QByteArray> lines =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size))
+                .split('\n');
+        for (const QByteArray& line : lines) {
+            const qsizetype tab = line.indexOf('\t');
+            const QString name = QFile::decodeName(line.left(tab < 0 ? line.size() : tab));
+            if (name.isEmpty() || name.contains(u'/') || name == u"." || name == u".." ||
+                !folder.mkdir(name))
+                continue;
+            QFile brightness(folder.filePath(name + QStringLiteral("/brightness")));
+            if (brightness.open(QIODevice::WriteOnly))
+                brightness.write(tab < 0 ? QByteArray() : line.mid(tab + 1));
+        }
+        unsigned changes = 0;
+        KeyboardLeds leds([&changes](const LockState&) { ++changes; }, lights.path());
+        leds.read();
+        for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QDir(folder.filePath(name)).removeRecursively();
         return 0;
     }
     default:
