@@ -2,153 +2,462 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ApplicationChooser</name>
+    <message>
+        <source>Choose Applications</source>
+        <translation>Anwendungen auswählen</translation>
+    </message>
+    <message>
+        <source>Choose applications</source>
+        <translation>Anwendungen auswählen</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Anwendungen suchen</translation>
+    </message>
+    <message>
+        <source>Shows only the applications whose name contains what you type.</source>
+        <translation>Zeigt nur die Anwendungen, deren Name das Getippte enthält.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Ctrl-click or Shift-click to choose several applications.</source>
+        <translation>Strg-Klick oder Umschalt-Klick wählt mehrere Anwendungen.</translation>
+    </message>
+    <message>
+        <source>What the applications you choose are used for.</source>
+        <translation>Wofür die gewählten Anwendungen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Other…</source>
+        <translation>&amp;Andere …</translation>
+    </message>
+    <message>
+        <source>Other application</source>
+        <translation>Andere Anwendung</translation>
+    </message>
+    <message>
+        <source>Choose an application bundle or desktop entry in another folder.</source>
+        <translation>Ein Anwendungsbündel oder einen Desktop-Eintrag in einem anderen Ordner wählen.</translation>
+    </message>
+    <message>
+        <source>Cancel or choose</source>
+        <translation>Abbrechen oder auswählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close without choosing.</source>
+        <translation>Schließen, ohne etwas auszuwählen.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the selected applications.</source>
+        <translation>Die ausgewählten Anwendungen übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationFileDialog</name>
+    <message>
+        <source>Choose an Application</source>
+        <translation>Anwendung auswählen</translation>
+    </message>
+    <message>
+        <source>Applications (*.app *.desktop)</source>
+        <translation>Anwendungen (*.app *.desktop)</translation>
+    </message>
+    <message>
+        <source>Choose an application in another folder</source>
+        <translation>Eine Anwendung in einem anderen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>BookBrowser</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Seite nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No help book was named. Open the help from Keyvigil&apos;s settings window with one of its &quot;?&quot; buttons.</source>
+        <translation>Es wurde kein Hilfebuch angegeben. Öffnen Sie die Hilfe aus dem Einstellungsfenster von Keyvigil mit einem seiner „?“-Knöpfe.</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is not part of the help book in %2.</source>
+        <translation>Die Seite „%1“ gehört nicht zum Hilfebuch in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusionLists</name>
+    <message numerus="yes">
+        <source>“%1” is longer than the %n capitals in a row that warn, so excluding it would change nothing.</source>
+        <translation>
+            <numerusform>„%1“ ist länger als der %n Großbuchstabe in Folge, der warnt; es auszunehmen, würde nichts ändern.</numerusform>
+            <numerusform>„%1“ ist länger als die %n Großbuchstaben in Folge, die warnen; es auszunehmen, würde nichts ändern.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error: &quot;%1&quot; is already in the application list.</source>
+        <translation>Fehler: „%1“ steht bereits in der Liste der Anwendungen.</translation>
+    </message>
+    <message>
+        <source>Error: Multiple applications you chose are already in the application list.</source>
+        <translation>Fehler: Mehrere der gewählten Anwendungen stehen bereits in der Liste der Anwendungen.</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewerWindow</name>
     <message>
         <source>Keyvigil Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil-Hilfe</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uchen:</translation>
     </message>
     <message>
         <source>Find in page</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Seite suchen</translation>
     </message>
     <message>
         <source>Text on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Text auf dieser Seite</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Find the previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherigen Treffer suchen (Umschalt+F3)</translation>
     </message>
     <message>
         <source>Previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Treffer</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Find the next match (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächsten Treffer suchen (F3)</translation>
     </message>
     <message>
         <source>Next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer</translation>
     </message>
     <message>
         <source>Find result</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnis</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Back to the page before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zur vorigen Seite (Alt+Links)</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor</translation>
     </message>
     <message>
         <source>Forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder vor (Alt+Rechts)</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>The help&apos;s start page (Alt+Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startseite der Hilfe (Alt+Pos1)</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find text on this page (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text auf dieser Seite suchen (Strg+F)</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleiner</translation>
     </message>
     <message>
         <source>Smaller text (Ctrl+-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinere Schrift (Strg+-)</translation>
     </message>
     <message>
         <source>Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Größe</translation>
     </message>
     <message>
         <source>Text at its normal size (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift in normaler Größe (Strg+0)</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Größer</translation>
     </message>
     <message>
         <source>Larger text (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größere Schrift (Strg++)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>HelperControl</name>
+    <message>
+        <source>Keyvigil could not be paused while this window is open: %1. It may warn you while you try settings.</source>
+        <translation>Keyvigil konnte nicht pausiert werden, solange dieses Fenster geöffnet ist: %1. Es kann Sie warnen, während Sie Einstellungen ausprobieren.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Not Started</source>
+        <translation>Keyvigil nicht gestartet</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not write the file that starts it, “%1”: %2. It starts with the file written before.</source>
+        <translation>Keyvigil konnte die Datei, die es startet, nicht schreiben, „%1“: %2. Es startet mit der zuvor geschriebenen Datei.</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not write the file that starts it, “%1”: %2.</source>
+        <translation>Keyvigil konnte die Datei, die es startet, nicht schreiben, „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Helper could not be started: %1.</source>
+        <translation>Keyvigil Helper konnte nicht gestartet werden: %1.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Helper was started but does not keep running: %1.</source>
+        <translation>Keyvigil Helper wurde gestartet, läuft aber nicht weiter: %1.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Not Switched Off</source>
+        <translation>Keyvigil nicht ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not be switched off: %1.<byte value="xd"/><byte value="xd"/>It may start again at the next login. To try again, open this window and close it with “Start Keyvigil” off.</source>
+        <translation>Keyvigil konnte nicht ausgeschaltet werden: %1.<byte value="xd"/><byte value="xd"/>Es startet womöglich bei der nächsten Anmeldung wieder. Um es erneut zu versuchen, öffnen Sie dieses Fenster und schließen es mit ausgeschaltetem „Keyvigil starten“.</translation>
+    </message>
+    <message>
+        <source>Keyvigil was stopped, but the file that starts it, “%1”, could not be removed: %2.</source>
+        <translation>Keyvigil wurde beendet, aber die Datei, die es startet, „%1“, konnte nicht entfernt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccessControl</name>
+    <message>
+        <source>Allow Keyboard Access…</source>
+        <translation>Tastaturzugriff erlauben …</translation>
+    </message>
+    <message>
+        <source>Take Keyboard Access Back…</source>
+        <translation>Tastaturzugriff zurücknehmen …</translation>
+    </message>
+    <message>
+        <source>In an X11 session Keyvigil sees every key typed: all its warnings work, and nothing needs to be allowed.</source>
+        <translation>In einer X11-Sitzung sieht Keyvigil jede getippte Taste: Alle Warnungen funktionieren, und nichts muss erlaubt werden.</translation>
+    </message>
+    <message>
+        <source>Keyboard access, which only Wayland sessions need, is allowed; take it back if you do not use them.</source>
+        <translation>Der Tastaturzugriff, den nur Wayland-Sitzungen brauchen, ist erlaubt; nehmen Sie ihn zurück, wenn Sie diese nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is taken back from your next login; until then this session can still read the keyboards.</source>
+        <translation>Der Tastaturzugriff ist ab Ihrer nächsten Anmeldung zurückgenommen; bis dahin kann diese Sitzung die Tastaturen noch lesen.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed: from its next start, when you close this window, Keyvigil reads the keyboards, and all its warnings work.</source>
+        <translation>Der Tastaturzugriff ist erlaubt: Ab seinem nächsten Start, wenn Sie dieses Fenster schließen, liest Keyvigil die Tastaturen, und alle Warnungen funktionieren.</translation>
+    </message>
+    <message>
+        <source>All warnings work: Keyvigil reads the keyboards to count capital letters.</source>
+        <translation>Alle Warnungen funktionieren: Keyvigil liest die Tastaturen, um Großbuchstaben zu zählen.</translation>
+    </message>
+    <message>
+        <source>All warnings work: this user can read the keyboards, so Keyvigil counts capital letters too. That access was not given by Keyvigil, so it is not taken back here.</source>
+        <translation>Alle Warnungen funktionieren: Dieser Benutzer kann die Tastaturen lesen, daher zählt Keyvigil auch Großbuchstaben. Diesen Zugriff hat nicht Keyvigil erteilt, daher wird er hier nicht zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Keyvigil keeps nothing of what you type.</source>
+        <translation>Keyvigil behält nichts von dem, was Sie tippen.</translation>
+    </message>
+    <message>
+        <source>Caps Lock and Num Lock warnings work.</source>
+        <translation>Die Warnungen der Feststelltaste und der Num-Taste funktionieren.</translation>
+    </message>
+    <message>
+        <source>No warnings work yet: GNOME does not tell other programs about Caps Lock and Num Lock.</source>
+        <translation>Noch funktionieren keine Warnungen: GNOME teilt anderen Programmen den Zustand der Feststelltaste und der Num-Taste nicht mit.</translation>
+    </message>
+    <message>
+        <source>No warnings work yet: this desktop does not tell other programs about Caps Lock and Num Lock.</source>
+        <translation>Noch funktionieren keine Warnungen: Diese Arbeitsumgebung teilt anderen Programmen den Zustand der Feststelltaste und der Num-Taste nicht mit.</translation>
+    </message>
+    <message>
+        <source>To count capital letters, Keyvigil must be allowed to read the keyboard.</source>
+        <translation>Um Großbuchstaben zu zählen, muss Keyvigil die Tastatur lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>To warn about them and count capital letters, Keyvigil must be allowed to read the keyboard.</source>
+        <translation>Um vor ihnen zu warnen und Großbuchstaben zu zählen, muss Keyvigil die Tastatur lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed from your next login: log out and back in, and Keyvigil counts capital letters too.</source>
+        <translation>Der Tastaturzugriff ist ab Ihrer nächsten Anmeldung erlaubt: Melden Sie sich ab und wieder an, dann zählt Keyvigil auch Großbuchstaben.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed from your next login: log out and back in, and all of Keyvigil&apos;s warnings work.</source>
+        <translation>Der Tastaturzugriff ist ab Ihrer nächsten Anmeldung erlaubt: Melden Sie sich ab und wieder an, dann funktionieren alle Warnungen von Keyvigil.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed, but this session cannot read the keyboards yet; logging out and back in usually settles it.</source>
+        <translation>Der Tastaturzugriff ist erlaubt, aber diese Sitzung kann die Tastaturen noch nicht lesen; Ab- und wieder Anmelden behebt das meist.</translation>
+    </message>
+    <message>
+        <source>The same goes for anyone else who logs in at this computer.</source>
+        <translation>Dasselbe gilt für jeden anderen, der sich an diesem Rechner anmeldet.</translation>
+    </message>
+    <message>
+        <source>It takes effect from your next login.</source>
+        <translation>Das gilt ab Ihrer nächsten Anmeldung.</translation>
+    </message>
+    <message>
+        <source>Allow Keyvigil to Read the Keyboard?</source>
+        <translation>Keyvigil das Lesen der Tastatur erlauben?</translation>
+    </message>
+    <message>
+        <source>To count capital letters in a Wayland session, Keyvigil must read the keyboards directly. Once this is allowed, every program you run, not only Keyvigil, could read everything typed on this computer&apos;s keyboards, passwords included. %1
+
+Keyvigil keeps nothing of what you type: it never stores, logs or sends it. You can take the access back here at any time.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Um in einer Wayland-Sitzung Großbuchstaben zu zählen, muss Keyvigil die Tastaturen direkt lesen. Sobald das erlaubt ist, könnte jedes Programm, das Sie ausführen, nicht nur Keyvigil, alles lesen, was an den Tastaturen dieses Rechners getippt wird, Passwörter eingeschlossen. %1
+
+Keyvigil behält nichts von dem, was Sie tippen: Es speichert, protokolliert oder sendet es nie. Sie können den Zugriff hier jederzeit zurücknehmen.
+
+Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
+    </message>
+    <message>
+        <source>Allow Access</source>
+        <translation>Zugriff erlauben</translation>
+    </message>
+    <message>
+        <source>Take Keyboard Access Back?</source>
+        <translation>Tastaturzugriff zurücknehmen?</translation>
+    </message>
+    <message>
+        <source>Programs will no longer be able to read the keyboards directly, and in Wayland sessions Keyvigil will no longer count capital letters. This takes effect from your next login.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Programme können die Tastaturen dann nicht mehr direkt lesen, und in Wayland-Sitzungen zählt Keyvigil keine Großbuchstaben mehr. Das gilt ab Ihrer nächsten Anmeldung.
+
+Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
+    </message>
+    <message>
+        <source>Programs will no longer be able to read the keyboards directly, and in Wayland sessions Keyvigil will no longer count capital letters.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Programme können die Tastaturen dann nicht mehr direkt lesen, und in Wayland-Sitzungen zählt Keyvigil keine Großbuchstaben mehr.
+
+Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
+    </message>
+    <message>
+        <source>Take Access Back</source>
+        <translation>Zugriff zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Keyboard access is taken back.</source>
+        <translation>Der Tastaturzugriff ist zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Not Taken Back</source>
+        <translation>Tastaturzugriff nicht zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Not Allowed</source>
+        <translation>Tastaturzugriff nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Keyboard access was not taken back: %1.</source>
+        <translation>Der Tastaturzugriff wurde nicht zurückgenommen: %1.</translation>
+    </message>
+    <message>
+        <source>Keyboard access was not allowed: %1.</source>
+        <translation>Der Tastaturzugriff wurde nicht erlaubt: %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>KeyvigilPrefView</name>
     <message>
-        <source>Keyvigil</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Start &amp;Keyvigil, now and at every login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keyvigil starten, jetzt und bei jeder Anmeldung</translation>
     </message>
     <message>
         <source>When you close this window, Keyvigil Helper starts watching the keyboard in the background, and starts again at every login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie dieses Fenster schließen, beginnt Keyvigil Helper im Hintergrund die Tastatur zu beobachten und startet bei jeder Anmeldung erneut.</translation>
     </message>
     <message>
         <source>Start Keyvigil, now and at every login</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil starten, jetzt und bei jeder Anmeldung</translation>
     </message>
     <message>
         <source>Keyvigil is paused while this window is open, so that you can try settings without being warned. It starts when you close the window, if “Start Keyvigil” is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil pausiert, solange dieses Fenster geöffnet ist, damit Sie Einstellungen ausprobieren können, ohne gewarnt zu werden. Es startet, wenn Sie das Fenster schließen, sofern „Keyvigil starten“ eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Keyvigil is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil pausiert</translation>
     </message>
     <message>
         <source>running</source>
@@ -156,147 +465,63 @@
     </message>
     <message>
         <source>Help on Keyvigil running</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Ausführen von Keyvigil</translation>
     </message>
     <message>
         <source>Keyvigil settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil-Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warnungen</translation>
     </message>
     <message>
         <source>Capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben</translation>
     </message>
     <message>
         <source>Warn after &amp;typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen &amp;nach</translation>
     </message>
     <message>
         <source>Warn when this many capital letters are typed in a row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn so viele Großbuchstaben hintereinander getippt werden.</translation>
     </message>
     <message>
         <source>Warn about capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Großbuchstaben warnen</translation>
     </message>
     <message>
         <source>How many capitals in a row make a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Großbuchstaben in Folge eine Warnung auslösen.</translation>
     </message>
     <message>
         <source>Capitals in a row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>13</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>17</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>18</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben in Folge</translation>
     </message>
     <message>
         <source>capitals in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben in Folge</translation>
     </message>
     <message>
         <source>Warn at &amp;most</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Limit how often one run of capitals is warned about.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höchstens</translation>
     </message>
     <message>
         <source>Limit warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen begrenzen</translation>
     </message>
     <message>
         <source>The most warnings during one run of capitals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die meisten Warnungen während einer Folge von Großbuchstaben.</translation>
     </message>
     <message>
         <source>Warnings per run</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen pro Folge</translation>
     </message>
     <message>
         <source>times in one run</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal pro Folge warnen</translation>
     </message>
     <message>
         <source>capitals</source>
@@ -304,47 +529,47 @@
     </message>
     <message>
         <source>Help on capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Großbuchstaben</translation>
     </message>
     <message>
         <source>Lock keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststell- und Num-Taste</translation>
     </message>
     <message>
         <source>&amp;Caps Lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feststelltaste:</translation>
     </message>
     <message>
         <source>What to do when Caps Lock goes on. Warning until it goes off needs a sound other than the system alert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschehen soll, wenn die Feststelltaste eingeschaltet wird. Warnen, bis sie wieder aus ist, braucht einen anderen Ton als den Systemwarnton.</translation>
     </message>
     <message>
         <source>Caps Lock warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung der Feststelltaste</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Warnung</translation>
     </message>
     <message>
         <source>Warn once when it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal warnen, wenn sie eingeschaltet wird</translation>
     </message>
     <message>
         <source>Warn until it goes off again</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, bis sie wieder aus ist</translation>
     </message>
     <message>
         <source>&amp;Num Lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu&amp;m-Taste:</translation>
     </message>
     <message>
         <source>What to do when Num Lock goes on. Warning until it goes off needs a sound other than the system alert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was geschehen soll, wenn die Num-Taste eingeschaltet wird. Warnen, bis sie wieder aus ist, braucht einen anderen Ton als den Systemwarnton.</translation>
     </message>
     <message>
         <source>Num Lock warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung der Num-Taste</translation>
     </message>
     <message>
         <source>locks</source>
@@ -352,75 +577,63 @@
     </message>
     <message>
         <source>Help on Caps Lock and Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Feststelltaste und Num-Taste</translation>
     </message>
     <message>
         <source>How to warn</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Warnung</translation>
     </message>
     <message>
         <source>Play a &amp;sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton abs&amp;pielen:</translation>
     </message>
     <message>
         <source>Play a sound with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jeder Warnung einen Ton abspielen.</translation>
     </message>
     <message>
         <source>Play a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton abspielen</translation>
     </message>
     <message>
         <source>The warning sound. Choosing one plays it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Warnton. Die Auswahl spielt ihn ab.</translation>
     </message>
     <message>
         <source>Warning sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System Alert Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnton</translation>
     </message>
     <message>
         <source>&amp;Volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lau&amp;tstärke:</translation>
     </message>
     <message>
         <source>The warning sound&apos;s volume; the system alert plays at its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lautstärke des Warntons; der Systemwarnton spielt in seiner eigenen.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>&amp;Flash the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberen Bildschirmrand &amp;blinken lassen</translation>
     </message>
     <message>
         <source>Flash a strip across the top of the screen with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jeder Warnung einen Streifen am oberen Bildschirmrand aufblinken lassen.</translation>
     </message>
     <message>
         <source>Flash the top of the screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show a desktop &amp;notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberen Bildschirmrand blinken lassen</translation>
     </message>
     <message>
         <source>Show a notification with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jeder Warnung eine Benachrichtigung anzeigen.</translation>
     </message>
     <message>
         <source>Show a desktop notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Benachrichtigung anzeigen</translation>
     </message>
     <message>
         <source>how-to-warn</source>
@@ -428,51 +641,51 @@
     </message>
     <message>
         <source>Help on how Keyvigil warns</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Art der Warnung</translation>
     </message>
     <message>
         <source>&amp;Indicators</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;zeigen</translation>
     </message>
     <message>
         <source>Panel icon: turns red while on</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol in der Kontrollleiste: rot, solange eingeschaltet</translation>
     </message>
     <message>
         <source>Caps &amp;Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feststelltaste</translation>
     </message>
     <message>
         <source>The panel icon shows Caps Lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol zeigt die Feststelltaste.</translation>
     </message>
     <message>
         <source>Panel icon for Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol für die Feststelltaste</translation>
     </message>
     <message>
         <source>S&amp;hift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsc&amp;halttaste</translation>
     </message>
     <message>
         <source>The panel icon shows Shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol zeigt die Umschalttaste.</translation>
     </message>
     <message>
         <source>Panel icon for Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol für die Umschalttaste</translation>
     </message>
     <message>
         <source>N&amp;um Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Num-Taste</translation>
     </message>
     <message>
         <source>The panel icon shows Num Lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Symbol zeigt die Num-Taste.</translation>
     </message>
     <message>
         <source>Panel icon for Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol für die Num-Taste</translation>
     </message>
     <message>
         <source>tray</source>
@@ -480,35 +693,31 @@
     </message>
     <message>
         <source>Help on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Symbol in der Kontrollleiste</translation>
     </message>
     <message>
         <source>Large picture in the middle of the screen while on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caps Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Großes Bild in der Bildschirmmitte, solange eingeschaltet</translation>
     </message>
     <message>
         <source>Show a large Caps Lock picture while Caps Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein großes Bild der Feststelltaste zeigen, solange sie eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Centre picture for Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in der Mitte für die Feststelltaste</translation>
     </message>
     <message>
         <source>Num L&amp;ock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num-T&amp;aste</translation>
     </message>
     <message>
         <source>Show a large Num Lock picture while Num Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein großes Bild der Num-Taste zeigen, solange sie eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Centre picture for Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in der Mitte für die Num-Taste</translation>
     </message>
     <message>
         <source>centre</source>
@@ -516,67 +725,67 @@
     </message>
     <message>
         <source>Help on the centre image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Bild in der Mitte</translation>
     </message>
     <message>
         <source>Small window in the upper-left corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleines Fenster in der oberen linken Ecke</translation>
     </message>
     <message>
         <source>C&amp;aps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fes&amp;tstelltaste</translation>
     </message>
     <message>
         <source>A red cell while Caps Lock (or Shift) is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein rotes Feld, solange die Feststelltaste (oder Umschalttaste) eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Corner window: Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckfenster: Feststelltaste</translation>
     </message>
     <message>
         <source>&amp;Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu&amp;m-Taste</translation>
     </message>
     <message>
         <source>A red cell while Num Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein rotes Feld, solange die Num-Taste eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Corner window: Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckfenster: Num-Taste</translation>
     </message>
     <message>
         <source>Shift, Control, Alt, Super and &amp;Fn</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt, Strg, Alt, Su&amp;per und Fn</translation>
     </message>
     <message>
         <source>A cell for each of the other modifier keys while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld für jede der anderen Sondertasten, solange sie gedrückt wird.</translation>
     </message>
     <message>
         <source>Corner window: other keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckfenster: andere Tasten</translation>
     </message>
     <message>
         <source>Draw ou&amp;tlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Um&amp;risse zeichnen</translation>
     </message>
     <message>
         <source>Outline the window and its cells in light grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster und seine Felder hellgrau umranden.</translation>
     </message>
     <message>
         <source>Corner window outlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrisse des Eckfensters</translation>
     </message>
     <message>
         <source>Preview of the corner window</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des Eckfensters</translation>
     </message>
     <message>
         <source>Preview, 8 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau, 8-fache Größe</translation>
     </message>
     <message>
         <source>upper-left</source>
@@ -584,63 +793,55 @@
     </message>
     <message>
         <source>Help on the upper-left window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Fenster oben links</translation>
     </message>
     <message>
         <source>E&amp;xclusions</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;usnahmen</translation>
     </message>
     <message>
         <source>Excluded words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Don&apos;t count the capitals of these &amp;words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgenommene Wörter</translation>
     </message>
     <message>
         <source>Capitals that spell one of these words do not count towards a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben, die eines dieser Wörter bilden, zählen nicht für eine Warnung.</translation>
     </message>
     <message>
         <source>Exclude words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter ausnehmen</translation>
     </message>
     <message>
         <source>UniqueWord</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Words whose capitals are not counted; at most as long as the warning count.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Add Word</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ort hinzufügen</translation>
     </message>
     <message>
         <source>Add a word: type it into the new row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort hinzufügen: Tippen Sie es in die neue Zeile.</translation>
     </message>
     <message>
         <source>Add word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Remove the selected words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Wörter entfernen.</translation>
     </message>
     <message>
         <source>Remove words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter entfernen</translation>
     </message>
     <message>
         <source>Word list error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Wortliste</translation>
     </message>
     <message>
         <source>excluded-words</source>
@@ -648,15 +849,15 @@
     </message>
     <message>
         <source>Help on excluded words</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu ausgenommenen Wörtern</translation>
     </message>
     <message>
         <source>Excluded applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgenommene Anwendungen</translation>
     </message>
     <message>
         <source>Nothing typed while one of these applications is in front is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts, was getippt wird, während eine dieser Anwendungen im Vordergrund ist, wird gezählt.</translation>
     </message>
     <message>
         <source>Nonalphabetized</source>
@@ -664,39 +865,35 @@
     </message>
     <message>
         <source>Applications in which capitals are not counted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A&amp;dd Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen, in denen Großbuchstaben nicht gezählt werden.</translation>
     </message>
     <message>
         <source>Choose applications to exclude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszunehmende Anwendungen auswählen.</translation>
     </message>
     <message>
         <source>Add application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Remove the selected applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Anwendungen entfernen.</translation>
     </message>
     <message>
         <source>Remove applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen entfernen</translation>
     </message>
     <message>
         <source>Application list error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler in der Anwendungsliste</translation>
     </message>
     <message>
         <source>Keyvigil does not count the capitals typed in the applications you choose. Choose several at once with Ctrl or Shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil zählt die Großbuchstaben nicht, die in den gewählten Anwendungen getippt werden. Wählen Sie mehrere auf einmal mit Strg oder Umschalt.</translation>
     </message>
     <message>
         <source>excluded-applications</source>
@@ -704,47 +901,47 @@
     </message>
     <message>
         <source>Help on excluded applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu ausgenommenen Anwendungen</translation>
     </message>
     <message>
         <source>Keys not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gezählte Tasten</translation>
     </message>
     <message>
         <source>Capitals typed with &amp;Shift (count only Caps Lock)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Umschalttaste getippte &amp;Großbuchstaben (nur die Feststelltaste zählt)</translation>
     </message>
     <message>
         <source>Only capitals typed with Caps Lock on count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Großbuchstaben, die bei eingeschalteter Feststelltaste getippt werden, zählen.</translation>
     </message>
     <message>
         <source>Exclude Shift capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbuchstaben mit Umschalttaste ausnehmen</translation>
     </message>
     <message>
         <source>Keys typed with &amp;Control or Super held</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei gedrückter &amp;Strg- oder Super-Taste getippte Tasten</translation>
     </message>
     <message>
         <source>Shortcuts such as Ctrl+S are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel wie Strg+S werden nicht gezählt.</translation>
     </message>
     <message>
         <source>Exclude shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel ausnehmen</translation>
     </message>
     <message>
         <source>Keys that type &amp;no printable character</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten, die kein druckba&amp;res Zeichen erzeugen</translation>
     </message>
     <message>
         <source>Return, Tab, arrows and the like are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste, Tabulator, Pfeiltasten und ähnliche werden nicht gezählt.</translation>
     </message>
     <message>
         <source>Exclude non-printing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht druckende Tasten ausnehmen</translation>
     </message>
     <message>
         <source>exclusion-rules</source>
@@ -752,23 +949,23 @@
     </message>
     <message>
         <source>Help on the exclusion rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu den nicht gezählten Tasten</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;llgemein</translation>
     </message>
     <message>
         <source>Keyboard access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturzugriff</translation>
     </message>
     <message>
         <source>Asks for the administrator&apos;s password, after you confirm, to let Keyvigil read the keyboard or to take that access back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt nach Ihrer Bestätigung nach dem Passwort des Systemverwalters, um Keyvigil das Lesen der Tastatur zu erlauben oder diesen Zugriff zurückzunehmen.</translation>
     </message>
     <message>
         <source>Allow or take back keyboard access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturzugriff erlauben oder zurücknehmen</translation>
     </message>
     <message>
         <source>accessibility</source>
@@ -776,39 +973,35 @@
     </message>
     <message>
         <source>Help on keyboard access</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Tastaturzugriff</translation>
     </message>
     <message>
         <source>Check for new versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach neuen Versionen suchen</translation>
     </message>
     <message>
         <source>There is no update service for this system; the setting is kept for other systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses System gibt es keinen Aktualisierungsdienst; die Einstellung wird für andere Systeme aufbewahrt.</translation>
     </message>
     <message>
         <source>Help and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe und Unterstützung</translation>
     </message>
     <message>
         <source>The support mail holds your settings, Keyvigil&apos;s lines from this boot&apos;s journal and its crash reports, so that a problem can be understood. Your mail program opens it for you to read and change before you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Support-E-Mail enthält Ihre Einstellungen, die Keyvigil-Zeilen aus dem Journal dieses Systemstarts und seine Absturzberichte, damit sich ein Problem verstehen lässt. Ihr E-Mail-Programm öffnet sie, damit Sie sie vor dem Senden lesen und ändern können.</translation>
     </message>
     <message>
         <source>&amp;Email Support…</source>
-        <translation type="unfinished"></translation>
+        <translation>Support per &amp;E-Mail …</translation>
     </message>
     <message>
         <source>Opens a new message to support@keyvigil.org in your mail program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet in Ihrem E-Mail-Programm eine neue Nachricht an support@keyvigil.org.</translation>
     </message>
     <message>
         <source>Email support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support per E-Mail</translation>
     </message>
     <message>
         <source>support</source>
@@ -816,65 +1009,276 @@
     </message>
     <message>
         <source>Help on help and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Hilfe und Unterstützung</translation>
     </message>
     <message>
         <source>Lock warning choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglichkeiten der Warnung</translation>
     </message>
     <message>
         <source>Lock warning choices without a looping sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglichkeiten der Warnung ohne wiederholten Ton</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Limit how often one run of capitals is warned about. Unticked, every capital from the count on warns.</source>
+        <translation>Begrenzt, wie oft bei einer Folge von Großbuchstaben gewarnt wird. Nicht angekreuzt, warnt jeder Großbuchstabe ab der Warnschwelle.</translation>
+    </message>
+    <message>
+        <source>Show a desktop n&amp;otification</source>
+        <translation>&amp;Desktop-Benachrichtigung anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Caps Lock</source>
+        <translation>F&amp;eststelltaste</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t count the capitals of these words:</source>
+        <translation>Großbuchstaben &amp;dieser Wörter nicht zählen:</translation>
+    </message>
+    <message>
+        <source>Words whose capitals are not counted, each no longer than the capitals in a row that warn.</source>
+        <translation>Wörter, deren Großbuchstaben nicht gezählt werden, jedes nicht länger als die Großbuchstaben in Folge, die warnen.</translation>
+    </message>
+    <message>
+        <source>Add A&amp;pplication…</source>
+        <translation>Anwendung &amp;hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Support mail not opened</source>
+        <translation>Support-E-Mail nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>In die Zwischenablage k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Copies the support mail&apos;s text, to paste into a mail to support@keyvigil.org.</source>
+        <translation>Kopiert den Text der Support-E-Mail, um ihn in eine E-Mail an support@keyvigil.org einzufügen.</translation>
+    </message>
+    <message>
+        <source>Copy the support mail to the clipboard</source>
+        <translation>Support-E-Mail in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern …</translation>
+    </message>
+    <message>
+        <source>Saves the support mail&apos;s text in a file, to send to support@keyvigil.org.</source>
+        <translation>Speichert den Text der Support-E-Mail in einer Datei, um ihn an support@keyvigil.org zu senden.</translation>
+    </message>
+    <message>
+        <source>Save the support mail in a file</source>
+        <translation>Support-E-Mail in einer Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>CAPS LOCK On</source>
+        <translation>Feststelltaste an</translation>
+    </message>
+    <message>
+        <source>CAPS LOCK Off</source>
+        <translation>Feststelltaste aus</translation>
+    </message>
+    <message>
+        <source>NUM LOCK On</source>
+        <translation>Num-Taste an</translation>
+    </message>
+    <message>
+        <source>NUM LOCK Off</source>
+        <translation>Num-Taste aus</translation>
+    </message>
+    <message>
+        <source>Too Many CAPS Typed</source>
+        <translation>Zu viele Großbuchstaben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n CAPS typed.</source>
+        <translation>
+            <numerusform>%n Großbuchstabe getippt.</numerusform>
+            <numerusform>%n Großbuchstaben getippt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PaneContext</name>
+    <message>
+        <source>This window keeps your changes and saves them again when you change something or close it.</source>
+        <translation>Dieses Fenster behält Ihre Änderungen und speichert sie erneut, wenn Sie etwas ändern oder es schließen.</translation>
+    </message>
+    <message>
+        <source>The changes made in this window are lost.</source>
+        <translation>Die Änderungen in diesem Fenster gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Settings Not Saved</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not save your settings in “%1”: %2.<byte value="xd"/><byte value="xd"/>The settings saved there before are kept. %3</source>
+        <translation>Keyvigil konnte Ihre Einstellungen nicht in „%1“ speichern: %2.<byte value="xd"/><byte value="xd"/>Die dort zuvor gespeicherten Einstellungen bleiben erhalten. %3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>RVTableViewArray</name>
+    <message>
+        <source>Error: Entry you specified already exists.</source>
+        <translation>Fehler: Der angegebene Eintrag ist bereits vorhanden.</translation>
     </message>
 </context>
 <context>
     <name>StatusItem</name>
     <message>
         <source>Caps Lock and Num Lock are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststelltaste und Num-Taste sind eingeschaltet</translation>
     </message>
     <message>
         <source>Caps Lock is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststelltaste ist eingeschaltet</translation>
     </message>
     <message>
         <source>Num Lock is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Num-Taste ist eingeschaltet</translation>
     </message>
     <message>
         <source>Shift is held down</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalttaste ist gedrückt</translation>
     </message>
     <message>
         <source>No watched key is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine beobachtete Taste ist eingeschaltet</translation>
     </message>
     <message>
         <source>Warnings paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen pausiert bis %1</translation>
     </message>
     <message>
         <source>Open Keyvigil Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil-Einstellungen öffnen …</translation>
     </message>
     <message>
         <source>Resume Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen fortsetzen</translation>
     </message>
     <message>
         <source>Pause Warnings for 5 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen für 5 Minuten pausieren</translation>
+    </message>
+</context>
+<context>
+    <name>keyvigil-defaults</name>
+    <message>
+        <source>write needs a type: -bool, -int, -float, -string or -array</source>
+        <translation>write braucht einen Typ: -bool, -int, -float, -string oder -array</translation>
+    </message>
+    <message>
+        <source>unknown type %1</source>
+        <translation>unbekannter Typ %1</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one value</source>
+        <translation>%1 nimmt genau einen Wert</translation>
+    </message>
+    <message>
+        <source>-bool needs YES or NO, not &quot;%1&quot;</source>
+        <translation>-bool braucht YES oder NO, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>-int needs a 32-bit integer, not &quot;%1&quot;</source>
+        <translation>-int braucht eine 32-Bit-Ganzzahl, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>-float needs a decimal number, not &quot;%1&quot;</source>
+        <translation>-float braucht eine Dezimalzahl, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>-d needs an identifier</source>
+        <translation>-d braucht einen Bezeichner</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a usable identifier</source>
+        <translation>„%1“ ist kein verwendbarer Bezeichner</translation>
+    </message>
+    <message>
+        <source>read takes at most one key</source>
+        <translation>read nimmt höchstens einen Schlüssel</translation>
+    </message>
+    <message>
+        <source>delete takes exactly one key</source>
+        <translation>delete nimmt genau einen Schlüssel</translation>
+    </message>
+    <message>
+        <source>keys takes no arguments</source>
+        <translation>keys nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>write needs a key</source>
+        <translation>write braucht einen Schlüssel</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2</source>
+        <translation>unbekannter Befehl „%1“; %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Settings (key, write option, default, meaning):</source>
+        <translation>Einstellungen (Schlüssel, Schreiboption, Standardwert, Bedeutung):</translation>
+    </message>
+    <message>
+        <source>Older keys, read only to work out the defaults above:</source>
+        <translation>Ältere Schlüssel, nur gelesen, um die obigen Standardwerte zu ermitteln:</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is not one of Keyvigil&apos;s settings (see &quot;keyvigil-defaults keys&quot;); written anyway</source>
+        <translation>Warnung: „%1“ ist keine Einstellung von Keyvigil (siehe „keyvigil-defaults keys“); trotzdem geschrieben</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is read as %2, not %3; written anyway</source>
+        <translation>Warnung: „%1“ wird als %2 gelesen, nicht als %3; trotzdem geschrieben</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is meant to be %2, not %3; written anyway</source>
+        <translation>Warnung: „%1“ soll %2 sein, nicht %3; trotzdem geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; it is taken as an empty store</source>
+        <translation>%1 konnte nicht gelesen werden; es wird als leerer Speicher genommen</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not exist in %2</source>
+        <translation>der Schlüssel „%1“ existiert nicht in %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not exist in %2; nothing deleted</source>
+        <translation>der Schlüssel „%1“ existiert nicht in %2; nichts gelöscht</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 </TS>

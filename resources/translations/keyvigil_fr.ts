@@ -2,153 +2,462 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ApplicationChooser</name>
+    <message>
+        <source>Choose Applications</source>
+        <translation>Choisir des applications</translation>
+    </message>
+    <message>
+        <source>Choose applications</source>
+        <translation>Choisir des applications</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Rechercher des applications</translation>
+    </message>
+    <message>
+        <source>Shows only the applications whose name contains what you type.</source>
+        <translation>N’affiche que les applications dont le nom contient ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Ctrl-click or Shift-click to choose several applications.</source>
+        <translation>Ctrl-clic ou Maj-clic pour choisir plusieurs applications.</translation>
+    </message>
+    <message>
+        <source>What the applications you choose are used for.</source>
+        <translation>À quoi servent les applications que vous choisissez.</translation>
+    </message>
+    <message>
+        <source>&amp;Other…</source>
+        <translation>&amp;Autre…</translation>
+    </message>
+    <message>
+        <source>Other application</source>
+        <translation>Autre application</translation>
+    </message>
+    <message>
+        <source>Choose an application bundle or desktop entry in another folder.</source>
+        <translation>Choisir un paquet d’application ou une entrée de bureau dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Cancel or choose</source>
+        <translation>Annuler ou choisir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close without choosing.</source>
+        <translation>Fermer sans choisir.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Choose the selected applications.</source>
+        <translation>Choisir les applications sélectionnées.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationFileDialog</name>
+    <message>
+        <source>Choose an Application</source>
+        <translation>Choisir une application</translation>
+    </message>
+    <message>
+        <source>Applications (*.app *.desktop)</source>
+        <translation>Applications (*.app *.desktop)</translation>
+    </message>
+    <message>
+        <source>Choose an application in another folder</source>
+        <translation>Choisir une application dans un autre dossier</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+</context>
+<context>
+    <name>BookBrowser</name>
+    <message>
+        <source>Page not found</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>No help book was named. Open the help from Keyvigil&apos;s settings window with one of its &quot;?&quot; buttons.</source>
+        <translation>Aucun livre d’aide n’a été indiqué. Ouvrez l’aide depuis la fenêtre des paramètres de Keyvigil avec l’un de ses boutons «&#xa0;?&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The page &quot;%1&quot; is not part of the help book in %2.</source>
+        <translation>La page «&#xa0;%1&#xa0;» ne fait pas partie du livre d’aide dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ExclusionLists</name>
+    <message numerus="yes">
+        <source>“%1” is longer than the %n capitals in a row that warn, so excluding it would change nothing.</source>
+        <translation>
+            <numerusform>«&#xa0;%1&#xa0;» est plus long que la %n majuscule d’affilée qui avertit&#xa0;: l’exclure ne changerait rien.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» est plus long que les %n majuscules d’affilée qui avertissent&#xa0;: l’exclure ne changerait rien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error: &quot;%1&quot; is already in the application list.</source>
+        <translation>Erreur&#xa0;: «&#xa0;%1&#xa0;» est déjà dans la liste des applications.</translation>
+    </message>
+    <message>
+        <source>Error: Multiple applications you chose are already in the application list.</source>
+        <translation>Erreur&#xa0;: plusieurs des applications choisies sont déjà dans la liste des applications.</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewerWindow</name>
     <message>
         <source>Keyvigil Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Keyvigil</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d’aide</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;hercher&#xa0;:</translation>
     </message>
     <message>
         <source>Find in page</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans la page</translation>
     </message>
     <message>
         <source>Text on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de cette page</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Find the previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l’occurrence précédente (Maj+F3)</translation>
     </message>
     <message>
         <source>Previous match</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrence précédente</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Find the next match (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher l’occurrence suivante (F3)</translation>
     </message>
     <message>
         <source>Next match</source>
-        <translation type="unfinished"></translation>
+        <translation>Occurrence suivante</translation>
     </message>
     <message>
         <source>Find result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de la recherche</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Close the find bar (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la barre de recherche (Échap)</translation>
     </message>
     <message>
         <source>Close the find bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la barre de recherche</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Back to the page before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la page précédente (Alt+Gauche)</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir en avant (Alt+Droite)</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>The help&apos;s start page (Alt+Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d’accueil de l’aide (Alt+Origine)</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Find text on this page (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher du texte dans cette page (Ctrl+F)</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit</translation>
     </message>
     <message>
         <source>Smaller text (Ctrl+-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte plus petit (Ctrl+-)</translation>
     </message>
     <message>
         <source>Normal size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille normale</translation>
     </message>
     <message>
         <source>Text at its normal size (Ctrl+0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à sa taille normale (Ctrl+0)</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand</translation>
     </message>
     <message>
         <source>Larger text (Ctrl++)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte plus grand (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>HelperControl</name>
+    <message>
+        <source>Keyvigil could not be paused while this window is open: %1. It may warn you while you try settings.</source>
+        <translation>Keyvigil n’a pas pu être mis en pause pendant que cette fenêtre est ouverte&#xa0;: %1. Il peut vous avertir pendant que vous essayez des réglages.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Not Started</source>
+        <translation>Keyvigil non démarré</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not write the file that starts it, “%1”: %2. It starts with the file written before.</source>
+        <translation>Keyvigil n’a pas pu écrire le fichier qui le démarre, «&#xa0;%1&#xa0;»&#xa0;: %2. Il démarre avec le fichier écrit auparavant.</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not write the file that starts it, “%1”: %2.</source>
+        <translation>Keyvigil n’a pas pu écrire le fichier qui le démarre, «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Helper could not be started: %1.</source>
+        <translation>Keyvigil Helper n’a pas pu être démarré&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Helper was started but does not keep running: %1.</source>
+        <translation>Keyvigil Helper a été démarré mais ne reste pas en fonctionnement&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Keyvigil Not Switched Off</source>
+        <translation>Keyvigil non désactivé</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not be switched off: %1.<byte value="xd"/><byte value="xd"/>It may start again at the next login. To try again, open this window and close it with “Start Keyvigil” off.</source>
+        <translation>Keyvigil n’a pas pu être désactivé&#xa0;: %1.<byte value="xd"/><byte value="xd"/>Il se peut qu’il redémarre à la prochaine connexion. Pour réessayer, ouvrez cette fenêtre et fermez-la avec «&#xa0;Démarrer Keyvigil&#xa0;» désactivé.</translation>
+    </message>
+    <message>
+        <source>Keyvigil was stopped, but the file that starts it, “%1”, could not be removed: %2.</source>
+        <translation>Keyvigil a été arrêté, mais le fichier qui le démarre, «&#xa0;%1&#xa0;», n’a pas pu être supprimé&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccessControl</name>
+    <message>
+        <source>Allow Keyboard Access…</source>
+        <translation>Autoriser l’accès au clavier…</translation>
+    </message>
+    <message>
+        <source>Take Keyboard Access Back…</source>
+        <translation>Retirer l’accès au clavier…</translation>
+    </message>
+    <message>
+        <source>In an X11 session Keyvigil sees every key typed: all its warnings work, and nothing needs to be allowed.</source>
+        <translation>Dans une session X11, Keyvigil voit chaque touche tapée&#xa0;: tous ses avertissements fonctionnent, et rien n’a besoin d’être autorisé.</translation>
+    </message>
+    <message>
+        <source>Keyboard access, which only Wayland sessions need, is allowed; take it back if you do not use them.</source>
+        <translation>L’accès au clavier, dont seules les sessions Wayland ont besoin, est autorisé&#xa0;; retirez-le si vous ne les utilisez pas.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is taken back from your next login; until then this session can still read the keyboards.</source>
+        <translation>L’accès au clavier est retiré à partir de votre prochaine connexion&#xa0;; d’ici là, cette session peut encore lire les claviers.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed: from its next start, when you close this window, Keyvigil reads the keyboards, and all its warnings work.</source>
+        <translation>L’accès au clavier est autorisé&#xa0;: à partir de son prochain démarrage, quand vous fermerez cette fenêtre, Keyvigil lira les claviers et tous ses avertissements fonctionneront.</translation>
+    </message>
+    <message>
+        <source>All warnings work: Keyvigil reads the keyboards to count capital letters.</source>
+        <translation>Tous les avertissements fonctionnent&#xa0;: Keyvigil lit les claviers pour compter les majuscules.</translation>
+    </message>
+    <message>
+        <source>All warnings work: this user can read the keyboards, so Keyvigil counts capital letters too. That access was not given by Keyvigil, so it is not taken back here.</source>
+        <translation>Tous les avertissements fonctionnent&#xa0;: cet utilisateur peut lire les claviers, Keyvigil compte donc aussi les majuscules. Cet accès n’a pas été donné par Keyvigil, il n’est donc pas retiré ici.</translation>
+    </message>
+    <message>
+        <source>Keyvigil keeps nothing of what you type.</source>
+        <translation>Keyvigil ne garde rien de ce que vous tapez.</translation>
+    </message>
+    <message>
+        <source>Caps Lock and Num Lock warnings work.</source>
+        <translation>Les avertissements de Verr. Maj et de Verr. Num fonctionnent.</translation>
+    </message>
+    <message>
+        <source>No warnings work yet: GNOME does not tell other programs about Caps Lock and Num Lock.</source>
+        <translation>Aucun avertissement ne fonctionne encore&#xa0;: GNOME n’informe pas les autres programmes de l’état de Verr. Maj et de Verr. Num.</translation>
+    </message>
+    <message>
+        <source>No warnings work yet: this desktop does not tell other programs about Caps Lock and Num Lock.</source>
+        <translation>Aucun avertissement ne fonctionne encore&#xa0;: ce bureau n’informe pas les autres programmes de l’état de Verr. Maj et de Verr. Num.</translation>
+    </message>
+    <message>
+        <source>To count capital letters, Keyvigil must be allowed to read the keyboard.</source>
+        <translation>Pour compter les majuscules, Keyvigil doit être autorisé à lire le clavier.</translation>
+    </message>
+    <message>
+        <source>To warn about them and count capital letters, Keyvigil must be allowed to read the keyboard.</source>
+        <translation>Pour les signaler et compter les majuscules, Keyvigil doit être autorisé à lire le clavier.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed from your next login: log out and back in, and Keyvigil counts capital letters too.</source>
+        <translation>L’accès au clavier est autorisé à partir de votre prochaine connexion&#xa0;: déconnectez-vous puis reconnectez-vous, et Keyvigil comptera aussi les majuscules.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed from your next login: log out and back in, and all of Keyvigil&apos;s warnings work.</source>
+        <translation>L’accès au clavier est autorisé à partir de votre prochaine connexion&#xa0;: déconnectez-vous puis reconnectez-vous, et tous les avertissements de Keyvigil fonctionneront.</translation>
+    </message>
+    <message>
+        <source>Keyboard access is allowed, but this session cannot read the keyboards yet; logging out and back in usually settles it.</source>
+        <translation>L’accès au clavier est autorisé, mais cette session ne peut pas encore lire les claviers&#xa0;; se déconnecter puis se reconnecter règle généralement cela.</translation>
+    </message>
+    <message>
+        <source>The same goes for anyone else who logs in at this computer.</source>
+        <translation>Il en va de même pour toute autre personne qui se connecte sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>It takes effect from your next login.</source>
+        <translation>Cela prend effet à partir de votre prochaine connexion.</translation>
+    </message>
+    <message>
+        <source>Allow Keyvigil to Read the Keyboard?</source>
+        <translation>Autoriser Keyvigil à lire le clavier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>To count capital letters in a Wayland session, Keyvigil must read the keyboards directly. Once this is allowed, every program you run, not only Keyvigil, could read everything typed on this computer&apos;s keyboards, passwords included. %1
+
+Keyvigil keeps nothing of what you type: it never stores, logs or sends it. You can take the access back here at any time.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Pour compter les majuscules dans une session Wayland, Keyvigil doit lire les claviers directement. Une fois cela autorisé, tout programme que vous lancez, et pas seulement Keyvigil, pourrait lire tout ce qui est tapé sur les claviers de cet ordinateur, mots de passe compris. %1
+
+Keyvigil ne garde rien de ce que vous tapez&#xa0;: il ne l’enregistre, ne le journalise ni ne l’envoie jamais. Vous pouvez retirer l’accès ici à tout moment.
+
+Le mot de passe de l’administrateur est demandé ensuite.</translation>
+    </message>
+    <message>
+        <source>Allow Access</source>
+        <translation>Autoriser l’accès</translation>
+    </message>
+    <message>
+        <source>Take Keyboard Access Back?</source>
+        <translation>Retirer l’accès au clavier&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Programs will no longer be able to read the keyboards directly, and in Wayland sessions Keyvigil will no longer count capital letters. This takes effect from your next login.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Les programmes ne pourront plus lire les claviers directement, et dans les sessions Wayland Keyvigil ne comptera plus les majuscules. Cela prend effet à partir de votre prochaine connexion.
+
+Le mot de passe de l’administrateur est demandé ensuite.</translation>
+    </message>
+    <message>
+        <source>Programs will no longer be able to read the keyboards directly, and in Wayland sessions Keyvigil will no longer count capital letters.
+
+The administrator&apos;s password is asked for next.</source>
+        <translation>Les programmes ne pourront plus lire les claviers directement, et dans les sessions Wayland Keyvigil ne comptera plus les majuscules.
+
+Le mot de passe de l’administrateur est demandé ensuite.</translation>
+    </message>
+    <message>
+        <source>Take Access Back</source>
+        <translation>Retirer l’accès</translation>
+    </message>
+    <message>
+        <source>Keyboard access is taken back.</source>
+        <translation>L’accès au clavier est retiré.</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Not Taken Back</source>
+        <translation>Accès au clavier non retiré</translation>
+    </message>
+    <message>
+        <source>Keyboard Access Not Allowed</source>
+        <translation>Accès au clavier non autorisé</translation>
+    </message>
+    <message>
+        <source>Keyboard access was not taken back: %1.</source>
+        <translation>L’accès au clavier n’a pas été retiré&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Keyboard access was not allowed: %1.</source>
+        <translation>L’accès au clavier n’a pas été autorisé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>KeyvigilPrefView</name>
     <message>
-        <source>Keyvigil</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Start &amp;Keyvigil, now and at every login</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer &amp;Keyvigil, maintenant et à chaque connexion</translation>
     </message>
     <message>
         <source>When you close this window, Keyvigil Helper starts watching the keyboard in the background, and starts again at every login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand vous fermez cette fenêtre, Keyvigil Helper commence à surveiller le clavier en arrière-plan, et redémarre à chaque connexion.</translation>
     </message>
     <message>
         <source>Start Keyvigil, now and at every login</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer Keyvigil, maintenant et à chaque connexion</translation>
     </message>
     <message>
         <source>Keyvigil is paused while this window is open, so that you can try settings without being warned. It starts when you close the window, if “Start Keyvigil” is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil est en pause tant que cette fenêtre est ouverte, pour que vous puissiez essayer des réglages sans être averti. Il démarre quand vous fermez la fenêtre, si «&#xa0;Démarrer Keyvigil&#xa0;» est activé.</translation>
     </message>
     <message>
         <source>Keyvigil is paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil est en pause</translation>
     </message>
     <message>
         <source>running</source>
@@ -156,147 +465,63 @@
     </message>
     <message>
         <source>Help on Keyvigil running</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur le fonctionnement de Keyvigil</translation>
     </message>
     <message>
         <source>Keyvigil settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de Keyvigil</translation>
     </message>
     <message>
         <source>&amp;Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vertissements</translation>
     </message>
     <message>
         <source>Capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscules</translation>
     </message>
     <message>
         <source>Warn after &amp;typing</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir a&amp;près</translation>
     </message>
     <message>
         <source>Warn when this many capital letters are typed in a row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir quand autant de majuscules sont tapées d’affilée.</translation>
     </message>
     <message>
         <source>Warn about capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir des majuscules</translation>
     </message>
     <message>
         <source>How many capitals in a row make a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien de majuscules d’affilée déclenchent un avertissement.</translation>
     </message>
     <message>
         <source>Capitals in a row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>13</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>14</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>17</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>18</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>19</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>20</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscules d’affilée</translation>
     </message>
     <message>
         <source>capitals in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>majuscules d’affilée</translation>
     </message>
     <message>
         <source>Warn at &amp;most</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Limit how often one run of capitals is warned about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir au p&amp;lus</translation>
     </message>
     <message>
         <source>Limit warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter les avertissements</translation>
     </message>
     <message>
         <source>The most warnings during one run of capitals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre maximal d’avertissements pendant une série de majuscules.</translation>
     </message>
     <message>
         <source>Warnings per run</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissements par série</translation>
     </message>
     <message>
         <source>times in one run</source>
-        <translation type="unfinished"></translation>
+        <translation>fois par série</translation>
     </message>
     <message>
         <source>capitals</source>
@@ -304,47 +529,47 @@
     </message>
     <message>
         <source>Help on capital letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur les majuscules</translation>
     </message>
     <message>
         <source>Lock keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches de verrouillage</translation>
     </message>
     <message>
         <source>&amp;Caps Lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. &amp;Maj&#xa0;:</translation>
     </message>
     <message>
         <source>What to do when Caps Lock goes on. Warning until it goes off needs a sound other than the system alert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire quand Verr. Maj est activé. Avertir jusqu’à la désactivation demande un son autre que le son d’alerte du système.</translation>
     </message>
     <message>
         <source>Caps Lock warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement de Verr. Maj</translation>
     </message>
     <message>
         <source>No warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d’avertissement</translation>
     </message>
     <message>
         <source>Warn once when it goes on</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir une fois à l’activation</translation>
     </message>
     <message>
         <source>Warn until it goes off again</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir jusqu’à la désactivation</translation>
     </message>
     <message>
         <source>&amp;Num Lock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. &amp;Num&#xa0;:</translation>
     </message>
     <message>
         <source>What to do when Num Lock goes on. Warning until it goes off needs a sound other than the system alert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire quand Verr. Num est activé. Avertir jusqu’à la désactivation demande un son autre que le son d’alerte du système.</translation>
     </message>
     <message>
         <source>Num Lock warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement de Verr. Num</translation>
     </message>
     <message>
         <source>locks</source>
@@ -352,75 +577,63 @@
     </message>
     <message>
         <source>Help on Caps Lock and Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur Verr. Maj et Verr. Num</translation>
     </message>
     <message>
         <source>How to warn</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment avertir</translation>
     </message>
     <message>
         <source>Play a &amp;sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer un son&#xa0;:</translation>
     </message>
     <message>
         <source>Play a sound with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un son à chaque avertissement.</translation>
     </message>
     <message>
         <source>Play a sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un son</translation>
     </message>
     <message>
         <source>The warning sound. Choosing one plays it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son d’avertissement. Le choisir le joue.</translation>
     </message>
     <message>
         <source>Warning sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System Alert Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CAPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Son d’avertissement</translation>
     </message>
     <message>
         <source>&amp;Volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol&amp;ume&#xa0;:</translation>
     </message>
     <message>
         <source>The warning sound&apos;s volume; the system alert plays at its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume du son d’avertissement&#xa0;; le son d’alerte du système joue au sien.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>&amp;Flash the top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire &amp;clignoter le haut de l’écran</translation>
     </message>
     <message>
         <source>Flash a strip across the top of the screen with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire clignoter une bande en haut de l’écran à chaque avertissement.</translation>
     </message>
     <message>
         <source>Flash the top of the screen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show a desktop &amp;notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire clignoter le haut de l’écran</translation>
     </message>
     <message>
         <source>Show a notification with each warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une notification à chaque avertissement.</translation>
     </message>
     <message>
         <source>Show a desktop notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une notification</translation>
     </message>
     <message>
         <source>how-to-warn</source>
@@ -428,51 +641,51 @@
     </message>
     <message>
         <source>Help on how Keyvigil warns</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la façon dont Keyvigil avertit</translation>
     </message>
     <message>
         <source>&amp;Indicators</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indicateurs</translation>
     </message>
     <message>
         <source>Panel icon: turns red while on</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône du tableau de bord&#xa0;: rouge tant qu’activé</translation>
     </message>
     <message>
         <source>Caps &amp;Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. &amp;Maj</translation>
     </message>
     <message>
         <source>The panel icon shows Caps Lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’icône montre Verr. Maj.</translation>
     </message>
     <message>
         <source>Panel icon for Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône pour Verr. Maj</translation>
     </message>
     <message>
         <source>S&amp;hift</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;j</translation>
     </message>
     <message>
         <source>The panel icon shows Shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’icône montre Maj.</translation>
     </message>
     <message>
         <source>Panel icon for Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône pour Maj</translation>
     </message>
     <message>
         <source>N&amp;um Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. &amp;Num</translation>
     </message>
     <message>
         <source>The panel icon shows Num Lock.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’icône montre Verr. Num.</translation>
     </message>
     <message>
         <source>Panel icon for Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône pour Verr. Num</translation>
     </message>
     <message>
         <source>tray</source>
@@ -480,35 +693,31 @@
     </message>
     <message>
         <source>Help on the tray icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur l’icône du tableau de bord</translation>
     </message>
     <message>
         <source>Large picture in the middle of the screen while on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caps Loc&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande image au centre de l’écran tant qu’activé</translation>
     </message>
     <message>
         <source>Show a large Caps Lock picture while Caps Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une grande image de Verr. Maj tant que Verr. Maj est activé.</translation>
     </message>
     <message>
         <source>Centre picture for Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Image centrale pour Verr. Maj</translation>
     </message>
     <message>
         <source>Num L&amp;ock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rr. Num</translation>
     </message>
     <message>
         <source>Show a large Num Lock picture while Num Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une grande image de Verr. Num tant que Verr. Num est activé.</translation>
     </message>
     <message>
         <source>Centre picture for Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Image centrale pour Verr. Num</translation>
     </message>
     <message>
         <source>centre</source>
@@ -516,67 +725,67 @@
     </message>
     <message>
         <source>Help on the centre image</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur l’image centrale</translation>
     </message>
     <message>
         <source>Small window in the upper-left corner</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite fenêtre dans le coin supérieur gauche</translation>
     </message>
     <message>
         <source>C&amp;aps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. M&amp;aj</translation>
     </message>
     <message>
         <source>A red cell while Caps Lock (or Shift) is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case rouge tant que Verr. Maj (ou Maj) est activé.</translation>
     </message>
     <message>
         <source>Corner window: Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre du coin&#xa0;: Verr. Maj</translation>
     </message>
     <message>
         <source>&amp;Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. N&amp;um</translation>
     </message>
     <message>
         <source>A red cell while Num Lock is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case rouge tant que Verr. Num est activé.</translation>
     </message>
     <message>
         <source>Corner window: Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre du coin&#xa0;: Verr. Num</translation>
     </message>
     <message>
         <source>Shift, Control, Alt, Super and &amp;Fn</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj, Ctrl, Alt, Super et &amp;Fn</translation>
     </message>
     <message>
         <source>A cell for each of the other modifier keys while held.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case pour chacune des autres touches de modification tant qu’elle est enfoncée.</translation>
     </message>
     <message>
         <source>Corner window: other keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre du coin&#xa0;: autres touches</translation>
     </message>
     <message>
         <source>Draw ou&amp;tlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner les con&amp;tours</translation>
     </message>
     <message>
         <source>Outline the window and its cells in light grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entourer la fenêtre et ses cases de gris clair.</translation>
     </message>
     <message>
         <source>Corner window outlines</source>
-        <translation type="unfinished"></translation>
+        <translation>Contours de la fenêtre du coin</translation>
     </message>
     <message>
         <source>Preview of the corner window</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la fenêtre du coin</translation>
     </message>
     <message>
         <source>Preview, 8 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu, 8 fois sa taille</translation>
     </message>
     <message>
         <source>upper-left</source>
@@ -584,63 +793,55 @@
     </message>
     <message>
         <source>Help on the upper-left window</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur la fenêtre en haut à gauche</translation>
     </message>
     <message>
         <source>E&amp;xclusions</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xclusions</translation>
     </message>
     <message>
         <source>Excluded words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Don&apos;t count the capitals of these &amp;words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots exclus</translation>
     </message>
     <message>
         <source>Capitals that spell one of these words do not count towards a warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les majuscules qui forment l’un de ces mots ne comptent pas pour un avertissement.</translation>
     </message>
     <message>
         <source>Exclude words</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure des mots</translation>
     </message>
     <message>
         <source>UniqueWord</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Words whose capitals are not counted; at most as long as the warning count.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Add Word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un mot</translation>
     </message>
     <message>
         <source>Add a word: type it into the new row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot&#xa0;: tapez-le dans la nouvelle ligne.</translation>
     </message>
     <message>
         <source>Add word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un mot</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Remove the selected words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les mots sélectionnés.</translation>
     </message>
     <message>
         <source>Remove words</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer des mots</translation>
     </message>
     <message>
         <source>Word list error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans la liste de mots</translation>
     </message>
     <message>
         <source>excluded-words</source>
@@ -648,15 +849,15 @@
     </message>
     <message>
         <source>Help on excluded words</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur les mots exclus</translation>
     </message>
     <message>
         <source>Excluded applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications exclues</translation>
     </message>
     <message>
         <source>Nothing typed while one of these applications is in front is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de ce qui est tapé pendant qu’une de ces applications est au premier plan n’est compté.</translation>
     </message>
     <message>
         <source>Nonalphabetized</source>
@@ -664,39 +865,35 @@
     </message>
     <message>
         <source>Applications in which capitals are not counted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A&amp;dd Application…</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications dans lesquelles les majuscules ne sont pas comptées.</translation>
     </message>
     <message>
         <source>Choose applications to exclude.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir des applications à exclure.</translation>
     </message>
     <message>
         <source>Add application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une application</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Retir&amp;er</translation>
     </message>
     <message>
         <source>Remove the selected applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les applications sélectionnées.</translation>
     </message>
     <message>
         <source>Remove applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer des applications</translation>
     </message>
     <message>
         <source>Application list error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur dans la liste d’applications</translation>
     </message>
     <message>
         <source>Keyvigil does not count the capitals typed in the applications you choose. Choose several at once with Ctrl or Shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyvigil ne compte pas les majuscules tapées dans les applications que vous choisissez. Choisissez-en plusieurs à la fois avec Ctrl ou Maj.</translation>
     </message>
     <message>
         <source>excluded-applications</source>
@@ -704,47 +901,47 @@
     </message>
     <message>
         <source>Help on excluded applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur les applications exclues</translation>
     </message>
     <message>
         <source>Keys not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches non comptées</translation>
     </message>
     <message>
         <source>Capitals typed with &amp;Shift (count only Caps Lock)</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscules tapées avec Ma&amp;j (ne compter que Verr. Maj)</translation>
     </message>
     <message>
         <source>Only capitals typed with Caps Lock on count.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules comptent les majuscules tapées avec Verr. Maj activé.</translation>
     </message>
     <message>
         <source>Exclude Shift capitals</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure les majuscules tapées avec Maj</translation>
     </message>
     <message>
         <source>Keys typed with &amp;Control or Super held</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches tapées en maintenant &amp;Ctrl ou Super</translation>
     </message>
     <message>
         <source>Shortcuts such as Ctrl+S are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les raccourcis comme Ctrl+S ne sont pas comptés.</translation>
     </message>
     <message>
         <source>Exclude shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure les raccourcis</translation>
     </message>
     <message>
         <source>Keys that type &amp;no printable character</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches qui ne produisent a&amp;ucun caractère imprimable</translation>
     </message>
     <message>
         <source>Return, Tab, arrows and the like are not counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée, Tab, les flèches et autres ne sont pas comptées.</translation>
     </message>
     <message>
         <source>Exclude non-printing keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure les touches non imprimables</translation>
     </message>
     <message>
         <source>exclusion-rules</source>
@@ -752,23 +949,23 @@
     </message>
     <message>
         <source>Help on the exclusion rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur les touches non comptées</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Général</translation>
     </message>
     <message>
         <source>Keyboard access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au clavier</translation>
     </message>
     <message>
         <source>Asks for the administrator&apos;s password, after you confirm, to let Keyvigil read the keyboard or to take that access back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande, après votre confirmation, le mot de passe de l’administrateur, pour autoriser Keyvigil à lire le clavier ou lui retirer cet accès.</translation>
     </message>
     <message>
         <source>Allow or take back keyboard access</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser ou retirer l’accès au clavier</translation>
     </message>
     <message>
         <source>accessibility</source>
@@ -776,39 +973,35 @@
     </message>
     <message>
         <source>Help on keyboard access</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur l’accès au clavier</translation>
     </message>
     <message>
         <source>Check for new versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher de nouvelles versions</translation>
     </message>
     <message>
         <source>There is no update service for this system; the setting is kept for other systems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de service de mise à jour pour ce système&#xa0;; le réglage est conservé pour d’autres systèmes.</translation>
     </message>
     <message>
         <source>Help and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide et assistance</translation>
     </message>
     <message>
         <source>The support mail holds your settings, Keyvigil&apos;s lines from this boot&apos;s journal and its crash reports, so that a problem can be understood. Your mail program opens it for you to read and change before you send it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le courriel à l’assistance contient vos paramètres, les lignes de Keyvigil dans le journal de ce démarrage et ses rapports de plantage, pour qu’un problème puisse être compris. Votre logiciel de courrier l’ouvre pour que vous puissiez le lire et le modifier avant de l’envoyer.</translation>
     </message>
     <message>
         <source>&amp;Email Support…</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire à l’assis&amp;tance…</translation>
     </message>
     <message>
         <source>Opens a new message to support@keyvigil.org in your mail program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un nouveau message à support@keyvigil.org dans votre logiciel de courrier.</translation>
     </message>
     <message>
         <source>Email support</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire à l’assistance</translation>
     </message>
     <message>
         <source>support</source>
@@ -816,65 +1009,276 @@
     </message>
     <message>
         <source>Help on help and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur l’aide et l’assistance</translation>
     </message>
     <message>
         <source>Lock warning choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix d’avertissement</translation>
     </message>
     <message>
         <source>Lock warning choices without a looping sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix d’avertissement sans son répété</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Limit how often one run of capitals is warned about. Unticked, every capital from the count on warns.</source>
+        <translation>Limite le nombre d’avertissements pour une série de majuscules. Décochée, chaque majuscule à partir du seuil avertit.</translation>
+    </message>
+    <message>
+        <source>Show a desktop n&amp;otification</source>
+        <translation>Afficher une n&amp;otification</translation>
+    </message>
+    <message>
+        <source>&amp;Caps Lock</source>
+        <translation>V&amp;err. Maj</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t count the capitals of these words:</source>
+        <translation>Ne pas compter les majuscules de ces &amp;mots&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Words whose capitals are not counted, each no longer than the capitals in a row that warn.</source>
+        <translation>Mots dont les majuscules ne sont pas comptées, chacun pas plus long que les majuscules d’affilée qui avertissent.</translation>
+    </message>
+    <message>
+        <source>Add A&amp;pplication…</source>
+        <translation>Ajouter une a&amp;pplication…</translation>
+    </message>
+    <message>
+        <source>Support mail not opened</source>
+        <translation>Courriel à l’assistance non ouvert</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Clipboard</source>
+        <translation>&amp;Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copies the support mail&apos;s text, to paste into a mail to support@keyvigil.org.</source>
+        <translation>Copie le texte du courriel à l’assistance, pour le coller dans un courriel à support@keyvigil.org.</translation>
+    </message>
+    <message>
+        <source>Copy the support mail to the clipboard</source>
+        <translation>Copier le courriel à l’assistance dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Saves the support mail&apos;s text in a file, to send to support@keyvigil.org.</source>
+        <translation>Enregistre le texte du courriel à l’assistance dans un fichier, à envoyer à support@keyvigil.org.</translation>
+    </message>
+    <message>
+        <source>Save the support mail in a file</source>
+        <translation>Enregistrer le courriel à l’assistance dans un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Notifications</name>
+    <message>
+        <source>CAPS LOCK On</source>
+        <translation>Verr. Maj activé</translation>
+    </message>
+    <message>
+        <source>CAPS LOCK Off</source>
+        <translation>Verr. Maj désactivé</translation>
+    </message>
+    <message>
+        <source>NUM LOCK On</source>
+        <translation>Verr. Num activé</translation>
+    </message>
+    <message>
+        <source>NUM LOCK Off</source>
+        <translation>Verr. Num désactivé</translation>
+    </message>
+    <message>
+        <source>Too Many CAPS Typed</source>
+        <translation>Trop de majuscules tapées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n CAPS typed.</source>
+        <translation>
+            <numerusform>%n majuscule tapée.</numerusform>
+            <numerusform>%n majuscules tapées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PaneContext</name>
+    <message>
+        <source>This window keeps your changes and saves them again when you change something or close it.</source>
+        <translation>Cette fenêtre garde vos modifications et les enregistre de nouveau quand vous changez quelque chose ou la fermez.</translation>
+    </message>
+    <message>
+        <source>The changes made in this window are lost.</source>
+        <translation>Les modifications faites dans cette fenêtre sont perdues.</translation>
+    </message>
+    <message>
+        <source>Settings Not Saved</source>
+        <translation>Paramètres non enregistrés</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not save your settings in “%1”: %2.<byte value="xd"/><byte value="xd"/>The settings saved there before are kept. %3</source>
+        <translation>Keyvigil n’a pas pu enregistrer vos paramètres dans «&#xa0;%1&#xa0;»&#xa0;: %2.<byte value="xd"/><byte value="xd"/>Les paramètres enregistrés là auparavant sont conservés. %3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWindow</name>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>RVTableViewArray</name>
+    <message>
+        <source>Error: Entry you specified already exists.</source>
+        <translation>Erreur&#xa0;: l’entrée indiquée existe déjà.</translation>
     </message>
 </context>
 <context>
     <name>StatusItem</name>
     <message>
         <source>Caps Lock and Num Lock are on</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Maj et Verr. Num sont activés</translation>
     </message>
     <message>
         <source>Caps Lock is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Maj est activé</translation>
     </message>
     <message>
         <source>Num Lock is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Verr. Num est activé</translation>
     </message>
     <message>
         <source>Shift is held down</source>
-        <translation type="unfinished"></translation>
+        <translation>Maj est enfoncée</translation>
     </message>
     <message>
         <source>No watched key is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune touche surveillée n’est activée</translation>
     </message>
     <message>
         <source>Warnings paused until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissements suspendus jusqu’à %1</translation>
     </message>
     <message>
         <source>Open Keyvigil Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les paramètres de Keyvigil…</translation>
     </message>
     <message>
         <source>Resume Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre les avertissements</translation>
     </message>
     <message>
         <source>Pause Warnings for 5 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre les avertissements pendant 5 minutes</translation>
+    </message>
+</context>
+<context>
+    <name>keyvigil-defaults</name>
+    <message>
+        <source>write needs a type: -bool, -int, -float, -string or -array</source>
+        <translation>write a besoin d’un type&#xa0;: -bool, -int, -float, -string ou -array</translation>
+    </message>
+    <message>
+        <source>unknown type %1</source>
+        <translation>type inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one value</source>
+        <translation>%1 prend exactement une valeur</translation>
+    </message>
+    <message>
+        <source>-bool needs YES or NO, not &quot;%1&quot;</source>
+        <translation>-bool a besoin de YES ou NO, pas de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>-int needs a 32-bit integer, not &quot;%1&quot;</source>
+        <translation>-int a besoin d’un entier sur 32 bits, pas de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>-float needs a decimal number, not &quot;%1&quot;</source>
+        <translation>-float a besoin d’un nombre décimal, pas de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>-d needs an identifier</source>
+        <translation>-d a besoin d’un identifiant</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a usable identifier</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un identifiant utilisable</translation>
+    </message>
+    <message>
+        <source>read takes at most one key</source>
+        <translation>read prend au plus une clé</translation>
+    </message>
+    <message>
+        <source>delete takes exactly one key</source>
+        <translation>delete prend exactement une clé</translation>
+    </message>
+    <message>
+        <source>keys takes no arguments</source>
+        <translation>keys ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>write needs a key</source>
+        <translation>write a besoin d’une clé</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; %2</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Settings (key, write option, default, meaning):</source>
+        <translation>Paramètres (clé, option d’écriture, valeur par défaut, signification)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Older keys, read only to work out the defaults above:</source>
+        <translation>Anciennes clés, lues seulement pour établir les valeurs par défaut ci-dessus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is not one of Keyvigil&apos;s settings (see &quot;keyvigil-defaults keys&quot;); written anyway</source>
+        <translation>avertissement&#xa0;: «&#xa0;%1&#xa0;» n’est pas un paramètre de Keyvigil (voir «&#xa0;keyvigil-defaults keys&#xa0;»)&#xa0;; écrit quand même</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is read as %2, not %3; written anyway</source>
+        <translation>avertissement&#xa0;: «&#xa0;%1&#xa0;» est lu comme %2, pas comme %3&#xa0;; écrit quand même</translation>
+    </message>
+    <message>
+        <source>warning: &quot;%1&quot; is meant to be %2, not %3; written anyway</source>
+        <translation>avertissement&#xa0;: «&#xa0;%1&#xa0;» doit valoir %2, pas %3&#xa0;; écrit quand même</translation>
+    </message>
+    <message>
+        <source>%1 could not be read; it is taken as an empty store</source>
+        <translation>%1 n’a pas pu être lu&#xa0;; il est pris pour un magasin vide</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not exist in %2</source>
+        <translation>la clé «&#xa0;%1&#xa0;» n’existe pas dans %2</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; does not exist in %2; nothing deleted</source>
+        <translation>la clé «&#xa0;%1&#xa0;» n’existe pas dans %2&#xa0;; rien n’est supprimé</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>impossible d’écrire %1</translation>
     </message>
 </context>
 </TS>
