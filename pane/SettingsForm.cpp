@@ -4,6 +4,8 @@
 #include "shared/AppKitVersion.h"
 #include "shared/BundleLayout.h"
 
+#include <QCoreApplication>
+
 namespace Keys = SettingsKeys;
 
 namespace {
@@ -36,9 +38,10 @@ const std::array<QLatin1StringView, 8> SettingsForm::upperLeftPictures = {
 
 void SettingsForm::fillSoundPopup() {
     // Headed by the folder's place in the list: the desktop's, this computer's, the user's.
-    static const std::array<QString, 3> headings = {QStringLiteral("Desktop sounds"),
-                                                    QStringLiteral("Sounds on this computer"),
-                                                    QStringLiteral("Your sounds")};
+    static const std::array<QString, 3> headings = {
+        QCoreApplication::translate("SoundMenu", "Desktop sounds"),
+        QCoreApplication::translate("SoundMenu", "Sounds on this computer"),
+        QCoreApplication::translate("SoundMenu", "Your sounds")};
     QList<SoundMenu::Folder> folders;
     const QStringList& paths = pane_.platform.soundFolders;
     for (qsizetype i = 0; i < paths.size(); ++i)

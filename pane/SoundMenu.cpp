@@ -2,6 +2,7 @@
 
 #include "shared/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QRegularExpression>
@@ -59,8 +60,10 @@ bool isAlertLike(const QString& title) {
 
 QList<PopupItem> items(const QList<Folder>& folders) {
     QList<PopupItem> menu{
-        {QString(SettingsKeys::systemAlertSound), QStringLiteral("System Alert Sound"), {}},
-        {QString(ownSound), QStringLiteral("Keyvigil’s own sound"), {}},
+        {QString(SettingsKeys::systemAlertSound),
+         QCoreApplication::translate("SoundMenu", "System Alert Sound"),
+         {}},
+        {QString(ownSound), QCoreApplication::translate("SoundMenu", "Keyvigil’s own sound"), {}},
     };
     QSet<QString> taken;
     for (const PopupItem& item : menu)
