@@ -2,6 +2,7 @@
 
 #include "tools/keyvigil-keyboard-access/KeyboardAccessFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,32 +103,44 @@ std::optional<QString> LinuxKeyboardAccess::revoke() {
 std::optional<QString> LinuxKeyboardAccess::run(const QString& command) {
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
     if (pkexec.isEmpty())
-        return QStringLiteral("pkexec, which asks for the administrator's password, is not "
-                              "installed (Debian's package pkexec)");
+        return QCoreApplication::translate("LinuxKeyboardAccess",
+                                           "pkexec, which asks for the administrator's password, "
+                                           "is not installed (Debian's package pkexec)");
     if (!QFileInfo(program_).isExecutable())
-        return QStringLiteral("its program %1 is missing from this installation").arg(program_);
+        return QCoreApplication::translate("LinuxKeyboardAccess",
+                                           "its program %1 is missing from this installation")
+            .arg(program_);
     QProcess process;
     process.start(pkexec, {program_, command});
     if (!process.waitForStarted())
-        return QStringLiteral("pkexec cannot be run: %1").arg(process.errorString());
+        return QCoreApplication::translate("LinuxKeyboardAccess", "pkexec cannot be run: %1")
+            .arg(process.errorString());
     // The password dialog stays as long as the user likes; the program itself is bounded.
     process.waitForFinished(-1);
     if (process.exitStatus() != QProcess::NormalExit)
-        return QStringLiteral("pkexec ended unexpectedly");
+        return QCoreApplication::translate("LinuxKeyboardAccess", "pkexec ended unexpectedly");
     const QString said = lastLine(process.readAllStandardError());
     switch (process.exitCode()) {
     case 0:
         return std::nullopt;
     case kDismissed:
-        return QStringLiteral("the administrator's password was not given");
+        return QCoreApplication::translate("LinuxKeyboardAccess",
+                                           "the administrator's password was not given");
     case kNotAuthorized:
-        return QStringLiteral("the password was not accepted, or nobody could be asked for it") +
-               (said.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(said));
+        return said.isEmpty()
+                   ? QCoreApplication::translate(
+                         "LinuxKeyboardAccess",
+                         "the password was not accepted, or nobody could be asked for it")
+                   : QCoreApplication::translate(
+                         "LinuxKeyboardAccess",
+                         "the password was not accepted, or nobody could be asked for it (%1)")
+                         .arg(said);
     default:
         // The program says what failed in one line, after its name.
         const QString prefix = QLatin1String(Files::kProgramName) + QStringLiteral(": ");
         return said.startsWith(prefix) ? said.mid(prefix.size())
-               : said.isEmpty()        ? QStringLiteral("%1 ended with exit status %2")
+               : said.isEmpty()        ? QCoreApplication::translate("LinuxKeyboardAccess",
+                                                                     "%1 ended with exit status %2")
                                       .arg(QLatin1String(Files::kProgramName))
                                       .arg(process.exitCode())
                                 : said;
