@@ -10,33 +10,41 @@
 #include <QString>
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XRes.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 #include <unistd.h>
 
 namespace {
 
-// Reads one 32-bit item of a window property; Xlib hands format-32 items over as longs.
-std::optional<unsigned long> cardinalProperty(Display* display, Window window, Atom property,
-                                              Atom type) {
-    Atom actualType = None;
-    int actualFormat = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType, &actualFormat,
-                           &count, &remaining, &data) != Success)
+// Reads one 32-bit item of a window property. The active-window hint can name a window that is
+// already gone (at the helper's start it can be the settings window that started it, closed
+// a moment before the window manager updates the hint), so the property is asked for through
+// XCB, whose reply carries such an error as the answer: no protocol error is raised for what is
+// an ordinary case here. `gone`, when given, says whether the window no longer exists.
+std::optional<std::uint32_t> cardinalProperty(Display* display, Window window, Atom property,
+                                              Atom type, bool* gone = nullptr) {
+    xcb_connection_t* connection = XGetXCBConnection(display);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        connection, 0, xcb_window_t(window), xcb_atom_t(property), xcb_atom_t(type), 0, 1);
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, &error);
+    if (gone)
+        *gone = error && error->error_code == XCB_WINDOW;
+    std::free(error);
+    if (!reply)
         return std::nullopt;
-    std::optional<unsigned long> value;
-    if (data && actualType == type && actualFormat == 32 && count == 1)
-        value = *reinterpret_cast<unsigned long*>(data);
-    if (data)
-        XFree(data);
+    std::optional<std::uint32_t> value;
+    if (reply->type == type && reply->format == 32 && xcb_get_property_value_length(reply) == 4)
+        value = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+    std::free(reply);
     return value;
 }
 
@@ -121,8 +129,13 @@ void X11FrontProcess::Private::update() {
     if (!window || *window == None)
         return;
     std::optional<pid_t> pid;
-    if (const auto wmPid = cardinalProperty(display, *window, pidAtom, XA_CARDINAL))
+    bool gone = false;
+    if (const auto wmPid = cardinalProperty(display, *window, pidAtom, XA_CARDINAL, &gone))
         pid = pid_t(*wmPid);
+    // A window that is gone has no owner to ask about: its identifier's client may already be
+    // another program, this one included.
+    if (gone)
+        return;
     if (!pid || *pid <= 0)
         pid = clientPid(display, *window);
     if (!pid)
