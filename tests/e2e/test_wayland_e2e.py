@@ -21,7 +21,7 @@ SOURCE_DIR = Path(__file__).resolve().parents[2]
 DATA = SOURCE_DIR / "tests/data/wayland"
 VIEWER_RELATIVE = "lib/keyvigil/Keyvigil.prefPane/Contents/Resources/Help Viewer.app"
 HELPER_INSTALLED = "lib/keyvigil/" + HELPER_RELATIVE
-TEST_PROGRAMS = ("tests/e2e/notify_recorder", "tests/e2e/kwin_keys")
+TEST_PROGRAMS = ("tests/e2e/notify_recorder", "tests/e2e/kwin_keys", "tests/e2e/kwin_shot")
 
 # evdev codes
 KEY_CAPSLOCK, KEY_NUMLOCK, KEY_LEFTSHIFT, LED_NUML, LED_CAPSL = 58, 69, 42, 0, 1
@@ -216,7 +216,9 @@ SWAY = COMMON + textwrap.dedent("""\
 # KWin's program carries a file capability no container grants: a plain copy runs.
 KWIN = COMMON + textwrap.dedent("""\
     cp "$(command -v kwin_wayland)" ./kwin_wayland
-    KWIN_COMPOSE=Q QT_QPA_PLATFORM=offscreen ./kwin_wayland --virtual --socket wl-keyvigil \\
+    # OpenGL compositing in software: KWin takes screenshots only so.
+    KWIN_COMPOSE=O2 LIBGL_ALWAYS_SOFTWARE=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \\
+    QT_QPA_PLATFORM=offscreen ./kwin_wayland --virtual --socket wl-keyvigil \\
         --width 800 --height 600 --no-lockscreen --no-global-shortcuts --no-kactivities \\
         > kwin.log 2>&1 & K=$!
     for i in $(seq 100); do
@@ -229,6 +231,10 @@ KWIN = COMMON + textwrap.dedent("""\
     start_helper alone; sleep 2
     "$BUILD/tests/e2e/kwin_keys" 58 58 69 69 > keys.log 2>&1
     stop_helper 6
+    start_helper shown; sleep 2
+    "$BUILD/tests/e2e/kwin_keys" 58 69 >> keys.log 2>&1; sleep 1.5
+    "$BUILD/tests/e2e/kwin_shot" shown.png > shot.log 2>&1
+    "$BUILD/tests/e2e/kwin_keys" 58 69 >> keys.log 2>&1; stop_helper 1
     start_viewer
     start_helper excluded; stop_helper 8.5
     kill $V $N $K
@@ -417,6 +423,19 @@ class KWin(WaylandSession):
 
     def test_an_excluded_application_in_front_counts_no_capitals(self):
         self.assertEqual(self.runs.get("excluded"), [], self.log("excluded"))
+
+    def test_indicators_are_drawn_on_the_overlay_layer(self):
+        """KWin's own screenshot: the upper-left cells of Caps Lock and Num Lock in red at the
+        corner, and the Caps Lock picture over the middle, see-through."""
+        shot = self.tmp / "shown.png"
+        self.assertTrue(shot.exists(), (self.tmp / "shot.log").read_text() + self.log("shown"))
+        self.assert_lines("shown", "indicators drawn on the compositor's overlay layer")
+        self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
+        self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
+        background = pixel(shot, 790, 590)
+        area = differing_colour_area(shot, background, ignore=[QRect(0, 0, 40, 40)])
+        self.assertTrue(area and inside(area, QRect(150, 33, 500, 500)), area)
+        self.assertGreater(area.width, 400, area)
 
 
 if __name__ == "__main__":
