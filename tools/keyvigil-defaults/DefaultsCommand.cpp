@@ -219,7 +219,8 @@ QString rangeText(const SettingsKeys::KeyInfo& info) {
 
 // What a key means, with the values it is meant to hold.
 QString meaningText(const SettingsKeys::KeyInfo& info) {
-    QString meaning = info.meaning;
+    // The table's meanings are literals, and so end in a null character.
+    QString meaning = QCoreApplication::translate("SettingsKeys", info.meaning.data());
     if (info.range)
         meaning.insert(meaning.endsWith(u'.') ? meaning.size() - 1 : meaning.size(),
                        QStringLiteral(" (%1)").arg(rangeText(info)));
