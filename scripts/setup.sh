@@ -18,6 +18,7 @@ packages=(
     xserver-xorg-core xserver-xorg-video-dummy
     imagemagick notification-daemon sway grim umockdev kwin-wayland xclip
     librsvg2-bin desktop-file-utils appstream
+    gnome-shell gjs python3-dbus libglib2.0-bin
 )
 
 missing=()

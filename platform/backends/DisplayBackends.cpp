@@ -12,6 +12,9 @@
 #ifdef KEYVIGIL_HAVE_WAYLAND
 #include "platform/wayland/WaylandBackend.h"
 #endif
+#ifdef KEYVIGIL_HAVE_GNOME
+#include "platform/gnome/GnomeBackend.h"
+#endif
 
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -64,6 +67,14 @@ std::span<const BackendEntry> table() {
         // Indicators as layer surfaces of our own leave the toolkit's windows off screen.
         const bool xwaylandRuns = useXwaylandWindows();
         const bool xwayland = xwaylandRuns && !WaylandBackend::offersLayerShell();
+#ifdef KEYVIGIL_HAVE_GNOME
+        // GNOME Shell draws the indicators for its companion: the toolkit's windows stay off
+        // screen.
+        list.push_back({QStringLiteral("GNOME Shell"), BackendEntry::Server::Wayland, "offscreen",
+                        windowPlatformForWayland(xwaylandRuns),
+                        [](const DisplaySession&) { return GnomeBackend::sessionProblem(); },
+                        [] { return std::unique_ptr<DisplayBackend>(new GnomeBackend); }});
+#endif
         list.push_back({QStringLiteral("Wayland"), BackendEntry::Server::Wayland,
                         xwayland ? "xcb" : "offscreen", windowPlatformForWayland(xwaylandRuns),
                         [](const DisplaySession&) { return WaylandBackend::displayProblem(); },

@@ -24,7 +24,7 @@ constexpr unsigned lockBit = 1u << 1;
 } // namespace
 
 struct WaylandEventMonitor::Private {
-    Private(WaylandConnection& connection, WaylandCompositor compositor);
+    Private(WaylandConnection& connection, WaylandCompositor compositor, bool locksFromOutside);
 
     void keymapReceived(const char* text, std::size_t length);
     void locksChanged(const LockState& state);
@@ -54,7 +54,8 @@ struct WaylandEventMonitor::Private {
     KeyEventSink sink;
 };
 
-WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandCompositor compositor) {
+WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandCompositor compositor,
+                                      bool locksFromOutside) {
     repeatWake.setSingleShot(true);
     repeatWake.setTimerType(Qt::PreciseTimer);
     seat = std::make_unique<SeatKeyboard>(
@@ -74,7 +75,7 @@ WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandComp
         keyboard.loadNamedKeymap("us");
     }
 
-    const bool kwinLocks = keystate->isOffered();
+    const bool kwinLocks = !locksFromOutside && keystate->isOffered();
     if (!kwinLocks)
         keystate.reset();
     devices = std::make_unique<KeyboardDevices>(KeyboardDevices::Handlers{
@@ -85,7 +86,9 @@ WaylandEventMonitor::Private::Private(WaylandConnection& connection, WaylandComp
         }});
     const bool readsKeys = devices->keyboardsOpen() > 0;
 
-    if (kwinLocks) {
+    if (locksFromOutside) {
+        // The owner says where they come from.
+    } else if (kwinLocks) {
         report << QStringLiteral("Caps Lock and Num Lock from KWin");
     } else if (readsKeys) {
         locksFromDevices = true;
@@ -209,8 +212,8 @@ void WaylandEventMonitor::Private::deliver(std::uint32_t kind, bool withCharacte
 }
 
 WaylandEventMonitor::WaylandEventMonitor(WaylandConnection& connection,
-                                         WaylandCompositor compositor)
-    : d(std::make_unique<Private>(connection, compositor)) {}
+                                         WaylandCompositor compositor, bool locksFromOutside)
+    : d(std::make_unique<Private>(connection, compositor, locksFromOutside)) {}
 
 WaylandEventMonitor::~WaylandEventMonitor() = default;
 
@@ -233,4 +236,9 @@ void WaylandEventMonitor::reread() {
         d->devices->rereadLeds();
     if (d->lights)
         d->lights->read();
+}
+
+void WaylandEventMonitor::setLocks(const LockState& state) {
+    if (state != d->locks)
+        d->locksChanged(state);
 }

@@ -17,7 +17,10 @@ class WaylandConnection;
 // own keymap and repeated at its rate: the same events, modifier word and characters as on X11.
 class WaylandEventMonitor final : public EventMonitor {
 public:
-    WaylandEventMonitor(WaylandConnection& connection, WaylandCompositor compositor);
+    // locksFromOutside: Caps Lock and Num Lock come only through setLocks (the GNOME Shell
+    // companion's word), and the report says nothing about them.
+    WaylandEventMonitor(WaylandConnection& connection, WaylandCompositor compositor,
+                        bool locksFromOutside = false);
     ~WaylandEventMonitor() override;
 
     void installHandler(Handler handler, EventTypeSpec type) override;
@@ -28,6 +31,8 @@ public:
 
     // Reads the lock state afresh (after a resume, a keyboard plugged in).
     void reread();
+    // The session's Caps Lock and Num Lock, where they come from outside.
+    void setLocks(const LockState& state);
 
 private:
     struct Private;
