@@ -19,6 +19,7 @@ struct HelperSettings {
     bool showCapsCenter = false;
     bool showNumCenter = false;
     std::uint32_t upperLHmask = 0;
+    int upperLeftSize = 1; // times its smallest size
     bool showOutlines = false;
     bool warnCaps = false;
     bool warnCapsLimit = false; // off: no limit to the warnings of one run

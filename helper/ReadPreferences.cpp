@@ -28,6 +28,14 @@ std::uint32_t count(const RVPrefs& prefs, QLatin1StringView key) {
     return std::uint32_t((value ? *value : helperDefault(key)).intValue());
 }
 
+// A number outside the range the settings table gives the key is taken as the nearest in it.
+int numberInRange(const RVPrefs& prefs, QLatin1StringView key) {
+    const PlistValue* value = prefs.find(key);
+    const SettingsKeys::Range range = *SettingsKeys::find(key)->range;
+    return int(std::clamp(double((value ? *value : helperDefault(key)).intValue()), range.lowest,
+                          range.highest));
+}
+
 float number(const RVPrefs& prefs, QLatin1StringView key) {
     const PlistValue* value = prefs.find(key);
     return (value ? *value : helperDefault(key)).floatValue();
@@ -133,12 +141,13 @@ void KeyvigilHelper::readIndicatorSettings() {
         settings_.upperLHmask |= ModifierMask::function | ModifierMask::control |
                                  ModifierMask::option | ModifierMask::shift | ModifierMask::command;
     settings_.showOutlines = flag(prefs, SettingsKeys::showOutlines);
+    settings_.upperLeftSize = numberInRange(prefs, SettingsKeys::upperLeftSize);
     indicators.closeUpperLeftWindow();
     if (settings_.upperLHmask != 0) {
         indicators.buildUpperLeftWindow(settings_.upperLHmask,
                                         settings_.showOutlines ? OutlineColor::LightGray
                                                                : OutlineColor::Clear,
-                                        monitor_.modifiers);
+                                        monitor_.modifiers, settings_.upperLeftSize);
         if (AppKitVersion::isLaterThan10_4(platform.NSAppKitVersionNumber))
             indicators.holdUpperLeftWindowInPlace();
     }

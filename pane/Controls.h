@@ -53,6 +53,7 @@
     X(showNumUpperLeftSwitch, Preview, Keys::showNumUpperLeft, {})                                 \
     X(showOtherUpperLeftSwitch, Preview, Keys::showOtherUpperLeft, {})                             \
     X(showOutlinesSwitch, Store, Keys::showOutlines, {})                                           \
+    X(upperLeftSizePopup, Count, Keys::upperLeftSize, {})                                          \
     X(upperLeftGuide, Show, {}, {})                                                                \
     X(upperLeftHelpButton, Help, {}, {})                                                           \
     /* Exclusions; the two tables are bound to their lists by the plug-in */                       \

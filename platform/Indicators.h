@@ -23,8 +23,9 @@ public:
 
     virtual bool hasUpperLeftWindow() const = 0;
     virtual void closeUpperLeftWindow() = 0;
+    // `scale`: how many times its smallest size the window is, 1 to 3.
     virtual void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
-                                      std::uint32_t modifiers) = 0;
+                                      std::uint32_t modifiers, int scale = 1) = 0;
     virtual void setModifiers(std::uint32_t modifiers) = 0;
     // Puts the upper-left window back wherever anything moves it, until it is closed.
     virtual void holdUpperLeftWindowInPlace() = 0;

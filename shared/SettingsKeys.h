@@ -45,6 +45,7 @@ inline constexpr QLatin1StringView showCapsUpperLeft{"showCapsUpperLeft"};
 inline constexpr QLatin1StringView showNumUpperLeft{"showNumUpperLeft"};
 inline constexpr QLatin1StringView showOtherUpperLeft{"showOtherUpperLeft"};
 inline constexpr QLatin1StringView showOutlines{"showOutlines"};
+inline constexpr QLatin1StringView upperLeftSize{"upperLeftSize"};
 // Starting and housekeeping
 inline constexpr QLatin1StringView startAutomatically{"startAutomatically"};
 inline constexpr QLatin1StringView checkForUpdates{"checkForUpdates"};

@@ -112,10 +112,11 @@ void QtIndicators::closeUpperLeftWindow() {
 }
 
 void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
-                                        std::uint32_t modifiers) {
+                                        std::uint32_t modifiers, int scale) {
     const QScreen* screen = mainScreen();
     const QRect screenFrame = screen ? screen->geometry() : QRect();
-    const UpperLeftFrame placement = upperLeftFrame(screenFrame, mask);
+    // In the screen's own units: the toolkit multiplies them by its pixel ratio.
+    const UpperLeftFrame placement = upperLeftFrame(screenFrame, mask, scale);
     ourScreenHeight = static_cast<float>(screenFrame.height());
     upperLHWindowOrigin = QPointF(0, placement.originY);
     upperLHTopLeft = placement.frame.topLeft();
@@ -127,6 +128,7 @@ void QtIndicators::buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline
 
     upperLHView =
         new keyModifiersView(QRect(QPoint(0, 0), placement.frame.size()), upperLHcorner.get());
+    upperLHView->setScale(placement.scale);
     upperLHcorner->show();
     raiseOnScreen(*upperLHcorner);
 

@@ -36,8 +36,8 @@ public:
 
     bool hasUpperLeftWindow() const override { return upperLHcorner != nullptr; }
     void closeUpperLeftWindow() override;
-    void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
-                              std::uint32_t modifiers) override;
+    void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline, std::uint32_t modifiers,
+                              int scale = 1) override;
     void setModifiers(std::uint32_t modifiers) override;
     void holdUpperLeftWindowInPlace() override;
 

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 const QColor keyModifiersView::lightGrayColor{170, 170, 170};
 const QColor keyModifiersView::clearColor{Qt::transparent};
 
@@ -43,8 +45,16 @@ void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, const QColor& 
     update();
 }
 
+void keyModifiersView::setScale(int s) {
+    scale = std::max(s, 1);
+    update();
+}
+
 void keyModifiersView::fill(QPainter& painter, const QRect& cell, const QColor& color) const {
-    const QRect flipped(cell.x(), height() - cell.y() - cell.height(), cell.width(), cell.height());
+    // In the smallest size's units, which the painter scales.
+    const int unscaledHeight = height() / scale;
+    const QRect flipped(cell.x(), unscaledHeight - cell.y() - cell.height(), cell.width(),
+                        cell.height());
     painter.fillRect(flipped, color);
 }
 
@@ -52,6 +62,7 @@ void keyModifiersView::drawRect(QPainter& painter) const {
     // Source replaces what is there, so a clear fill punches a hole through the outline.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRect(0, 0, width(), height()), modifiersOutlineColor);
+    painter.scale(scale, scale);
 
     constexpr std::uint32_t capsOrShift = ModifierMask::capsLock | ModifierMask::shift;
     if (modifiers & capsOrShift)

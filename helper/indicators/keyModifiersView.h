@@ -28,12 +28,15 @@ public:
 
     void setModifiers(std::uint32_t m);
     void setMaskAndOutlineColor(std::uint32_t mask, const QColor& color);
+    // Draws every cell `s` times as large; the rectangles stay in the smallest size's units.
+    void setScale(int s);
 
     std::uint32_t modifiers = 0;
     std::uint32_t modifiersMask = 0;
     QColor modifiersOutlineColor = clearColor;
     QRect capsRect;
     QRect numRect;
+    int scale = 1;
 
     // Draws the whole view into `painter`, whose device is the view's size.
     void drawRect(QPainter& painter) const;

@@ -106,13 +106,13 @@ public:
         upperLeftWindow = false;
         indicators(QStringLiteral("closeUpperLeftWindow"));
     }
-    void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline,
-                              std::uint32_t modifiers) override {
+    void buildUpperLeftWindow(std::uint32_t mask, OutlineColor outline, std::uint32_t modifiers,
+                              int scale = 1) override {
         upperLeftWindow = true;
-        indicators(QStringLiteral("buildUpperLeftWindow %1 %2 %3")
+        indicators(QStringLiteral("buildUpperLeftWindow %1 %2 %3 %4x")
                        .arg(hexWord(mask),
                             outline == OutlineColor::LightGray ? u"LightGray" : u"Clear",
-                            hexWord(modifiers)));
+                            hexWord(modifiers), QString::number(scale)));
     }
     void setModifiers(std::uint32_t modifiers) override {
         indicators(QStringLiteral("setModifiers ") + hexWord(modifiers));

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QPluginLoader>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
         qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/share"));
         loader.setFileName(KEYVIGIL_PANE_BUNDLE "/Contents/MacOS/Keyvigil.so");
         pane = qobject_cast<PanePlugin*>(loader.instance());
         ASSERT_NE(pane, nullptr) << loader.errorString().toStdString();
@@ -72,6 +74,10 @@ TEST_F(PaneView, EveryControlOfTheTableIsInTheInterfaceAndWiredToItsKey) {
     // The lock pop-ups offer all three choices before the first reading.
     EXPECT_EQ(control<QComboBox>(Controls::name(Outlet::WarnCapsLockPopup))->count(), 3);
 
+    // A sound of the user's own, listed last under its readable name.
+    QDir().mkpath(home.path() + "/share/sounds");
+    ASSERT_TRUE(QFile(home.path() + "/share/sounds/my-warning.oga").open(QIODevice::WriteOnly));
+
     // The user's changes reach the store when the window is left. (The plug-in's class loads
     // once per process, so this is one test.)
     pane->willSelect();
@@ -79,15 +85,30 @@ TEST_F(PaneView, EveryControlOfTheTableIsInTheInterfaceAndWiredToItsKey) {
     EXPECT_EQ(control<QComboBox>(Controls::name(Outlet::WarnCountPopup))->currentText(), "5");
     EXPECT_FALSE(control<QSlider>(Controls::name(Outlet::volumeSlider))->isEnabled());
 
+    auto* size = control<QComboBox>(Controls::name(Outlet::upperLeftSizePopup));
+    EXPECT_EQ(size->count(), 3);
+    EXPECT_EQ(size->currentText(), "1");
+
     control<QAbstractButton>(Controls::name(Outlet::WarnWithFlashSwitch))->click();
     control<QAbstractButton>(Controls::name(Outlet::showOtherUpperLeftSwitch))->click();
     QTest::keyClick(control<QComboBox>(Controls::name(Outlet::WarnCountPopup)), Qt::Key_Down);
+    QTest::keyClick(size, Qt::Key_Down);
+    auto* sound = control<QComboBox>(Controls::name(Outlet::soundPopup));
+    QTest::keyClick(sound, Qt::Key_End);
+    EXPECT_EQ(sound->currentText(), "My warning");
+    // The keys pass over a group's separator and heading to the sound before.
+    QTest::keyClick(sound, Qt::Key_Up);
+    EXPECT_TRUE(sound->model()->index(sound->currentIndex(), 0).flags() & Qt::ItemIsEnabled);
+    QTest::keyClick(sound, Qt::Key_End);
     pane->willUnselect();
 
     RVPrefs written(kApplicationIdentifier);
     EXPECT_TRUE(written.boolForKey(SettingsKeys::warnWithFlash));
     EXPECT_TRUE(written.boolForKey(SettingsKeys::showOtherUpperLeft));
     EXPECT_EQ(written.intForKey(SettingsKeys::warnCount), 6);
+    EXPECT_EQ(written.intForKey(SettingsKeys::upperLeftSize), 2);
+    EXPECT_EQ(written.objectForKey(SettingsKeys::warnSound).value_or(PlistValue()).toString(),
+              "my-warning");
 }
 
 } // namespace

@@ -13,7 +13,7 @@ using namespace SettingsKeys;
 // Every key the store holds, with its kind: a key spelt otherwise misses the settings users have.
 TEST(SettingsKeys, TheTableHoldsExactlyTheStoreKeysWithTheirKinds) {
     const QString expected = QStringLiteral(
-        "i:warnCount i:warnCapsLimitCount f:soundVolume s:warnSound s:PrefPanePath "
+        "i:warnCount i:warnCapsLimitCount i:upperLeftSize f:soundVolume s:warnSound s:PrefPanePath "
         "l:excludeWordsArray l:excludeApplicationsArray b:warnCaps b:warnCapsLimit b:warnCapsLock "
         "b:warnCapsLockContinuously b:warnNumLock b:warnNumLockContinuously b:excludeWords "
         "b:excludeCommandControl b:excludeNonGraphics b:excludeSHIFT b:warnWithSound "

@@ -104,6 +104,30 @@ TEST_F(KeyModifiersView, WhatLightsTheTopRow) {
             << std::hex << mask << " " << modifiers;
 }
 
+// A larger size makes every cell and gap as many times larger, and a screen's pixel ratio
+// scales the whole drawing again, each edge on a whole pixel.
+TEST_F(KeyModifiersView, LargerSizesAndPixelRatiosScaleEveryCell) {
+    indicators.buildUpperLeftWindow(capsLock | numLock | otherKeys, OutlineColor::LightGray,
+                                    capsLock, 2);
+    const QImage twice = indicators.upperLHcorner->grab().toImage();
+    ASSERT_EQ(twice.size(), QSize(34, 30));
+    EXPECT_EQ(twice.pixelColor(2, 2), red); // Caps Lock's cell, Qt's columns 1-7 and rows 1-6
+    EXPECT_EQ(twice.pixelColor(15, 13), red);
+    EXPECT_EQ(twice.pixelColor(1, 2), grey);
+    EXPECT_EQ(twice.pixelColor(16, 13), grey); // the gap between the locks, two pixels wide
+    EXPECT_EQ(twice.pixelColor(17, 13), grey);
+    EXPECT_TRUE(clear(twice.pixelColor(18, 13)));
+
+    QImage device(twice.size() * 2, QImage::Format_ARGB32_Premultiplied);
+    device.setDevicePixelRatio(2);
+    device.fill(Qt::transparent);
+    indicators.upperLHView->render(&device);
+    EXPECT_EQ(device.pixelColor(4, 4), red);
+    EXPECT_EQ(device.pixelColor(3, 4), grey);
+    EXPECT_EQ(device.pixelColor(31, 27), red);
+    EXPECT_EQ(device.pixelColor(32, 27), grey);
+}
+
 TEST_F(KeyModifiersView, WithoutOutlinesOnlyLitCellsShow) {
     const QImage image = draw(capsLock | numLock | otherKeys, OutlineColor::Clear, command);
     int opaque = 0;

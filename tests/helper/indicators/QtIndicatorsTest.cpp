@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -30,6 +31,12 @@ TEST(IndicatorGeometry, UpperLeftWindowSitsOnTheTopBarAndCentredOnesAThirdDown) 
           Case{{0, 0, 800, 599}, otherKeys, {0, 4, 17, 15}}, // 580.5 cut: the same margin
           Case{{-1280, 200, 1280, 1024}, capsOnly, {-1280, 207, 17, 8}}})
         EXPECT_EQ(upperLeftFrame(screen, mask).frame, frame) << screen.height();
+    // Larger sizes: centred on the bar while the window fits it, else from the screen's top.
+    for (const auto& [mask, scale, frame] : {std::tuple{capsOnly, 2, QRect(0, 3, 34, 16)},
+                                             {otherKeys, 2, QRect(0, 0, 34, 30)},
+                                             {capsOnly, 3, QRect(0, 0, 51, 24)},
+                                             {capsOnly, 0, QRect(0, 7, 17, 8)}})
+        EXPECT_EQ(upperLeftFrame({0, 0, 1440, 900}, mask, scale).frame, frame) << scale;
     EXPECT_EQ(centeredOrigin(QRect(0, 30, 1440, 870), QSize(500, 500)), QPoint(470, 153));
     EXPECT_EQ(centeredOrigin(QRect(1440, 0, 1920, 1080), QSize(268, 335)), QPoint(2266, 248));
 }
