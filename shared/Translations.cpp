@@ -28,17 +28,29 @@ bool load(const QString& file, const QString& language, const QString& folder) {
 } // namespace
 
 QStringList languageFolders(const QLocale& locale) {
-    QStringList folders;
-    // Each language is followed by its base language ("de_AT", then "de"), which carries its
-    // texts for every country where no translation of the country's own is.
-    for (QString language : locale.uiLanguages()) {
+    return languageFolders(locale.uiLanguages());
+}
+
+QStringList languageFolders(const QStringList& uiLanguages) {
+    QStringList languages;
+    for (QString language : uiLanguages) {
         language.replace(u'-', u'_');
         // English is the texts' own language: the user's next choice is never put before it.
         if (isEnglish(language))
             break;
-        for (const QString& name : {language, language.section(u'_', 0, 0)})
-            if (!name.isEmpty() && !folders.contains(name))
-                folders << name;
+        languages << language;
+    }
+    QStringList folders;
+    // The base language ("de" of "de_AT") follows the last of its variants, and carries its
+    // texts for every country that has no translation of its own.
+    for (qsizetype i = 0; i < languages.size(); ++i) {
+        if (!folders.contains(languages[i]))
+            folders << languages[i];
+        const QString base = languages[i].section(u'_', 0, 0);
+        const bool variantFollows =
+            i + 1 < languages.size() && languages[i + 1].section(u'_', 0, 0) == base;
+        if (!variantFollows && !folders.contains(base))
+            folders << base;
     }
     return folders;
 }

@@ -23,5 +23,7 @@ QString install(const QString& folder, const QLocale& locale = QLocale(),
 // preferred first: the names of the translations and of the help book's translated pages. Empty
 // for a user of English, whose next languages are never used.
 QStringList languageFolders(const QLocale& locale = QLocale());
+// The same from a list of languages in the locale's form ("de-AT", "en").
+QStringList languageFolders(const QStringList& uiLanguages);
 
 } // namespace Translations
