@@ -121,6 +121,17 @@
     </message>
 </context>
 <context>
+    <name>GnomeCompanionControl</name>
+    <message>
+        <source>GNOME&apos;s settings cannot be read (gsettings)</source>
+        <translation>Die Einstellungen von GNOME können nicht gelesen werden (gsettings)</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be changed (gsettings)</source>
+        <translation>Die Einstellungen von GNOME können nicht geändert werden (gsettings)</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewerWindow</name>
     <message>
         <source>Keyvigil Help</source>
@@ -435,6 +446,54 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is not installed; installing Keyvigil again installs it.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil ist nicht installiert; eine erneute Installation von Keyvigil installiert ihn.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is turned on, but GNOME starts a newly installed extension only when you log in: log out and back in.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil ist eingeschaltet, aber GNOME startet eine neu installierte Erweiterung erst bei der Anmeldung: Melden Sie sich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed, but GNOME starts a newly installed extension only when you log in: turn it on here, then log out and back in.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil ist installiert, aber GNOME startet eine neu installierte Erweiterung erst bei der Anmeldung: Schalten Sie ihn hier ein, melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed but turned off; turned on, it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil ist installiert, aber ausgeschaltet; eingeschaltet teilt er Keyvigil die Feststelltaste, die Num-Taste und die Anwendung im Vordergrund mit und zeigt die Anzeigen.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell could not start Keyvigil&apos;s companion (%1); installing Keyvigil again, then logging out and back in, usually settles it.</source>
+        <translation>GNOME Shell konnte den Begleiter von Keyvigil nicht starten (%1); Keyvigil erneut zu installieren und sich dann ab- und wieder anzumelden, behebt das meist.</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is running: it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil läuft: Er teilt Keyvigil die Feststelltaste, die Num-Taste und die Anwendung im Vordergrund mit und zeigt die Anzeigen.</translation>
+    </message>
+    <message>
+        <source>Keyvigil uses it from its next start, when you close this window.</source>
+        <translation>Keyvigil verwendet ihn ab seinem nächsten Start, wenn Sie dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>It does not match this Keyvigil (interface version %1, Keyvigil&apos;s %2): install them together, then log out and back in.</source>
+        <translation>Er passt nicht zu diesem Keyvigil (Schnittstellenversion %1, die von Keyvigil %2): Installieren Sie beide zusammen, melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Turn On the GNOME Shell Companion</source>
+        <translation>GNOME-Shell-Begleiter einschalten</translation>
+    </message>
+    <message>
+        <source>GNOME Shell Companion Not Turned On</source>
+        <translation>GNOME-Shell-Begleiter nicht eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion was not turned on: %1.</source>
+        <translation>Der GNOME-Shell-Begleiter von Keyvigil wurde nicht eingeschaltet: %1.</translation>
     </message>
 </context>
 <context>
@@ -784,10 +843,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Vorschau des Eckfensters</translation>
     </message>
     <message>
-        <source>Preview, 8 times its size</source>
-        <translation>Vorschau, 8-fache Größe</translation>
-    </message>
-    <message>
         <source>upper-left</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1075,6 +1130,61 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <source>Save the support mail in a file</source>
         <translation>Support-E-Mail in einer Datei speichern</translation>
     </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>How large the corner window is: 1, 2 or 3 times its smallest size, on top of the screen&apos;s own scale.</source>
+        <translation>Wie groß das Eckfenster ist: 1-, 2- oder 3-mal seine kleinste Größe, zusätzlich zur Skalierung des Bildschirms.</translation>
+    </message>
+    <message>
+        <source>Corner window size, in times its smallest</source>
+        <translation>Größe des Eckfensters, als Vielfaches der kleinsten</translation>
+    </message>
+    <message>
+        <source>times the smallest</source>
+        <translation>mal die kleinste Größe</translation>
+    </message>
+    <message>
+        <source>Preview, 8 times its smallest size</source>
+        <translation>Vorschau in 8-facher Mindestgröße</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxKeyboardAccess</name>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, is not installed (Debian&apos;s package pkexec)</source>
+        <translation>pkexec, das nach dem Passwort des Systemverwalters fragt, ist nicht installiert (Debian-Paket pkexec)</translation>
+    </message>
+    <message>
+        <source>its program %1 is missing from this installation</source>
+        <translation>sein Programm %1 fehlt in dieser Installation</translation>
+    </message>
+    <message>
+        <source>pkexec cannot be run: %1</source>
+        <translation>pkexec kann nicht ausgeführt werden: %1</translation>
+    </message>
+    <message>
+        <source>pkexec ended unexpectedly</source>
+        <translation>pkexec wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>the administrator&apos;s password was not given</source>
+        <translation>das Passwort des Systemverwalters wurde nicht eingegeben</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it</source>
+        <translation>das Passwort wurde nicht angenommen, oder niemand konnte danach gefragt werden</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it (%1)</source>
+        <translation>das Passwort wurde nicht angenommen, oder niemand konnte danach gefragt werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2</source>
+        <translation>%1 endete mit dem Rückgabewert %2</translation>
+    </message>
 </context>
 <context>
     <name>Notifications</name>
@@ -1145,6 +1255,184 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Error: Entry you specified already exists.</source>
         <translation>Fehler: Der angegebene Eintrag ist bereits vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsKeys</name>
+    <message>
+        <source>Warn about a run of capital letters.</source>
+        <translation>Vor einer Folge von Großbuchstaben warnen.</translation>
+    </message>
+    <message>
+        <source>How many capitals in a row make a warning.</source>
+        <translation>Wie viele Großbuchstaben in Folge eine Warnung auslösen.</translation>
+    </message>
+    <message>
+        <source>Warn at most warnCapsLimitCount times during one run of capitals; off, every capital from warnCount on warns.</source>
+        <translation>Höchstens warnCapsLimitCount Mal während einer Folge von Großbuchstaben warnen; aus, warnt jeder Großbuchstabe ab warnCount.</translation>
+    </message>
+    <message>
+        <source>The most warnings during one run of capitals.</source>
+        <translation>Die meisten Warnungen während einer Folge von Großbuchstaben.</translation>
+    </message>
+    <message>
+        <source>Warn when Caps Lock goes on.</source>
+        <translation>Warnen, wenn die Feststelltaste eingeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Caps Lock stays on.</source>
+        <translation>Den Ton wiederholen, solange die Feststelltaste eingeschaltet bleibt.</translation>
+    </message>
+    <message>
+        <source>Warn when Num Lock goes on.</source>
+        <translation>Warnen, wenn die Num-Taste eingeschaltet wird.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Num Lock stays on.</source>
+        <translation>Den Ton wiederholen, solange die Num-Taste eingeschaltet bleibt.</translation>
+    </message>
+    <message>
+        <source>Capitals that spell an excluded word do not count.</source>
+        <translation>Großbuchstaben, die ein ausgenommenes Wort bilden, zählen nicht.</translation>
+    </message>
+    <message>
+        <source>The excluded words.</source>
+        <translation>Die ausgenommenen Wörter.</translation>
+    </message>
+    <message>
+        <source>Applications (desktop entries or .app folders) in which capitals do not count.</source>
+        <translation>Anwendungen (Desktop-Einträge oder .app-Ordner), in denen Großbuchstaben nicht zählen.</translation>
+    </message>
+    <message>
+        <source>Keys typed with Control or Super held do not count.</source>
+        <translation>Tasten, die bei gedrückter Strg- oder Super-Taste getippt werden, zählen nicht.</translation>
+    </message>
+    <message>
+        <source>Keys that type no printable character do not count.</source>
+        <translation>Tasten, die kein druckbares Zeichen erzeugen, zählen nicht.</translation>
+    </message>
+    <message>
+        <source>Capitals typed with Shift do not count, only those typed with Caps Lock on.</source>
+        <translation>Mit der Umschalttaste getippte Großbuchstaben zählen nicht, nur die bei eingeschalteter Feststelltaste.</translation>
+    </message>
+    <message>
+        <source>Warn with a sound.</source>
+        <translation>Mit einem Ton warnen.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s name, from Keyvigil&apos;s or the desktop&apos;s sounds.</source>
+        <translation>Der Name des Tons, aus den Tönen von Keyvigil oder der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s volume.</source>
+        <translation>Die Lautstärke des Tons.</translation>
+    </message>
+    <message>
+        <source>Warn by flashing the top of the screen.</source>
+        <translation>Durch Aufblinken des oberen Bildschirmrands warnen.</translation>
+    </message>
+    <message>
+        <source>Warn with a desktop notification.</source>
+        <translation>Mit einer Desktop-Benachrichtigung warnen.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Caps Lock.</source>
+        <translation>Das Symbol in der Kontrollleiste zeigt die Feststelltaste.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Shift.</source>
+        <translation>Das Symbol in der Kontrollleiste zeigt die Umschalttaste.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Num Lock.</source>
+        <translation>Das Symbol in der Kontrollleiste zeigt die Num-Taste.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Caps Lock is on.</source>
+        <translation>Ein großes Bild in der Bildschirmmitte zeigen, solange die Feststelltaste eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Num Lock is on.</source>
+        <translation>Ein großes Bild in der Bildschirmmitte zeigen, solange die Num-Taste eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Caps Lock.</source>
+        <translation>Das Fenster oben links hat ein Feld für die Feststelltaste.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Num Lock.</source>
+        <translation>Das Fenster oben links hat ein Feld für die Num-Taste.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has cells for Shift, Control, Alt, Super and Fn.</source>
+        <translation>Das Fenster oben links hat Felder für Umschalt, Strg, Alt, Super und Fn.</translation>
+    </message>
+    <message>
+        <source>Outline the upper-left window and its cells.</source>
+        <translation>Das Fenster oben links und seine Felder umranden.</translation>
+    </message>
+    <message>
+        <source>How large the upper-left window is, in times its smallest size; the screen&apos;s scale comes on top.</source>
+        <translation>Wie groß das Fenster oben links ist, als Vielfaches seiner kleinsten Größe; die Skalierung des Bildschirms kommt hinzu.</translation>
+    </message>
+    <message>
+        <source>Run Keyvigil Helper in the background, now and at every login.</source>
+        <translation>Keyvigil Helper im Hintergrund ausführen, jetzt und bei jeder Anmeldung.</translation>
+    </message>
+    <message>
+        <source>Check for new versions (kept for other systems; no update service here).</source>
+        <translation>Nach neuen Versionen suchen (für andere Systeme aufbewahrt; hier gibt es keinen Aktualisierungsdienst).</translation>
+    </message>
+    <message>
+        <source>Set once the settings window has taken the settings over.</source>
+        <translation>Gesetzt, sobald das Einstellungsfenster die Einstellungen übernommen hat.</translation>
+    </message>
+    <message>
+        <source>Where the settings window&apos;s bundle is; written each time the window opens.</source>
+        <translation>Wo das Bündel des Einstellungsfensters liegt; bei jedem Öffnen des Fensters geschrieben.</translation>
+    </message>
+    <message>
+        <source>Older setting: when set, the tray icon&apos;s Caps Lock and Shift default to its opposite.</source>
+        <translation>Ältere Einstellung: Wenn gesetzt, sind Feststelltaste und Umschalttaste des Symbols standardmäßig ihr Gegenteil.</translation>
+    </message>
+    <message>
+        <source>Older setting: any of these four on makes showOtherUpperLeft default to on.</source>
+        <translation>Ältere Einstellung: Ist eine dieser vier eingeschaltet, ist showOtherUpperLeft standardmäßig eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>Older setting, as showFnUpperLeft.</source>
+        <translation>Ältere Einstellung, wie showFnUpperLeft.</translation>
+    </message>
+    <message>
+        <source>The store has taken over an older settings file.</source>
+        <translation>Der Speicher hat eine ältere Einstellungsdatei übernommen.</translation>
+    </message>
+    <message>
+        <source>The store file could not be read and was started afresh.</source>
+        <translation>Die Speicherdatei konnte nicht gelesen werden und wurde neu begonnen.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenu</name>
+    <message>
+        <source>Desktop sounds</source>
+        <translation>Töne der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>Sounds on this computer</source>
+        <translation>Töne auf diesem Rechner</translation>
+    </message>
+    <message>
+        <source>Your sounds</source>
+        <translation>Ihre Töne</translation>
+    </message>
+    <message>
+        <source>System Alert Sound</source>
+        <translation>Systemwarnton</translation>
+    </message>
+    <message>
+        <source>Keyvigil’s own sound</source>
+        <translation>Keyvigils eigener Ton</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,17 @@
     </message>
 </context>
 <context>
+    <name>GnomeCompanionControl</name>
+    <message>
+        <source>GNOME&apos;s settings cannot be read (gsettings)</source>
+        <translation>No se puede leer la configuración de GNOME (gsettings)</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be changed (gsettings)</source>
+        <translation>No se puede cambiar la configuración de GNOME (gsettings)</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewerWindow</name>
     <message>
         <source>Keyvigil Help</source>
@@ -435,6 +446,54 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is not installed; installing Keyvigil again installs it.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil no está instalado; al volver a instalar Keyvigil se instala.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is turned on, but GNOME starts a newly installed extension only when you log in: log out and back in.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil está activado, pero GNOME solo inicia una extensión recién instalada al iniciar sesión: cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed, but GNOME starts a newly installed extension only when you log in: turn it on here, then log out and back in.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil está instalado, pero GNOME solo inicia una extensión recién instalada al iniciar sesión: actívelo aquí y después cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed but turned off; turned on, it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil está instalado pero desactivado; activado, informa a Keyvigil de Bloq Mayús, Bloq Num y la aplicación en primer plano, y muestra los indicadores.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell could not start Keyvigil&apos;s companion (%1); installing Keyvigil again, then logging out and back in, usually settles it.</source>
+        <translation>GNOME Shell no ha podido iniciar el complemento de Keyvigil (%1); volver a instalar Keyvigil y después cerrar la sesión y volver a entrar suele resolverlo.</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is running: it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil está funcionando: informa a Keyvigil de Bloq Mayús, Bloq Num y la aplicación en primer plano, y muestra los indicadores.</translation>
+    </message>
+    <message>
+        <source>Keyvigil uses it from its next start, when you close this window.</source>
+        <translation>Keyvigil lo usa a partir de su siguiente inicio, cuando cierre esta ventana.</translation>
+    </message>
+    <message>
+        <source>It does not match this Keyvigil (interface version %1, Keyvigil&apos;s %2): install them together, then log out and back in.</source>
+        <translation>No corresponde a este Keyvigil (versión de interfaz %1, la de Keyvigil %2): instálelos juntos y después cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Turn On the GNOME Shell Companion</source>
+        <translation>Activar el complemento de GNOME Shell</translation>
+    </message>
+    <message>
+        <source>GNOME Shell Companion Not Turned On</source>
+        <translation>Complemento de GNOME Shell no activado</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion was not turned on: %1.</source>
+        <translation>El complemento de GNOME Shell de Keyvigil no se ha activado: %1.</translation>
     </message>
 </context>
 <context>
@@ -784,10 +843,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Vista previa de la ventana de la esquina</translation>
     </message>
     <message>
-        <source>Preview, 8 times its size</source>
-        <translation>Vista previa, 8 veces su tamaño</translation>
-    </message>
-    <message>
         <source>upper-left</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1075,6 +1130,61 @@ A continuación se pide la contraseña del administrador.</translation>
         <source>Save the support mail in a file</source>
         <translation>Guardar el correo al soporte en un archivo</translation>
     </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>T&amp;amaño:</translation>
+    </message>
+    <message>
+        <source>How large the corner window is: 1, 2 or 3 times its smallest size, on top of the screen&apos;s own scale.</source>
+        <translation>El tamaño de la ventana de la esquina: 1, 2 o 3 veces su tamaño mínimo, además de la escala propia de la pantalla.</translation>
+    </message>
+    <message>
+        <source>Corner window size, in times its smallest</source>
+        <translation>Tamaño de la ventana de la esquina, en múltiplos del mínimo</translation>
+    </message>
+    <message>
+        <source>times the smallest</source>
+        <translation>veces el mínimo</translation>
+    </message>
+    <message>
+        <source>Preview, 8 times its smallest size</source>
+        <translation>Vista previa, 8 veces su tamaño mínimo</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxKeyboardAccess</name>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, is not installed (Debian&apos;s package pkexec)</source>
+        <translation>pkexec, que pide la contraseña del administrador, no está instalado (paquete Debian pkexec)</translation>
+    </message>
+    <message>
+        <source>its program %1 is missing from this installation</source>
+        <translation>falta su programa %1 en esta instalación</translation>
+    </message>
+    <message>
+        <source>pkexec cannot be run: %1</source>
+        <translation>no se puede ejecutar pkexec: %1</translation>
+    </message>
+    <message>
+        <source>pkexec ended unexpectedly</source>
+        <translation>pkexec terminó inesperadamente</translation>
+    </message>
+    <message>
+        <source>the administrator&apos;s password was not given</source>
+        <translation>no se dio la contraseña del administrador</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it</source>
+        <translation>no se aceptó la contraseña, o no se pudo pedir a nadie</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it (%1)</source>
+        <translation>no se aceptó la contraseña, o no se pudo pedir a nadie (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2</source>
+        <translation>%1 terminó con el código de salida %2</translation>
+    </message>
 </context>
 <context>
     <name>Notifications</name>
@@ -1145,6 +1255,184 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Error: Entry you specified already exists.</source>
         <translation>Error: la entrada indicada ya existe.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsKeys</name>
+    <message>
+        <source>Warn about a run of capital letters.</source>
+        <translation>Avisar de una serie de mayúsculas.</translation>
+    </message>
+    <message>
+        <source>How many capitals in a row make a warning.</source>
+        <translation>Cuántas mayúsculas seguidas producen un aviso.</translation>
+    </message>
+    <message>
+        <source>Warn at most warnCapsLimitCount times during one run of capitals; off, every capital from warnCount on warns.</source>
+        <translation>Avisar como máximo warnCapsLimitCount veces durante una serie de mayúsculas; desactivado, avisa cada mayúscula a partir de warnCount.</translation>
+    </message>
+    <message>
+        <source>The most warnings during one run of capitals.</source>
+        <translation>El máximo de avisos durante una serie de mayúsculas.</translation>
+    </message>
+    <message>
+        <source>Warn when Caps Lock goes on.</source>
+        <translation>Avisar cuando se activa Bloq Mayús.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Caps Lock stays on.</source>
+        <translation>Repetir el sonido mientras Bloq Mayús siga activado.</translation>
+    </message>
+    <message>
+        <source>Warn when Num Lock goes on.</source>
+        <translation>Avisar cuando se activa Bloq Num.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Num Lock stays on.</source>
+        <translation>Repetir el sonido mientras Bloq Num siga activado.</translation>
+    </message>
+    <message>
+        <source>Capitals that spell an excluded word do not count.</source>
+        <translation>Las mayúsculas que forman una palabra excluida no cuentan.</translation>
+    </message>
+    <message>
+        <source>The excluded words.</source>
+        <translation>Las palabras excluidas.</translation>
+    </message>
+    <message>
+        <source>Applications (desktop entries or .app folders) in which capitals do not count.</source>
+        <translation>Aplicaciones (entradas de escritorio o carpetas .app) en las que no cuentan las mayúsculas.</translation>
+    </message>
+    <message>
+        <source>Keys typed with Control or Super held do not count.</source>
+        <translation>Las teclas pulsadas con Ctrl o Súper no cuentan.</translation>
+    </message>
+    <message>
+        <source>Keys that type no printable character do not count.</source>
+        <translation>Las teclas que no escriben ningún carácter imprimible no cuentan.</translation>
+    </message>
+    <message>
+        <source>Capitals typed with Shift do not count, only those typed with Caps Lock on.</source>
+        <translation>Las mayúsculas escritas con Mayús no cuentan, solo las escritas con Bloq Mayús activado.</translation>
+    </message>
+    <message>
+        <source>Warn with a sound.</source>
+        <translation>Avisar con un sonido.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s name, from Keyvigil&apos;s or the desktop&apos;s sounds.</source>
+        <translation>El nombre del sonido, de los sonidos de Keyvigil o del escritorio.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s volume.</source>
+        <translation>El volumen del sonido.</translation>
+    </message>
+    <message>
+        <source>Warn by flashing the top of the screen.</source>
+        <translation>Avisar con un destello en la parte superior de la pantalla.</translation>
+    </message>
+    <message>
+        <source>Warn with a desktop notification.</source>
+        <translation>Avisar con una notificación del escritorio.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Caps Lock.</source>
+        <translation>El icono del panel muestra Bloq Mayús.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Shift.</source>
+        <translation>El icono del panel muestra Mayús.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Num Lock.</source>
+        <translation>El icono del panel muestra Bloq Num.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Caps Lock is on.</source>
+        <translation>Mostrar una imagen grande en el centro de la pantalla mientras Bloq Mayús esté activado.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Num Lock is on.</source>
+        <translation>Mostrar una imagen grande en el centro de la pantalla mientras Bloq Num esté activado.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Caps Lock.</source>
+        <translation>La ventana superior izquierda tiene una celda para Bloq Mayús.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Num Lock.</source>
+        <translation>La ventana superior izquierda tiene una celda para Bloq Num.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has cells for Shift, Control, Alt, Super and Fn.</source>
+        <translation>La ventana superior izquierda tiene celdas para Mayús, Ctrl, Alt, Súper y Fn.</translation>
+    </message>
+    <message>
+        <source>Outline the upper-left window and its cells.</source>
+        <translation>Contornear la ventana superior izquierda y sus celdas.</translation>
+    </message>
+    <message>
+        <source>How large the upper-left window is, in times its smallest size; the screen&apos;s scale comes on top.</source>
+        <translation>El tamaño de la ventana superior izquierda, en múltiplos de su tamaño mínimo; la escala de la pantalla se suma.</translation>
+    </message>
+    <message>
+        <source>Run Keyvigil Helper in the background, now and at every login.</source>
+        <translation>Ejecutar Keyvigil Helper en segundo plano, ahora y en cada inicio de sesión.</translation>
+    </message>
+    <message>
+        <source>Check for new versions (kept for other systems; no update service here).</source>
+        <translation>Buscar versiones nuevas (se guarda para otros sistemas; aquí no hay servicio de actualizaciones).</translation>
+    </message>
+    <message>
+        <source>Set once the settings window has taken the settings over.</source>
+        <translation>Se activa cuando la ventana de configuración ha asumido la configuración.</translation>
+    </message>
+    <message>
+        <source>Where the settings window&apos;s bundle is; written each time the window opens.</source>
+        <translation>Dónde está el paquete de la ventana de configuración; se escribe cada vez que se abre la ventana.</translation>
+    </message>
+    <message>
+        <source>Older setting: when set, the tray icon&apos;s Caps Lock and Shift default to its opposite.</source>
+        <translation>Ajuste antiguo: si existe, Bloq Mayús y Mayús del icono toman por defecto su valor contrario.</translation>
+    </message>
+    <message>
+        <source>Older setting: any of these four on makes showOtherUpperLeft default to on.</source>
+        <translation>Ajuste antiguo: si cualquiera de estos cuatro está activado, showOtherUpperLeft se activa por defecto.</translation>
+    </message>
+    <message>
+        <source>Older setting, as showFnUpperLeft.</source>
+        <translation>Ajuste antiguo, como showFnUpperLeft.</translation>
+    </message>
+    <message>
+        <source>The store has taken over an older settings file.</source>
+        <translation>El almacén ha asumido un archivo de configuración antiguo.</translation>
+    </message>
+    <message>
+        <source>The store file could not be read and was started afresh.</source>
+        <translation>No se pudo leer el archivo del almacén y se empezó de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenu</name>
+    <message>
+        <source>Desktop sounds</source>
+        <translation>Sonidos del escritorio</translation>
+    </message>
+    <message>
+        <source>Sounds on this computer</source>
+        <translation>Sonidos de este equipo</translation>
+    </message>
+    <message>
+        <source>Your sounds</source>
+        <translation>Sus sonidos</translation>
+    </message>
+    <message>
+        <source>System Alert Sound</source>
+        <translation>Sonido de alerta del sistema</translation>
+    </message>
+    <message>
+        <source>Keyvigil’s own sound</source>
+        <translation>Sonido propio de Keyvigil</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,17 @@
     </message>
 </context>
 <context>
+    <name>GnomeCompanionControl</name>
+    <message>
+        <source>GNOME&apos;s settings cannot be read (gsettings)</source>
+        <translation>Les paramètres de GNOME ne peuvent pas être lus (gsettings)</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be changed (gsettings)</source>
+        <translation>Les paramètres de GNOME ne peuvent pas être modifiés (gsettings)</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewerWindow</name>
     <message>
         <source>Keyvigil Help</source>
@@ -435,6 +446,54 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is not installed; installing Keyvigil again installs it.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil n’est pas installé&#xa0;; réinstaller Keyvigil l’installe.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is turned on, but GNOME starts a newly installed extension only when you log in: log out and back in.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil est activé, mais GNOME ne démarre une extension nouvellement installée qu’à la connexion&#xa0;: déconnectez-vous puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed, but GNOME starts a newly installed extension only when you log in: turn it on here, then log out and back in.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil est installé, mais GNOME ne démarre une extension nouvellement installée qu’à la connexion&#xa0;: activez-le ici, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is installed but turned off; turned on, it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil est installé mais désactivé&#xa0;; activé, il informe Keyvigil de Verr. Maj, de Verr. Num et de l’application au premier plan, et affiche les indicateurs.</translation>
+    </message>
+    <message>
+        <source>GNOME Shell could not start Keyvigil&apos;s companion (%1); installing Keyvigil again, then logging out and back in, usually settles it.</source>
+        <translation>GNOME Shell n’a pas pu démarrer le compagnon de Keyvigil (%1)&#xa0;; réinstaller Keyvigil, puis se déconnecter et se reconnecter, règle généralement cela.</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>aucune raison donnée</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion is running: it tells Keyvigil about Caps Lock, Num Lock and the application in front, and shows the indicators.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil fonctionne&#xa0;: il informe Keyvigil de Verr. Maj, de Verr. Num et de l’application au premier plan, et affiche les indicateurs.</translation>
+    </message>
+    <message>
+        <source>Keyvigil uses it from its next start, when you close this window.</source>
+        <translation>Keyvigil l’utilise à partir de son prochain démarrage, quand vous fermez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>It does not match this Keyvigil (interface version %1, Keyvigil&apos;s %2): install them together, then log out and back in.</source>
+        <translation>Il ne correspond pas à ce Keyvigil (version d’interface %1, celle de Keyvigil %2)&#xa0;: installez-les ensemble, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Turn On the GNOME Shell Companion</source>
+        <translation>Activer le compagnon GNOME Shell</translation>
+    </message>
+    <message>
+        <source>GNOME Shell Companion Not Turned On</source>
+        <translation>Compagnon GNOME Shell non activé</translation>
+    </message>
+    <message>
+        <source>Keyvigil&apos;s GNOME Shell companion was not turned on: %1.</source>
+        <translation>Le compagnon GNOME Shell de Keyvigil n’a pas été activé&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -784,10 +843,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Aperçu de la fenêtre du coin</translation>
     </message>
     <message>
-        <source>Preview, 8 times its size</source>
-        <translation>Aperçu, 8 fois sa taille</translation>
-    </message>
-    <message>
         <source>upper-left</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1075,6 +1130,61 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <source>Save the support mail in a file</source>
         <translation>Enregistrer le courriel à l’assistance dans un fichier</translation>
     </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Tai&amp;lle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How large the corner window is: 1, 2 or 3 times its smallest size, on top of the screen&apos;s own scale.</source>
+        <translation>La taille de la fenêtre du coin&#xa0;: 1, 2 ou 3 fois sa plus petite taille, en plus de l’échelle propre à l’écran.</translation>
+    </message>
+    <message>
+        <source>Corner window size, in times its smallest</source>
+        <translation>Taille de la fenêtre du coin, en multiples de la plus petite</translation>
+    </message>
+    <message>
+        <source>times the smallest</source>
+        <translation>fois la plus petite</translation>
+    </message>
+    <message>
+        <source>Preview, 8 times its smallest size</source>
+        <translation>Aperçu, 8 fois sa plus petite taille</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxKeyboardAccess</name>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, is not installed (Debian&apos;s package pkexec)</source>
+        <translation>pkexec, qui demande le mot de passe de l’administrateur, n’est pas installé (paquet Debian pkexec)</translation>
+    </message>
+    <message>
+        <source>its program %1 is missing from this installation</source>
+        <translation>son programme %1 manque dans cette installation</translation>
+    </message>
+    <message>
+        <source>pkexec cannot be run: %1</source>
+        <translation>pkexec ne peut pas être lancé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>pkexec ended unexpectedly</source>
+        <translation>pkexec s’est arrêté de façon inattendue</translation>
+    </message>
+    <message>
+        <source>the administrator&apos;s password was not given</source>
+        <translation>le mot de passe de l’administrateur n’a pas été donné</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it</source>
+        <translation>le mot de passe n’a pas été accepté, ou personne n’a pu être sollicité</translation>
+    </message>
+    <message>
+        <source>the password was not accepted, or nobody could be asked for it (%1)</source>
+        <translation>le mot de passe n’a pas été accepté, ou personne n’a pu être sollicité (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2</source>
+        <translation>%1 s’est terminé avec le code de sortie %2</translation>
+    </message>
 </context>
 <context>
     <name>Notifications</name>
@@ -1145,6 +1255,184 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Error: Entry you specified already exists.</source>
         <translation>Erreur&#xa0;: l’entrée indiquée existe déjà.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsKeys</name>
+    <message>
+        <source>Warn about a run of capital letters.</source>
+        <translation>Avertir d’une série de majuscules.</translation>
+    </message>
+    <message>
+        <source>How many capitals in a row make a warning.</source>
+        <translation>Combien de majuscules d’affilée déclenchent un avertissement.</translation>
+    </message>
+    <message>
+        <source>Warn at most warnCapsLimitCount times during one run of capitals; off, every capital from warnCount on warns.</source>
+        <translation>Avertir au plus warnCapsLimitCount fois pendant une série de majuscules&#xa0;; désactivé, chaque majuscule à partir de warnCount avertit.</translation>
+    </message>
+    <message>
+        <source>The most warnings during one run of capitals.</source>
+        <translation>Le nombre maximal d’avertissements pendant une série de majuscules.</translation>
+    </message>
+    <message>
+        <source>Warn when Caps Lock goes on.</source>
+        <translation>Avertir quand Verr. Maj est activé.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Caps Lock stays on.</source>
+        <translation>Répéter le son tant que Verr. Maj reste activé.</translation>
+    </message>
+    <message>
+        <source>Warn when Num Lock goes on.</source>
+        <translation>Avertir quand Verr. Num est activé.</translation>
+    </message>
+    <message>
+        <source>Keep the sound looping while Num Lock stays on.</source>
+        <translation>Répéter le son tant que Verr. Num reste activé.</translation>
+    </message>
+    <message>
+        <source>Capitals that spell an excluded word do not count.</source>
+        <translation>Les majuscules qui forment un mot exclu ne comptent pas.</translation>
+    </message>
+    <message>
+        <source>The excluded words.</source>
+        <translation>Les mots exclus.</translation>
+    </message>
+    <message>
+        <source>Applications (desktop entries or .app folders) in which capitals do not count.</source>
+        <translation>Applications (entrées de bureau ou dossiers .app) dans lesquelles les majuscules ne comptent pas.</translation>
+    </message>
+    <message>
+        <source>Keys typed with Control or Super held do not count.</source>
+        <translation>Les touches tapées en maintenant Ctrl ou Super ne comptent pas.</translation>
+    </message>
+    <message>
+        <source>Keys that type no printable character do not count.</source>
+        <translation>Les touches qui ne produisent aucun caractère imprimable ne comptent pas.</translation>
+    </message>
+    <message>
+        <source>Capitals typed with Shift do not count, only those typed with Caps Lock on.</source>
+        <translation>Les majuscules tapées avec Maj ne comptent pas, seulement celles tapées avec Verr. Maj activé.</translation>
+    </message>
+    <message>
+        <source>Warn with a sound.</source>
+        <translation>Avertir par un son.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s name, from Keyvigil&apos;s or the desktop&apos;s sounds.</source>
+        <translation>Le nom du son, parmi les sons de Keyvigil ou du bureau.</translation>
+    </message>
+    <message>
+        <source>The sound&apos;s volume.</source>
+        <translation>Le volume du son.</translation>
+    </message>
+    <message>
+        <source>Warn by flashing the top of the screen.</source>
+        <translation>Avertir en faisant clignoter le haut de l’écran.</translation>
+    </message>
+    <message>
+        <source>Warn with a desktop notification.</source>
+        <translation>Avertir par une notification.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Caps Lock.</source>
+        <translation>L’icône du tableau de bord montre Verr. Maj.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Shift.</source>
+        <translation>L’icône du tableau de bord montre Maj.</translation>
+    </message>
+    <message>
+        <source>The tray icon shows Num Lock.</source>
+        <translation>L’icône du tableau de bord montre Verr. Num.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Caps Lock is on.</source>
+        <translation>Afficher une grande image au centre de l’écran tant que Verr. Maj est activé.</translation>
+    </message>
+    <message>
+        <source>Show a large picture in the centre of the screen while Num Lock is on.</source>
+        <translation>Afficher une grande image au centre de l’écran tant que Verr. Num est activé.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Caps Lock.</source>
+        <translation>La fenêtre en haut à gauche a une case pour Verr. Maj.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has a cell for Num Lock.</source>
+        <translation>La fenêtre en haut à gauche a une case pour Verr. Num.</translation>
+    </message>
+    <message>
+        <source>The upper-left window has cells for Shift, Control, Alt, Super and Fn.</source>
+        <translation>La fenêtre en haut à gauche a des cases pour Maj, Ctrl, Alt, Super et Fn.</translation>
+    </message>
+    <message>
+        <source>Outline the upper-left window and its cells.</source>
+        <translation>Entourer la fenêtre en haut à gauche et ses cases.</translation>
+    </message>
+    <message>
+        <source>How large the upper-left window is, in times its smallest size; the screen&apos;s scale comes on top.</source>
+        <translation>La taille de la fenêtre en haut à gauche, en multiples de sa plus petite taille&#xa0;; l’échelle de l’écran s’y ajoute.</translation>
+    </message>
+    <message>
+        <source>Run Keyvigil Helper in the background, now and at every login.</source>
+        <translation>Faire fonctionner Keyvigil Helper en arrière-plan, maintenant et à chaque connexion.</translation>
+    </message>
+    <message>
+        <source>Check for new versions (kept for other systems; no update service here).</source>
+        <translation>Rechercher de nouvelles versions (conservé pour d’autres systèmes&#xa0;; pas de service de mise à jour ici).</translation>
+    </message>
+    <message>
+        <source>Set once the settings window has taken the settings over.</source>
+        <translation>Activé une fois que la fenêtre des paramètres a repris les paramètres.</translation>
+    </message>
+    <message>
+        <source>Where the settings window&apos;s bundle is; written each time the window opens.</source>
+        <translation>L’emplacement du paquet de la fenêtre des paramètres&#xa0;; écrit à chaque ouverture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Older setting: when set, the tray icon&apos;s Caps Lock and Shift default to its opposite.</source>
+        <translation>Ancien paramètre&#xa0;: s’il est présent, Verr. Maj et Maj de l’icône valent par défaut son contraire.</translation>
+    </message>
+    <message>
+        <source>Older setting: any of these four on makes showOtherUpperLeft default to on.</source>
+        <translation>Ancien paramètre&#xa0;: si l’un de ces quatre est activé, showOtherUpperLeft est activé par défaut.</translation>
+    </message>
+    <message>
+        <source>Older setting, as showFnUpperLeft.</source>
+        <translation>Ancien paramètre, comme showFnUpperLeft.</translation>
+    </message>
+    <message>
+        <source>The store has taken over an older settings file.</source>
+        <translation>Le magasin a repris un ancien fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>The store file could not be read and was started afresh.</source>
+        <translation>Le fichier du magasin n’a pas pu être lu et a été recommencé.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundMenu</name>
+    <message>
+        <source>Desktop sounds</source>
+        <translation>Sons du bureau</translation>
+    </message>
+    <message>
+        <source>Sounds on this computer</source>
+        <translation>Sons de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Your sounds</source>
+        <translation>Vos sons</translation>
+    </message>
+    <message>
+        <source>System Alert Sound</source>
+        <translation>Son d’alerte du système</translation>
+    </message>
+    <message>
+        <source>Keyvigil’s own sound</source>
+        <translation>Son propre à Keyvigil</translation>
     </message>
 </context>
 <context>
