@@ -321,9 +321,12 @@ void LayerShellOverlays::show(Surface& surface) {
 
 void LayerShellOverlays::hide(Surface& surface) {
     surface.destroy();
-    // The compositor reads no buffer of a surface that is gone.
-    for (Buffer& buffer : surface.buffers)
+    // The compositor reads no buffer of a surface that is gone, and a hidden picture keeps no
+    // memory: the centre picture's two buffers are 2 MB.
+    for (Buffer& buffer : surface.buffers) {
+        buffer.release();
         buffer.busy = false;
+    }
 }
 
 void LayerShellOverlays::place(Surface& surface) {

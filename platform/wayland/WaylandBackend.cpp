@@ -22,8 +22,9 @@ public:
 
 WaylandBackend::WaylandBackend(std::unique_ptr<WindowServices> windows, const QString& windowsNote)
     : windows_(std::move(windows)) {
-    connection_.setLostHandler([] {
-        qCCritical(programLog, "the Wayland compositor ended the connection");
+    connection_.setLostHandler([this] {
+        qCCritical(programLog).noquote()
+            << "the Wayland compositor ended the connection:" << connection_.lostReason();
         QCoreApplication::exit(1);
     });
     std::vector<QByteArray> interfaces;

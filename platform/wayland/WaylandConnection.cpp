@@ -132,6 +132,21 @@ void WaylandConnection::flush() {
         wl_display_flush(display_);
 }
 
+QString WaylandConnection::lostReason() const {
+    if (!display_)
+        return QStringLiteral("no connection");
+    const int error = wl_display_get_error(display_);
+    if (error != EPROTO)
+        return QString::fromLocal8Bit(strerror(error));
+    const wl_interface* interface = nullptr;
+    std::uint32_t id = 0;
+    const std::uint32_t code = wl_display_get_protocol_error(display_, &interface, &id);
+    return QStringLiteral("protocol error %1 on %2 %3")
+        .arg(code)
+        .arg(QLatin1String(interface ? interface->name : "?"))
+        .arg(id);
+}
+
 void WaylandConnection::fail() {
     if (notifier_)
         notifier_->setEnabled(false);

@@ -48,6 +48,9 @@ public:
     // Runs when the compositor ends the connection; the owner decides what follows.
     void setLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
 
+    // Why the connection ended, in a few words: the protocol error the compositor named, or the
+    // system's error.
+    QString lostReason() const;
     // Sends what is queued and waits until the compositor has answered all of it.
     bool roundtrip();
 

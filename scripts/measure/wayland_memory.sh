@@ -46,8 +46,10 @@ build/notify_recorder > notes.jsonl 2> /dev/null & N=$!
 SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev -e /dev/input/event3=toggles.events -- \
     "$HELPER" > helper.log 2>&1 &
 sleep 5
-# This run's helper: the newest process started from this prefix (umockdev-run is its parent).
-H=$(pgrep -n -f "$W/prefix/lib")
+# This run's helper, not its launcher nor another run's helper.
+for p in $(pgrep -x "Keyvigil Helper"); do
+    tr '\0' ' ' < /proc/$p/cmdline | grep -q "$W" && H=$p
+done
 grep VmRSS /proc/$H/status | awk '{print $2}' > rss-start
 sleep 10
 grep VmRSS /proc/$H/status | awk '{print $2}' > rss-warned
