@@ -13,6 +13,8 @@ void setProgramLogName(const char* name) {
 }
 
 const QLoggingCategory& programLog() {
-    static const QLoggingCategory category(programLogName);
+    // Debug lines (X errors that are normal when windows vanish) only when asked for with
+    // QT_LOGGING_RULES="keyvigil.*.debug=true".
+    static const QLoggingCategory category(programLogName, QtInfoMsg);
     return category;
 }

@@ -8,6 +8,7 @@
 #include "tests/platform/x11/XvfbTest.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -283,6 +284,7 @@ TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
     // A hint naming a window already gone with its program, as the settings window that started
     // the helper can be, names no process and is no protocol error, found at the start or later.
     static int xErrors = 0;
+    QLoggingCategory::setFilterRules(QStringLiteral("keyvigil*.debug=true"));
     const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
             xErrors += message.startsWith(QStringLiteral("X error")) ? 1 : 0;
@@ -295,6 +297,7 @@ TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
     X11FrontProcess atStart;
     processEventsFor(100ms);
     qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules({});
     EXPECT_EQ(atStart.frontProcessName(), nullptr);
     EXPECT_EQ(front.frontProcessName(), nullptr);
     EXPECT_EQ(xErrors, 0);
