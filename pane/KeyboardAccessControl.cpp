@@ -52,9 +52,74 @@ KeyboardAccessTexts readableTexts(const KeyboardAccessFacts& facts, QStringList 
     return {said.join(u' '), facts.granted ? takeBackButton() : QString()};
 }
 
+bool companionRuns(const KeyboardAccessFacts& facts) {
+    return facts.session == DesktopSession::Gnome &&
+           facts.companion.state == CompanionState::Running;
+}
+
+// What the GNOME Shell companion does for Keyvigil, and what it needs.
+QStringList companionSentences(const KeyboardAccessFacts& facts, unsigned ourVersion) {
+    const CompanionStatus& companion = facts.companion;
+    QStringList said;
+    switch (companion.state) {
+    case CompanionState::Unsupported:
+        break;
+    case CompanionState::Missing:
+        said << KeyboardAccessControl::tr(
+            "Keyvigil's GNOME Shell companion is not installed; installing Keyvigil again "
+            "installs it.");
+        break;
+    case CompanionState::NotLoaded:
+        said << (companion.enabled
+                     ? KeyboardAccessControl::tr(
+                           "Keyvigil's GNOME Shell companion is turned on, but GNOME starts a "
+                           "newly installed extension only when you log in: log out and back in.")
+                     : KeyboardAccessControl::tr(
+                           "Keyvigil's GNOME Shell companion is installed, but GNOME starts a "
+                           "newly installed extension only when you log in: turn it on here, "
+                           "then log out and back in."));
+        break;
+    case CompanionState::Disabled:
+        said << KeyboardAccessControl::tr(
+            "Keyvigil's GNOME Shell companion is installed but turned off; turned on, it tells "
+            "Keyvigil about Caps Lock, Num Lock and the application in front, and shows the "
+            "indicators.");
+        break;
+    case CompanionState::Failed:
+        said << KeyboardAccessControl::tr(
+                    "GNOME Shell could not start Keyvigil's companion (%1); installing Keyvigil "
+                    "again, then logging out and back in, usually settles it.")
+                    .arg(companion.error.isEmpty() ? KeyboardAccessControl::tr("no reason given")
+                                                   : companion.error);
+        break;
+    case CompanionState::Running:
+        said << KeyboardAccessControl::tr(
+            "Keyvigil's GNOME Shell companion is running: it tells Keyvigil about Caps Lock, "
+            "Num Lock and the application in front, and shows the indicators.");
+        if (facts.companionTurnedOn)
+            said << KeyboardAccessControl::tr(
+                "Keyvigil uses it from its next start, when you close this window.");
+        if (companion.version != 0 && companion.version != ourVersion)
+            said << KeyboardAccessControl::tr(
+                        "It does not match this Keyvigil (interface version %1, Keyvigil's %2): "
+                        "install them together, then log out and back in.")
+                        .arg(companion.version)
+                        .arg(ourVersion);
+        break;
+    }
+    return said;
+}
+
+bool offersCompanion(const CompanionStatus& companion) {
+    return companion.state == CompanionState::Disabled ||
+           (companion.state == CompanionState::NotLoaded && !companion.enabled);
+}
+
 KeyboardAccessTexts unreadableTexts(const KeyboardAccessFacts& facts, QStringList said) {
-    // KWin tells the helper; elsewhere it reads the lights, which anyone may.
-    const bool locks = facts.session == DesktopSession::KdePlasma || facts.lockLights;
+    // KWin and the GNOME Shell companion tell the helper; elsewhere it reads the lights, which
+    // anyone may.
+    const bool locks =
+        facts.session == DesktopSession::KdePlasma || facts.lockLights || companionRuns(facts);
     if (locks)
         said << KeyboardAccessControl::tr("Caps Lock and Num Lock warnings work.");
     else if (facts.session == DesktopSession::Gnome)
@@ -120,26 +185,41 @@ Confirmation revokeConfirmation(KeyboardAccessMethod method) {
 
 } // namespace
 
-KeyboardAccessTexts keyboardAccessTexts(const KeyboardAccessFacts& facts) {
+KeyboardAccessTexts keyboardAccessTexts(const KeyboardAccessFacts& facts,
+                                        unsigned companionVersion) {
     QStringList said;
+    if (facts.session == DesktopSession::Gnome)
+        said << companionSentences(facts, companionVersion);
     if (facts.change == Change::Revoked)
         said << KeyboardAccessControl::tr("Keyboard access is taken back.");
     if (facts.session == DesktopSession::X11)
         return x11Texts(facts, said);
-    return facts.readable ? readableTexts(facts, said) : unreadableTexts(facts, said);
+    KeyboardAccessTexts texts =
+        facts.readable ? readableTexts(facts, said) : unreadableTexts(facts, said);
+    // The companion comes first: without it GNOME tells nothing of the locks.
+    if (facts.session == DesktopSession::Gnome && offersCompanion(facts.companion))
+        texts = {texts.message, KeyboardAccessControl::tr("Turn On the GNOME Shell Companion"),
+                 true};
+    return texts;
 }
 
 void KeyboardAccessControl::willSelect() {
     change_ = Change::None;
+    companionTurnedOn_ = false;
     show();
 }
 
 void KeyboardAccessControl::show() {
     KeyboardAccess& access = pane_.platform.keyboardAccess;
-    const KeyboardAccessFacts facts{access.session(),           access.method(),
-                                    access.keyboardsReadable(), access.lockLightsReadable(),
-                                    access.granted(),           change_};
-    const KeyboardAccessTexts texts = keyboardAccessTexts(facts);
+    KeyboardAccessFacts facts{access.session(),           access.method(),
+                              access.keyboardsReadable(), access.lockLightsReadable(),
+                              access.granted(),           change_};
+    if (facts.session == DesktopSession::Gnome && pane_.platform.shellCompanion) {
+        facts.companion = pane_.platform.shellCompanion->status();
+        facts.companionTurnedOn = companionTurnedOn_;
+    }
+    const KeyboardAccessTexts texts = keyboardAccessTexts(facts, kCompanionInterfaceVersion);
+    buttonTurnsOnCompanion_ = texts.buttonTurnsOnCompanion;
     PaneForm& form = pane_.platform.form;
     form.setStringValue(Outlet::accessibilityMessage, texts.message);
     form.setStringValue(Outlet::accessibilityButton, texts.button);
@@ -147,6 +227,10 @@ void KeyboardAccessControl::show() {
 }
 
 void KeyboardAccessControl::buttonPressed() {
+    if (buttonTurnsOnCompanion_ && pane_.platform.shellCompanion) {
+        turnOnCompanion(*pane_.platform.shellCompanion);
+        return;
+    }
     KeyboardAccess& access = pane_.platform.keyboardAccess;
     const bool takingBack = access.granted();
     const Confirmation confirmation =
@@ -165,6 +249,20 @@ void KeyboardAccessControl::buttonPressed() {
         pane_.platform.host.runAlertPanel(title, message, KeyboardAccessControl::tr("OK"));
     } else {
         change_ = takingBack ? Change::Revoked : Change::Granted;
+    }
+    show();
+}
+
+void KeyboardAccessControl::turnOnCompanion(ShellCompanionControl& companion) {
+    if (const auto problem = companion.enable()) {
+        const QString title = KeyboardAccessControl::tr("GNOME Shell Companion Not Turned On");
+        const QString message =
+            KeyboardAccessControl::tr("Keyvigil's GNOME Shell companion was not turned on: %1.")
+                .arg(*problem);
+        qCWarning(programLog).noquote() << title + QStringLiteral(": ") + message;
+        pane_.platform.host.runAlertPanel(title, message, KeyboardAccessControl::tr("OK"));
+    } else {
+        companionTurnedOn_ = true;
     }
     show();
 }

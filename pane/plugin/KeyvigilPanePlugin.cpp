@@ -104,7 +104,8 @@ struct KeyvigilPanePlugin::Pane {
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
-                   kLinuxAppKitVersionNumber} {}
+                   kLinuxAppKitVersionNumber,
+                   shellCompanion.get()} {}
 
     KeyvigilPrefView view;
     QtPaneForm form{view};
@@ -121,6 +122,8 @@ struct KeyvigilPanePlugin::Pane {
     QtApplicationChooser chooser{view};
     LinuxSupportSources support;
     LinuxKeyboardAccess keyboardAccess;
+    std::unique_ptr<ShellCompanionControl> shellCompanion =
+        DisplayBackends::shellCompanionControl();
     QtConfirmation confirmations{view};
     PanePlatform platform;
     KeyvigilPref pref{platform};

@@ -2,6 +2,9 @@
 
 #include "platform/backends/BackendChoice.h"
 
+#ifdef KEYVIGIL_HAVE_GNOME
+#include "platform/gnome/GnomeCompanionControl.h"
+#endif
 #ifdef KEYVIGIL_HAVE_WAYLAND
 #include "platform/wayland/WaylandCompositor.h"
 #include "platform/wayland/WaylandConnection.h"
@@ -51,6 +54,14 @@ DesktopSession waylandDesktopFromHint(const QString& currentDesktop) {
     if (named({"sway", "hyprland", "labwc", "river", "wayfire", "wlroots"}))
         return DesktopSession::Wlroots;
     return DesktopSession::OtherWayland;
+}
+
+std::unique_ptr<ShellCompanionControl> shellCompanionControl() {
+#ifdef KEYVIGIL_HAVE_GNOME
+    return std::make_unique<GnomeCompanionControl>();
+#else
+    return nullptr;
+#endif
 }
 
 } // namespace DisplayBackends

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/KeyboardAccess.h"
+#include "platform/ShellCompanionControl.h"
 
 #include <QString>
+
+#include <memory>
 
 namespace DisplayBackends {
 
@@ -14,5 +17,9 @@ DesktopSession windowSession();
 // The Wayland desktop XDG_CURRENT_DESKTOP names ("ubuntu:GNOME", "sway", …); a hint only, as the
 // display manager sets it rather than the compositor.
 DesktopSession waylandDesktopFromHint(const QString& currentDesktop);
+
+// The GNOME Shell companion as the settings window shows and switches it; null where the build
+// has no GNOME support.
+std::unique_ptr<ShellCompanionControl> shellCompanionControl();
 
 } // namespace DisplayBackends

@@ -1,5 +1,6 @@
 #include "pane/KeyboardAccessControl.h"
 #include "tests/fakes/FakePanePlatform.h"
+#include "tests/fakes/FakeShellCompanionControl.h"
 
 #include <QRegularExpression>
 
@@ -93,6 +94,84 @@ TEST(KeyboardAccessGroup, ChangesOnlyAfterConfirmingAndSaysWhyNot) {
     EXPECT_TRUE(fakes.form[Outlet::accessibilityMessage].text.contains("from its next start"));
     group.willSelect(); // a new visit forgets the change
     EXPECT_FALSE(fakes.form[Outlet::accessibilityMessage].text.contains("next start"));
+}
+
+// On GNOME the group says where the Shell companion stands before what keyboard access adds, and
+// its button turns the companion on wherever that is what is missing.
+TEST(KeyboardAccessTexts, OnGnomeTellWhereTheCompanionStands) {
+    const QString turnOn = QStringLiteral("Turn On the GNOME Shell Companion");
+    const auto gnome = [](CompanionStatus companion, bool readable = false) {
+        KeyboardAccessFacts facts{Session::Gnome, Method::SeatRule, readable};
+        facts.companion = std::move(companion);
+        return facts;
+    };
+    using State = CompanionState;
+    const struct {
+        KeyboardAccessFacts facts;
+        const char* says;
+        QString button;
+    } rows[] = {
+        {gnome({State::Missing}),
+         "not installed; installing Keyvigil again installs it. No warnings work yet: GNOME",
+         kAllow},
+        {gnome({State::NotLoaded}), "turn it on here, then log out and back in", turnOn},
+        {gnome({State::NotLoaded, true}),
+         "is turned on, but GNOME starts a newly installed extension only when you log in", kAllow},
+        {gnome({State::Disabled}), "installed but turned off", turnOn},
+        {gnome({State::Disabled}, true), "All warnings work", turnOn},
+        {gnome({State::Failed, true, 0, QStringLiteral("TypeError: x is undefined")}),
+         "could not start Keyvigil's companion (TypeError: x is undefined)", kAllow},
+        // Running, the locks work without keyboard access.
+        {gnome({State::Running, true, 1}),
+         "shows the indicators. Caps Lock and Num Lock warnings work. To count capital letters",
+         kAllow},
+        {gnome({State::Running, true, 2}),
+         "does not match this Keyvigil (interface version 2, Keyvigil's 1)", kAllow},
+    };
+    for (const auto& row : rows) {
+        const KeyboardAccessTexts texts = keyboardAccessTexts(row.facts, 1);
+        SCOPED_TRACE(texts.message.toStdString());
+        EXPECT_TRUE(texts.message.contains(QString::fromUtf8(row.says)));
+        EXPECT_EQ(texts.button, row.button);
+        EXPECT_EQ(texts.buttonTurnsOnCompanion, row.button == turnOn);
+    }
+    // Other desktops never hear of it.
+    KeyboardAccessFacts kde{Session::KdePlasma};
+    kde.companion = {State::Disabled};
+    EXPECT_FALSE(keyboardAccessTexts(kde).message.contains("companion"));
+}
+
+// The companion is turned on only by the button, without touching keyboard access; a failure is
+// said, and the group then tells the truth again.
+TEST(KeyboardAccessGroup, TurnsTheCompanionOnOnlyOnTheButton) {
+    FakePanePlatform fakes;
+    FakeShellCompanionControl companion{fakes.journal};
+    PanePlatform platform = fakes.platform;
+    platform.shellCompanion = &companion;
+    PaneContext pane{platform};
+    KeyboardAccessControl group{pane};
+    fakes.keyboardAccess.desktop = Session::Gnome;
+    companion.current = {CompanionState::Disabled};
+    group.willSelect();
+    EXPECT_TRUE(fakes.journal.entries().filter("companion").isEmpty());
+    companion.problem = QStringLiteral("GNOME's settings cannot be changed (gsettings)");
+    group.buttonPressed();
+    companion.problem.reset();
+    group.buttonPressed();
+    EXPECT_EQ(fakes.journal.entries().filter(QRegularExpression("^(confirm|keyboard|alert|comp)")),
+              QStringList({"companion enable",
+                           "alert GNOME Shell Companion Not Turned On | Keyvigil's GNOME Shell "
+                           "companion was not turned on: GNOME's settings cannot be changed "
+                           "(gsettings). | OK",
+                           "companion enable"}));
+    EXPECT_TRUE(fakes.form[Outlet::accessibilityMessage].text.contains(
+        "is running: it tells Keyvigil about Caps Lock, Num Lock and the application in front, "
+        "and shows the indicators. Keyvigil uses it from its next start"));
+    // Running, the button is keyboard access's again.
+    EXPECT_EQ(fakes.form[Outlet::accessibilityButton].text, kAllow);
+    group.buttonPressed();
+    EXPECT_TRUE(fakes.journal.entries().contains(
+        "confirm Allow Keyvigil to Read the Keyboard? | Allow Access"));
 }
 
 } // namespace
