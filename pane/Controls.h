@@ -17,8 +17,8 @@
 // check box, which also decides whether the locks may warn continuously; Sound, the sound
 // pop-up, which also sets the slider and plays the sound; Volume, the slider; Preview, an
 // upper-left switch, which also changes the preview; Enable, the enable switch; Tab, the tab
-// view; Help, a help button, whose title is its topic's anchor; KeyboardAccess and Support, the
-// two buttons of the General tab.
+// view; Help, a help button, whose title is its topic's anchor; KeyboardAccess, the keyboard
+// access button; Support, the support mail's buttons.
 #define KEYVIGIL_PANE_CONTROLS(X)                                                                  \
     X(EnableKeyvigilSwitch, Enable, Keys::startAutomatically, {})                                  \
     X(stoppedMsg, Show, {}, {})                                                                    \
@@ -70,10 +70,15 @@
     X(accessibilityMessage, Show, {}, {})                                                          \
     X(accessibilityButton, KeyboardAccess, {}, {})                                                 \
     X(accessHelpButton, Help, {}, {})                                                              \
-    X(checkForUpdatesSwitch, Store, Keys::checkForUpdates, {})                                     \
     X(emailTheAuthorButton, Support, {}, {})                                                       \
+    X(supportMailOffer, Show, {}, {})                                                              \
+    X(supportMailOfferMsg, Show, {}, {})                                                           \
+    X(copySupportMailButton, Support, {}, {})                                                      \
+    X(saveSupportMailButton, Support, {}, {})                                                      \
     X(supportHelpButton, Help, {}, {})                                                             \
-    /* Hidden: the lock pop-ups' two menus, and the version */                                     \
+    /* The footer: hidden, the update check (there is no update service; its key is kept as */     \
+    /* read) and the lock pop-ups' two menus; shown, the version */                                \
+    X(checkForUpdatesSwitch, Store, Keys::checkForUpdates, {})                                     \
     X(continuousSoundMenu, Show, {}, {})                                                           \
     X(notContinuousSoundMenu, Show, {}, {})                                                        \
     X(versionString, Show, {}, {})

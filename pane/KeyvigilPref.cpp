@@ -1,8 +1,6 @@
 #include "pane/KeyvigilPref.h"
 
 #include "pane/HelpHandoff.h"
-#include "pane/PercentEscapes.h"
-#include "pane/SupportMail.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/BundleLayout.h"
 #include "shared/Identifiers.h"
@@ -116,6 +114,7 @@ void KeyvigilPref::willSelect() {
     pane_.prefs().setObjectForKey(PlistValue::fromString(pane_.bundlePath()),
                                   SettingsKeys::PrefPanePath);
     keyboardAccess_.willSelect();
+    supportMail_.willSelect();
     helper_.findHelper();
     helper_.killHelper();
 }
@@ -155,7 +154,7 @@ void KeyvigilPref::userChanged(Outlet outlet, bool dragging) {
         keyboardAccess_.buttonPressed();
         return;
     case Action::Support:
-        emailTheAuthor();
+        supportMail_.buttonPressed(outlet);
         return;
     default:
         form_.userChanged(control, dragging);
@@ -166,12 +165,4 @@ void KeyvigilPref::showHelp(Outlet button) {
     // A help button's title is the anchor of its topic on the book's start page.
     ::showHelp(kHelpBookName, std::nullopt, pane_.platform.form.title(button), pane_.bundlePath(),
                pane_.platform);
-}
-
-void KeyvigilPref::emailTheAuthor() {
-    // The mail shows the settings as they are saved.
-    pane_.save(PaneContext::Moment::Visiting);
-    const QString mail = composeSupportMail(pane_.prefs(), pane_.platform.support);
-    // Without a mail program nothing opens, and nothing is said.
-    pane_.platform.workspace.openURL(addingPercentEscapes(mail));
 }

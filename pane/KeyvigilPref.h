@@ -6,6 +6,7 @@
 #include "pane/KeyboardAccessControl.h"
 #include "pane/PaneContext.h"
 #include "pane/SettingsForm.h"
+#include "pane/SupportMailControl.h"
 
 #include <QString>
 
@@ -40,7 +41,6 @@ public:
 private:
     void alertUpgrade(const std::optional<QString>& bundleVersion);
     void showHelp(Outlet button);
-    void emailTheAuthor();
     bool enabled() const;
 
     // The per-class version number: 0 until the class has loaded once in this process.
@@ -51,4 +51,5 @@ private:
     ExclusionLists lists_{pane_};
     HelperControl helper_{pane_};
     KeyboardAccessControl keyboardAccess_{pane_};
+    SupportMailControl supportMail_{pane_};
 };

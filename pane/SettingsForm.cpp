@@ -116,10 +116,10 @@ void SettingsForm::readCountPopup(const Control& popup) {
     PaneForm& form = pane_.platform.form;
     const QStringList titles = countTitles(popup.key, count);
     if (form.itemTitles(popup.outlet) != titles) {
-        for (qsizetype item = form.itemTitles(popup.outlet).size() - 1; item >= 0; --item)
-            form.removeItemAtIndex(popup.outlet, int(item));
+        QList<PopupItem> items;
         for (const QString& title : titles)
-            form.addItemWithTitle(popup.outlet, title);
+            items.append({title, title, {}});
+        form.setItems(popup.outlet, items);
     }
     form.selectItemAtIndex(popup.outlet, int(titles.indexOf(QString::number(count))));
     if (!stored)

@@ -40,14 +40,24 @@ qsizetype escapedLength(const QString& text) {
 
 } // namespace
 
-QString composeSupportMail(const RVPrefs& prefs, SupportSources& sources, qsizetype longestURL) {
+QString SupportMail::mailto() const {
+    return QStringLiteral("mailto:") + address + QStringLiteral("?Subject=") + subject +
+           QStringLiteral("&body=") + body;
+}
+
+QString SupportMail::plainText() const {
+    return QStringLiteral("To: ") + address + QStringLiteral("\nSubject: ") + subject +
+           QStringLiteral("\n") + QString(body).replace(u'\r', u'\n');
+}
+
+SupportMail composeSupportMail(const RVPrefs& prefs, SupportSources& sources,
+                               qsizetype longestURL) {
     const std::optional<PlistValue::Dictionary> agentFolder =
         sources.attributesOfItemAtPath(QDir::homePath() + QStringLiteral("/Library/LaunchAgents"));
 
+    SupportMail mail{kSupportAddress, QStringLiteral("KeyVigil v") + kPaneVersion, {}};
     QString head;
     head.reserve(50000);
-    head += QStringLiteral("mailto:") + kSupportAddress + QStringLiteral("?Subject=KeyVigil v") +
-            kPaneVersion + QStringLiteral("&body=");
     head += QString::fromLatin1(kIntroduction).arg(sources.operatingSystemVersionString());
     head += prefs.description();
     if (agentFolder)
@@ -71,7 +81,7 @@ QString composeSupportMail(const RVPrefs& prefs, SupportSources& sources, qsizet
     }
 
     // Escaping works character by character, so the parts' escaped lengths add up.
-    qsizetype length = escapedLength(head);
+    qsizetype length = escapedLength(mail.mailto()) + escapedLength(head);
     for (const QString& line : logLines)
         length += escapedLength(line);
     for (const QString& part : crashParts)
@@ -88,12 +98,12 @@ QString composeSupportMail(const RVPrefs& prefs, SupportSources& sources, qsizet
         }
     }
 
-    QString mail = head;
+    mail.body = head;
     for (const QString& line : logLines)
-        mail += line;
+        mail.body += line;
     for (const QString& part : crashParts)
-        mail += part;
+        mail.body += part;
     if (leftOut)
-        mail += QLatin1StringView(kLeftOut);
+        mail.body += QLatin1StringView(kLeftOut);
     return mail;
 }

@@ -14,7 +14,10 @@
 
 #include "ui_KeyvigilPref.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -70,6 +73,24 @@ private:
     QWidget& view_;
 };
 
+// The desktop's clipboard, and a save dialog over the pane's window.
+class QtTextExport final : public TextExportService {
+public:
+    explicit QtTextExport(QWidget& view) : view_(view) {}
+    void copyToClipboard(const QString& text) override {
+        QGuiApplication::clipboard()->setText(text);
+    }
+    std::optional<QString> chooseFileToSave(const QString& suggestedPath) override {
+        const QString path =
+            QFileDialog::getSaveFileName(view_.window(), QStringLiteral("Save the Support Mail"),
+                                         suggestedPath, QStringLiteral("Text files (*.txt)"));
+        return path.isEmpty() ? std::nullopt : std::optional(path);
+    }
+
+private:
+    QWidget& view_;
+};
+
 struct KeyvigilPanePlugin::Pane {
     Pane(const QString& bundlePath, PaneHost& host)
         : agents(BundleLayout::agentTool(bundlePath)),
@@ -101,11 +122,11 @@ struct KeyvigilPanePlugin::Pane {
                    support,
                    keyboardAccess,
                    confirmations,
+                   textExport,
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
-                   kLinuxAppKitVersionNumber,
-                   shellCompanion.get()} {}
+                   kLinuxAppKitVersionNumber} {}
 
     KeyvigilPrefView view;
     QtPaneForm form{view};
@@ -122,9 +143,8 @@ struct KeyvigilPanePlugin::Pane {
     QtApplicationChooser chooser{view};
     LinuxSupportSources support;
     LinuxKeyboardAccess keyboardAccess;
-    std::unique_ptr<ShellCompanionControl> shellCompanion =
-        DisplayBackends::shellCompanionControl();
     QtConfirmation confirmations{view};
+    QtTextExport textExport{view};
     PanePlatform platform;
     KeyvigilPref pref{platform};
 };
@@ -142,7 +162,8 @@ bool KeyvigilPanePlugin::initWithBundle(const QString& bundlePath, PaneHost& hos
     QTableView* applications = pane_->view.ui().excludeApplicationsTable;
     applications->setItemDelegateForColumn(0, new ImageAndTextCellDelegate(applications));
     pane_->applicationsTable.setColumnEditable(0, false);
-    for (QTableView* table : {applications, pane_->view.ui().excludeWordsTable}) {
+    for (QTableView* table :
+         {applications, static_cast<QTableView*>(pane_->view.ui().excludeWordsTable)}) {
         table->horizontalHeader()->setStretchLastSection(true);
         table->horizontalHeader()->hide();
         table->verticalHeader()->hide();

@@ -1,6 +1,7 @@
 #include "pane/plugin/KeyvigilPrefView.h"
 
 #include "pane/Controls.h"
+#include "pane/plugin/PageScrollArea.h"
 
 #include "ui_KeyvigilPref.h"
 
@@ -34,6 +35,9 @@ QIcon helpIcon(const QWidget& widget) {
 KeyvigilPrefView::KeyvigilPrefView(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::KeyvigilPrefView>()) {
     ui_->setupUi(this);
+    // Each page shows the tab's own background, which its scroll area would cover.
+    for (PageScrollArea* page : findChildren<PageScrollArea*>())
+        page->widget()->setAutoFillBackground(false);
     // The help buttons keep their topic's anchor as their title and show the help icon.
     const QIcon help = helpIcon(*this);
     for (const Control& control : Controls::all())

@@ -196,10 +196,11 @@ public:
         journal_.record("launch application " + applicationPath);
         return true;
     }
-    bool openURL(const QString& url) override {
+    void openURL(const QString& url, OpenFailed failed) override {
         openedURLs.append(url);
         journal_.record(QStringLiteral("open URL"));
-        return true;
+        if (openFailure)
+            failed(*openFailure);
     }
 
     void beginApplicationChooser(DidEnd didEnd) override { didEnd(returnCode, filenames); }
@@ -209,6 +210,8 @@ public:
     QMap<QString, QString> agentProblems;
     QMap<QString, PlistValue::Dictionary> domains;
     QStringList openedURLs;
+    // Set: no program opens the URLs, for this reason.
+    std::optional<QString> openFailure;
     int returnCode = 1;
     QStringList filenames;
 
@@ -269,6 +272,26 @@ public:
     QString error;
 };
 
+// The clipboard and the file the user names, as a test sets them.
+class FakeTextExport : public TextExportService {
+public:
+    explicit FakeTextExport(Journal& journal) : journal_(journal) {}
+    void copyToClipboard(const QString& text) override {
+        clipboard = text;
+        journal_.record(QStringLiteral("copy to clipboard"));
+    }
+    std::optional<QString> chooseFileToSave(const QString& suggestedPath) override {
+        journal_.record("choose file to save " + suggestedPath);
+        return savePath;
+    }
+
+    QString clipboard;
+    std::optional<QString> savePath; // nullopt: the user cancels
+
+private:
+    Journal& journal_;
+};
+
 // The sound folders are the test's to fill in.
 struct FakePanePlatform {
     Journal journal;
@@ -278,6 +301,7 @@ struct FakePanePlatform {
     FakeImageLoader images{journal};
     FakeSupportSources support;
     FakeKeyboardAccess keyboardAccess{journal};
+    FakeTextExport textExport{journal};
     FakeTableView wordsView;
     FakeTableView applicationsView;
     RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
@@ -298,6 +322,7 @@ struct FakePanePlatform {
                           support,
                           keyboardAccess,
                           keyboardAccess,
+                          textExport,
                           {},
                           1265.0};
 };

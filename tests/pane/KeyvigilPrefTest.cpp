@@ -377,7 +377,8 @@ TEST_F(Pane, TheSoundPopUpShowsReadableNamesAndStoresTheFilesTitle) {
     EXPECT_EQ(popup.items, QStringList({"System Alert Sound", "CAPS", "dialog-warning",
                                         "phone-outgoing-busy", "Ping"}));
     EXPECT_EQ(popup.labels.mid(2), QStringList({"Dialog warning", "Phone outgoing busy", "Ping"}));
-    EXPECT_EQ(popup.groups.mid(2), QStringList({"Desktop sounds", "Desktop sounds", "Your sounds"}));
+    EXPECT_EQ(popup.groups.mid(2),
+              QStringList({"Desktop sounds", "Desktop sounds", "Your sounds"}));
     EXPECT_EQ(selected(O::soundPopup), 3);
 
     choose(O::soundPopup, 2);
@@ -697,6 +698,46 @@ TEST_F(HelpAndMail, ATooLongMailLeavesOutReportsThenTheOldestLinesAndSaysSo) {
     // A mail that fits says nothing of the sort.
     fakes.support.logLines.resize(10);
     EXPECT_FALSE(plainMail().contains("left out"));
+}
+
+TEST_F(HelpAndMail, WithoutAMailProgramTheWholeMailIsOfferedToCopyOrSave) {
+    mail();
+    EXPECT_TRUE(fakes.form[O::supportMailOffer].hidden); // a mail program took it
+    for (int i = 0; i < 3000; ++i)
+        fakes.support.logLines.append(
+            QStringLiteral("Keyvigil line %1 %2").arg(i).arg(QString(40, u'x')));
+    fakes.services.openFailure = "no program is set to open mailto links";
+    mail();
+    const QString& said = fakes.form[O::supportMailOfferMsg].text;
+    EXPECT_FALSE(fakes.form[O::supportMailOffer].hidden);
+    EXPECT_TRUE(said.startsWith("Your mail program did not open the support mail: no program is "
+                                "set to open mailto links."))
+        << said.toStdString();
+
+    pref.userChanged(O::copySupportMailButton);
+    const QString& text = fakes.textExport.clipboard;
+    EXPECT_TRUE(text.startsWith("To: support@keyvigil.org\nSubject: KeyVigil v6.2\n\n\nDebugging"))
+        << text.left(80).toStdString();
+    // No link to fit in: nothing is left out, and the log lines end as lines do.
+    EXPECT_TRUE(text.contains("\nKeyvigil line 0 ")) << text.left(200).toStdString();
+    EXPECT_FALSE(text.contains("left out") || text.contains(u'\r'));
+    EXPECT_TRUE(said.startsWith("The support mail is on the clipboard.")) << said.toStdString();
+
+    pref.userChanged(O::saveSupportMailButton); // cancelled
+    const QString path = home + "/mail text.txt";
+    fakes.textExport.savePath = path;
+    pref.userChanged(O::saveSupportMailButton);
+    EXPECT_EQ(QString::fromUtf8(readFile(path)), text);
+    EXPECT_TRUE(said.contains(path)) << said.toStdString();
+    EXPECT_TRUE(fakes.journal.entries().contains("choose file to save " + home +
+                                                 "/Keyvigil support mail.txt"));
+    fakes.textExport.savePath = home + "/no folder/mail.txt";
+    pref.userChanged(O::saveSupportMailButton);
+    EXPECT_EQ(fakes.journal.entries().filter("alert Support Mail Not Saved").size(), 1);
+
+    // The next showing starts without the offer.
+    pref.willSelect();
+    EXPECT_TRUE(fakes.form[O::supportMailOffer].hidden);
 }
 
 TEST(PercentEscapes, OnlyWhatAURLMayNotHoldIsEscapedAsUtf8Bytes) {

@@ -67,8 +67,23 @@ HelpViewerWindow::HelpViewerWindow(QWidget* parent)
         ui_->pageView->setFocus();
     };
     connect(ui_->closeFindButton, &QToolButton::clicked, this, closeFind);
-    new QShortcut(QKeySequence(Qt::Key_Escape), ui_->findBar, closeFind,
-                  Qt::WidgetWithChildrenShortcut);
+    // Escape closes the find bar first, then the window; Ctrl+W and Ctrl+Q close the window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, [this, closeFind] {
+        if (ui_->findBar->isVisible())
+            closeFind();
+        else
+            close();
+    });
+    // Ctrl+Q too where the desktop's key scheme has no Quit (Ctrl+W is always a Close).
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    quitKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (const QKeySequence& key : quitKeys)
+        if (!closeKeys.contains(key))
+            closeKeys.append(key);
+    auto* closeWindow = new QShortcut(this);
+    closeWindow->setKeys(closeKeys);
+    connect(closeWindow, &QShortcut::activated, this, &QWidget::close);
 }
 
 HelpViewerWindow::~HelpViewerWindow() = default;

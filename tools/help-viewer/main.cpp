@@ -1,7 +1,9 @@
+#include "platform/desktop/ApplicationIcon.h"
 #include "platform/desktop/ProcProcessManager.h"
 #include "platform/desktop/SignalPipe.h"
 #include "shared/BundleLayout.h"
 #include "shared/CommandLine.h"
+#include "shared/Identifiers.h"
 #include "shared/ProgramLog.h"
 #include "shared/Translations.h"
 #include "tools/help-viewer/HelpRequest.h"
@@ -21,6 +23,9 @@ int main(int argc, char* argv[]) {
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
     QApplication app(argc, argv);
+    // Keyvigil's icon and desktop entry: the viewer is part of the settings window's help.
+    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setDesktopFileName(QString(kApplicationIdentifier));
     Translations::install(BundleLayout::translations(
         BundleLayout::paneBundleAround(QCoreApplication::applicationDirPath())));
     QApplication::setApplicationDisplayName(

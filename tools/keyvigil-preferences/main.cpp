@@ -2,6 +2,7 @@
 // once per user session.
 #include "pane/plugin/PanePlugin.h"
 #include "platform/backends/DisplayBackends.h"
+#include "platform/desktop/ApplicationIcon.h"
 #include "platform/desktop/SignalPipe.h"
 #include "shared/ApplicationBundle.h"
 #include "shared/BundleLayout.h"
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Keyvigil"));
     QApplication::setOrganizationName(QStringLiteral("Keyvigil"));
     QApplication::setApplicationVersion(kPaneVersion);
+    // Keyvigil's icon and desktop entry, for the window list, the task bar and the title bar.
+    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setDesktopFileName(QString(kApplicationIdentifier));
 
     if (SingleInstance::raiseRunningInstance())
         return 0;
