@@ -5,6 +5,13 @@ set(CPACK_PACKAGE_VENDOR "The Keyvigil developers")
 set(CPACK_PACKAGE_CONTACT "The Keyvigil developers <maintainers@keyvigil.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The lintian override is the package's own: an install into a home or another prefix has no use
+# for it, so CPack copies it in beside what the install rules lay out.
+set(package_only "${CMAKE_CURRENT_BINARY_DIR}/package-only")
+configure_file(debian/lintian-overrides
+    "${package_only}${CPACK_PACKAGING_INSTALL_PREFIX}/share/lintian/overrides/${package_name}"
+    COPYONLY)
+set(CPACK_INSTALLED_DIRECTORIES "${package_only};.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "warnings when Caps Lock or Num Lock is on")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -59,7 +59,7 @@ files=(
     share/metainfo/org.keyvigil.Keyvigil.metainfo.xml
     share/icons/hicolor/scalable/apps/org.keyvigil.Keyvigil.svg
     share/man/man1/keyvigil-preferences.1.gz share/man/man1/keyvigil-defaults.1.gz
-    share/lintian/overrides/keyvigil
+    share/lintian/overrides/keyvigil # installed by older versions; only the package has it now
     share/polkit-1/actions/org.keyvigil.Keyvigil.keyboard-access.policy
 )
 for size in 16 24 32 48 64 128 256; do
@@ -68,12 +68,21 @@ done
 for file in "${files[@]}"; do
     rm -f "$prefix/$file"
 done
-rm -rf "$prefix/lib/keyvigil" "$prefix/share/doc/keyvigil"
+rm -rf "$prefix/lib/keyvigil" "$prefix/share/doc/keyvigil" \
+    "$prefix/share/gnome-shell/extensions/keyvigil@keyvigil.org"
 echo "Keyvigil is removed from $prefix."
 
 if $purge; then
+    # Everything the programs write in the home: the settings and the help viewer's hand-off
+    # store, the settings window's size and place, the restart marker and the supervisor's log.
+    # The folders Keyvigil made go too when nothing else is in them.
     rm -f "$HOME"/Library/Preferences/org.keyvigil.*
+    rm -f "$config/Keyvigil/Keyvigil.conf"
     rm -rf "${XDG_STATE_HOME:-$HOME/.local/state}/keyvigil"
+    for folder in "$config/Keyvigil" "$HOME/Library/Preferences" "$HOME/Library/LaunchAgents" \
+        "$HOME/Library"; do
+        rmdir "$folder" 2>/dev/null || true
+    done
     echo "Your Keyvigil settings are removed too."
 else
     echo "Your settings stay in ~/Library/Preferences (--purge removes them)."

@@ -93,6 +93,7 @@ class InstalledWindow(unittest.TestCase):
         self.addCleanup(desktop.stop)
         prefix = desktop.tmp / "local"
         install(prefix)
+        self.assertFalse((prefix / "share/lintian").exists(), "the package's lintian override")
         helper = prefix / HELPER
         env = desktop.env(XDG_STATE_HOME=str(desktop.tmp / "state"))
         agent_file = desktop.home / "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
@@ -125,8 +126,11 @@ class InstalledWindow(unittest.TestCase):
         settings = desktop.home / "Library/Preferences/org.keyvigil.Keyvigil.prefs"
         self.assertTrue(settings.exists(), "uninstalling without --purge removed the settings")
 
+        # The window kept its size and place; --purge leaves nothing of Keyvigil in the home.
+        self.assertTrue((desktop.home / ".config/Keyvigil/Keyvigil.conf").exists())
         subprocess.run(uninstall + ["--purge"], env=env, check=True, stdout=subprocess.DEVNULL)
-        self.assertFalse(settings.exists())
+        self.assertEqual([p for p in desktop.home.rglob("*") if "eyvigil" in p.name.lower()
+                          or p.name == "Library"], [])
 
 
 if __name__ == "__main__":

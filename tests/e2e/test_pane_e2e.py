@@ -206,7 +206,7 @@ class ExclusionLists(PaneTest):
         self.keys(window, "Return")
         self.assertTrue(wait_for(lambda: "NASA" in self.desktop.defaults("read", "excludeWordsArray"),
                                  3.0), "the word did not reach the store file")
-        self.keys(window, "alt+d")
+        self.keys(window, "alt+p")
         self.desktop.type("Note")
         time.sleep(0.3)
         self.desktop.key("Return")
