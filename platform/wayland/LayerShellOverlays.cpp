@@ -5,6 +5,7 @@
 #include "fractional-scale-v1-client-protocol.h"
 #include "layer-shell-client-protocol.h"
 #include "viewporter-client-protocol.h"
+#include "xdg-output-unstable-v1-client-protocol.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -38,11 +39,15 @@ struct LayerShellOverlays::Output {
     LayerShellOverlays* owner = nullptr;
     std::uint32_t name = 0;
     wl_output* output = nullptr;
+    zxdg_output_v1* sizes = nullptr;
     int scale = 1;
     QSize pixels;
+    QSize logical; // where the compositor says: with a fractional scale, not pixels / scale
 
-    QSize points() const { return pixels / scale; }
+    QSize points() const { return logical.isValid() ? logical : pixels / scale; }
     ~Output() {
+        if (sizes)
+            zxdg_output_v1_destroy(sizes);
         if (output && wl_output_get_version(output) >= 3)
             wl_output_release(output);
         else if (output)
@@ -120,6 +125,8 @@ LayerShellOverlays::LayerShellOverlays(WaylandConnection& connection) : connecti
     fractionalScales_ = static_cast<wp_fractional_scale_manager_v1*>(
         bind("wp_fractional_scale_manager_v1", &wp_fractional_scale_manager_v1_interface, 1));
     viewporter_ = static_cast<wp_viewporter*>(bind("wp_viewporter", &wp_viewporter_interface, 1));
+    outputSizes_ = static_cast<zxdg_output_manager_v1*>(
+        bind("zxdg_output_manager_v1", &zxdg_output_manager_v1_interface, 3));
     if (!viewporter_ && fractionalScales_) { // a fractional scale cannot be shown without one
         wp_fractional_scale_manager_v1_destroy(fractionalScales_);
         fractionalScales_ = nullptr;
@@ -164,6 +171,24 @@ void LayerShellOverlays::addOutput(std::uint32_t name, std::uint32_t version) {
     output->output = static_cast<wl_output*>(wl_registry_bind(
         connection_.registry(), name, &wl_output_interface, std::min(version, 3u)));
     wl_output_add_listener(output->output, &listener, output.get());
+    if (outputSizes_) {
+        static const zxdg_output_v1_listener sizeListener = {
+            [](void*, zxdg_output_v1*, std::int32_t, std::int32_t) {},
+            [](void* data, zxdg_output_v1*, std::int32_t width, std::int32_t height) {
+                static_cast<Output*>(data)->logical = QSize(width, height);
+            },
+            // Before version 3 the sizes end with a done of their own; from 3 on, the output's.
+            [](void* data, zxdg_output_v1* sizes) {
+                auto* output = static_cast<Output*>(data);
+                if (zxdg_output_v1_get_version(sizes) < 3)
+                    output->owner->outputChanged(*output);
+            },
+            [](void*, zxdg_output_v1*, const char*) {},
+            [](void*, zxdg_output_v1*, const char*) {},
+        };
+        output->sizes = zxdg_output_manager_v1_get_xdg_output(outputSizes_, output->output);
+        zxdg_output_v1_add_listener(output->sizes, &sizeListener, output.get());
+    }
     outputs_.push_back(std::move(output));
 }
 
@@ -213,6 +238,8 @@ LayerShellOverlays::~LayerShellOverlays() {
     outputs_.clear();
     if (viewporter_)
         wp_viewporter_destroy(viewporter_);
+    if (outputSizes_)
+        zxdg_output_manager_v1_destroy(outputSizes_);
     if (fractionalScales_)
         wp_fractional_scale_manager_v1_destroy(fractionalScales_);
     if (shm_)

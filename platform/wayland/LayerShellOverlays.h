@@ -19,6 +19,7 @@ struct wl_shm;
 struct wl_surface;
 struct wp_fractional_scale_manager_v1;
 struct wp_viewporter;
+struct zxdg_output_manager_v1;
 struct zwlr_layer_shell_v1;
 struct zwlr_layer_surface_v1;
 
@@ -67,6 +68,7 @@ private:
     zwlr_layer_shell_v1* layerShell_ = nullptr;
     wp_fractional_scale_manager_v1* fractionalScales_ = nullptr;
     wp_viewporter* viewporter_ = nullptr;
+    zxdg_output_manager_v1* outputSizes_ = nullptr;
     std::vector<std::unique_ptr<Output>> outputs_;
     std::map<QWidget*, std::unique_ptr<Surface>> surfaces_;
 };
