@@ -31,13 +31,12 @@ QDBusMessage callShell(const QString& method, const QString& uuid) {
     return QDBusConnection::sessionBus().call(message, QDBus::Block, 3000);
 }
 
-// The Shell's list of extensions to run, as gsettings prints it ("['a@b', 'c@d']", "@as []");
-// nullopt when it cannot be read.
-std::optional<QStringList> enabledExtensions() {
+// One of the Shell's lists of extensions (enabled-extensions, disabled-extensions, which wins), as
+// gsettings prints it ("['a@b', 'c@d']", "@as []"); nullopt when it cannot be read.
+std::optional<QStringList> extensionList(const QString& key) {
     QProcess gsettings;
     gsettings.start(QStringLiteral("gsettings"),
-                    {QStringLiteral("get"), QStringLiteral("org.gnome.shell"),
-                     QStringLiteral("enabled-extensions")});
+                    {QStringLiteral("get"), QStringLiteral("org.gnome.shell"), key});
     if (!gsettings.waitForFinished(3000) || gsettings.exitStatus() != QProcess::NormalExit ||
         gsettings.exitCode() != 0)
         return std::nullopt;
@@ -48,6 +47,18 @@ std::optional<QStringList> enabledExtensions() {
         uuids << match.captured(1);
     return uuids;
 }
+
+bool setExtensionList(const QString& key, const QStringList& uuids) {
+    QStringList quoted;
+    for (const QString& uuid : uuids)
+        quoted << u'\'' + uuid + u'\'';
+    return QProcess::execute(QStringLiteral("gsettings"),
+                             {QStringLiteral("set"), QStringLiteral("org.gnome.shell"), key,
+                              u'[' + quoted.join(QStringLiteral(", ")) + u']'}) == 0;
+}
+
+const QString kEnabledKey = QStringLiteral("enabled-extensions");
+const QString kDisabledKey = QStringLiteral("disabled-extensions");
 
 unsigned runningVersion() {
     QDBusMessage get = QDBusMessage::createMethodCall(
@@ -64,8 +75,10 @@ unsigned runningVersion() {
 
 CompanionStatus GnomeCompanionControl::status() {
     CompanionStatus status;
-    const std::optional<QStringList> enabled = enabledExtensions();
-    status.enabled = enabled && enabled->contains(kUuid);
+    const std::optional<QStringList> enabled = extensionList(kEnabledKey);
+    const std::optional<QStringList> disabled = extensionList(kDisabledKey);
+    status.enabled =
+        enabled && enabled->contains(kUuid) && !(disabled && disabled->contains(kUuid));
     const QDBusMessage reply = callShell(QStringLiteral("GetExtensionInfo"), kUuid);
     QVariantMap info;
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
@@ -101,21 +114,15 @@ std::optional<QString> GnomeCompanionControl::enable() {
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
         reply.arguments().constFirst().toBool())
         return std::nullopt;
-    // The Shell has not loaded it: listed, it runs from the next login.
-    std::optional<QStringList> enabled = enabledExtensions();
-    if (!enabled)
+    // The Shell has not loaded it: listed, and off the list of those kept off, it runs from the
+    // next login.
+    std::optional<QStringList> enabled = extensionList(kEnabledKey);
+    std::optional<QStringList> disabled = extensionList(kDisabledKey);
+    if (!enabled || !disabled)
         return tr("GNOME's settings cannot be read (gsettings)");
-    if (enabled->contains(kUuid))
-        return std::nullopt;
-    *enabled << kUuid;
-    QStringList quoted;
-    for (const QString& uuid : std::as_const(*enabled))
-        quoted << u'\'' + uuid + u'\'';
-    const int status = QProcess::execute(QStringLiteral("gsettings"),
-                                         {QStringLiteral("set"), QStringLiteral("org.gnome.shell"),
-                                          QStringLiteral("enabled-extensions"),
-                                          u'[' + quoted.join(QStringLiteral(", ")) + u']'});
-    if (status != 0)
+    if (disabled->removeAll(kUuid) > 0 && !setExtensionList(kDisabledKey, *disabled))
+        return tr("GNOME's settings cannot be changed (gsettings)");
+    if (!enabled->contains(kUuid) && !setExtensionList(kEnabledKey, *enabled << kUuid))
         return tr("GNOME's settings cannot be changed (gsettings)");
     return std::nullopt;
 }

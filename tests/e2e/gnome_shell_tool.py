@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Drives a headless GNOME Shell for the GNOME suite, on the session bus.
   gnome_shell_tool.py keys ACTION...   keys through org.gnome.Mutter.RemoteDesktop: code:N taps
-                                       the evdev key N, sleep:MS waits
+                                       the evdev key N, down:N and up:N press and release it,
+                                       sleep:MS waits
   gnome_shell_tool.py shot OUT.png     a screenshot through org.gnome.Shell.Screenshot; the Shell
                                        lets only a few names call it, org.gnome.Screenshot one"""
 import sys
@@ -30,6 +31,8 @@ for action in sys.argv[2:]:
     if kind == "code":
         for down in (True, False):
             session.NotifyKeyboardKeycode(dbus.UInt32(int(value)), down)
+    elif kind in ("down", "up"):
+        session.NotifyKeyboardKeycode(dbus.UInt32(int(value)), kind == "down")
     elif kind == "sleep":
         time.sleep(int(value) / 1000)
     time.sleep(0.05)

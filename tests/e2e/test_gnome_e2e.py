@@ -69,6 +69,16 @@ SESSION = textwrap.dedent("""\
     gsettings set org.gnome.shell enabled-extensions "[]"
     sleep 1
     start_helper off; stop_helper 1
+    # The settings window's General tab (Alt+G) offers to turn it on again, which only its
+    # button (Alt+T) does.
+    QT_QPA_PLATFORM=wayland "$PREFIX/bin/keyvigil-preferences" > window.log 2>&1 & P=$!
+    sleep 3; keys down:56 code:34 up:56 sleep:1000
+    /usr/bin/python3 "$TOOL" shot "$T/window-off.png"
+    companion GetLocks > before-click.txt 2>&1
+    keys down:56 code:20 up:56 sleep:1500
+    companion GetLocks > after-click.txt 2>&1
+    /usr/bin/python3 "$TOOL" shot "$T/window-on.png"
+    kill $P; wait $P
     kill $N $G; wait $G; kill $SB
     """)
 
@@ -95,7 +105,10 @@ class GnomeShell(unittest.TestCase):
                "XDG_RUNTIME_DIR": str(tmp / "run"),
                "XDG_DATA_DIRS": f"{prefix / 'share'}:/usr/local/share:/usr/share",
                "BUILD": str(BUILD_DIR), "PREFIX": str(prefix), "HELPER": HELPER_INSTALLED,
-               "VIEWER": str(prefix / VIEWER_RELATIVE), "TOOL": str(TOOL)}
+               "VIEWER": str(prefix / VIEWER_RELATIVE), "TOOL": str(TOOL),
+               # The settings window stops only the helpers of this suite.
+               "KEYVIGIL_PROCESS_SCOPE": f"gnome-e2e-{os.getpid()}",
+               "KEYVIGIL_AGENT_MODE": "supervisor"}
         defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
@@ -162,6 +175,14 @@ class GnomeShell(unittest.TestCase):
         self.assert_lines("off", "cannot use the GNOME Shell backend: Keyvigil's GNOME Shell "
                           "companion (keyvigil@keyvigil.org) does not answer on the session bus",
                           "using the Wayland backend (display wl-keyvigil)")
+
+    def test_the_settings_window_turns_the_companion_on_only_on_its_button(self):
+        self.assertIn("org.freedesktop.DBus.Error.ServiceUnknown",
+                      (self.tmp / "before-click.txt").read_text())
+        self.assertEqual((self.tmp / "after-click.txt").read_text().strip(), "(false, false)",
+                         (self.tmp / "window.log").read_text())
+        self.assertIn("keyvigil.preferences: using the Wayland backend (display wl-keyvigil)",
+                      (self.tmp / "window.log").read_text())
 
 
 if __name__ == "__main__":
