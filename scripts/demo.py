@@ -26,6 +26,9 @@ DEMO_SETTINGS = {
     "preferencesForPrefPane": True, "startAutomatically": False,
 }
 
+# The daemon shows one bubble at a time, each for a few seconds, and queues the others.
+BUBBLE_NAME = "^Notification$"
+
 WINDOW_NAMES = {(500, 500): "Caps Lock window in the centre of the screen",
                 (268, 335): "Num Lock window in the centre of the screen",
                 (17, 15): "upper-left modifier window"}
@@ -38,6 +41,7 @@ class Session:
         self.shown = set(self.keyvigil_windows())
         self.playing = False
         self.shots = 0
+        self.bubbles_before = set()
         for window in sorted(self.shown):
             print(f"    window shown: {self.describe(window)}")
 
@@ -49,8 +53,14 @@ class Session:
         w, h, x, y = window
         return f"{WINDOW_NAMES[(w, h)]}, {w}x{h} at ({x}, {y})"
 
+    def bubbles(self):
+        """The notification bubbles on screen, by window id."""
+        return set(subprocess.run(["xdotool", "search", "--onlyvisible", "--name", BUBBLE_NAME],
+                                  env=self.desktop.env(), capture_output=True, text=True).stdout.split())
+
     def step(self, title, action, settle=0.8):
         print(f"\n>>> {title}")
+        self.bubbles_before = self.bubbles()
         start = len(self.helper.audio_bytes())
         action()
         time.sleep(settle - 0.3)
@@ -80,7 +90,11 @@ class Session:
             print(f"    window hidden: {WINDOW_NAMES[window[:2]]}")
         self.shown = now
 
-    def screenshot(self, name):
+    def screenshot(self, name, bubble=False):
+        """bubble: the last step's notification is to be seen, once the daemon shows it after
+        the bubbles queued before it."""
+        if bubble and not wait_for(lambda: self.bubbles() - self.bubbles_before, timeout=15.0):
+            print("    (the notification's bubble did not show)")
         self.shots += 1
         path = self.out_dir / f"{self.shots:02d}-{name}.png"
         self.desktop.screenshot(path)
@@ -159,16 +173,16 @@ def main():
             session.screenshot("started")
             session.step("Caps Lock switched on", lambda: desktop.key("Caps_Lock"))
             print("    the top of the screen flashed (too brief for a screenshot)")
-            session.screenshot("caps-lock-on")
+            session.screenshot("caps-lock-on", bubble=True)
             session.step("Caps Lock switched off", lambda: desktop.key("Caps_Lock"))
             session.step("typing 'Hello WORLD!' (Shift held for the capitals)",
                          lambda: desktop.type("Hello WORLD!"))
             print("    the top of the screen flashed (too brief for a screenshot)")
-            session.screenshot("capitals-warned")
+            session.screenshot("capitals-warned", bubble=True)
             session.step("typing 'NASA rocks'", lambda: desktop.type(" NASA rocks"))
             print("    NASA: excluded word, no warning")
             session.step("Num Lock switched on", lambda: desktop.key("Num_Lock"))
-            session.screenshot("num-lock-on")
+            session.screenshot("num-lock-on", bubble=True)
             session.step("Num Lock switched off", lambda: desktop.key("Num_Lock"))
         finally:
             helper.stop()
