@@ -37,8 +37,8 @@ void SupportMailControl::offerText(const QString& reason) {
                .arg(reason);
     // Nothing needs to be left out of a text that goes by no link.
     text_ = composeSupportMail(pane_.prefs(), pane_.platform.support, kWholeMail).plainText();
-    say(QStringLiteral("Your mail program did not open the support mail: %1. Copy its text or "
-                       "save it in a file, and send it to %2 from any mail program.")
+    say(QStringLiteral("The support mail could not be opened in a mail program: %1. Copy its "
+                       "text or save it in a file, and send it to %2 from any mail program.")
             .arg(reason, kSupportAddress));
 }
 

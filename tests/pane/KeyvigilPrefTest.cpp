@@ -710,8 +710,8 @@ TEST_F(HelpAndMail, WithoutAMailProgramTheWholeMailIsOfferedToCopyOrSave) {
     mail();
     const QString& said = fakes.form[O::supportMailOfferMsg].text;
     EXPECT_FALSE(fakes.form[O::supportMailOffer].hidden);
-    EXPECT_TRUE(said.startsWith("Your mail program did not open the support mail: no program is "
-                                "set to open mailto links."))
+    EXPECT_TRUE(said.startsWith("The support mail could not be opened in a mail program: no "
+                                "program is set to open mailto links."))
         << said.toStdString();
 
     pref.userChanged(O::copySupportMailButton);
