@@ -1,7 +1,6 @@
 """Keyvigil Helper end to end: the real program on a private X display, typed at with XTEST."""
 
 import os
-import signal
 import subprocess
 import sys
 import time
@@ -49,23 +48,6 @@ class LockWarnings(HelperTest):
         self.assertTrue(self.desktop.wait_for_notification("NUM LOCK Off"))
 
 
-class Control(HelperTest):
-    settings = {"warnWithGrowl": True, "warnWithSound": False}
-
-    def test_sighup_applies_new_settings_to_the_next_key_and_sigterm_ends_it_at_once(self):
-        self.desktop.write_settings({"warnCount": 2})
-        self.helper.signal(signal.SIGHUP)
-        time.sleep(0.3)
-        self.desktop.type("AB")
-        self.assertTrue(self.desktop.wait_for_notification("Too Many CAPS Typed"))
-        self.assertEqual(self.desktop.received()[-1]["body"], "2 CAPS typed.")
-
-        started = time.monotonic()
-        self.helper.signal(signal.SIGTERM)
-        self.helper.proc.wait(2)
-        self.assertLess(time.monotonic() - started, 1.0)
-
-
 class Windows(HelperTest):
     settings = {"showCapsCenter": True, "showNumCenter": True, "showCapsUpperLeft": True,
                 "showOtherUpperLeft": True, "warnWithSound": False}
@@ -86,6 +68,33 @@ class Windows(HelperTest):
         self.assertTrue(wait_for(lambda: self.centre_windows((268, 335)), 3.0))
         self.desktop.key("Caps_Lock", "Num_Lock")
         self.assertTrue(wait_for(lambda: not self.centre_windows((500, 500), (268, 335)), 3.0))
+
+
+class LateTray(HelperTest):
+    """The status item when the window manager's XEmbed tray starts after the helper."""
+    settings = {"showCapsMenuBar": True}
+
+    def helper_icon_ancestors(self):
+        """The lines of the windows holding the helper's own window, from the root down."""
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.desktop.env(),
+                              capture_output=True, text=True).stdout
+        path = []  # (indent, line) down to the line before
+        for line in (line for line in tree.splitlines() if line.strip().startswith("0x")):
+            indent = len(line) - len(line.lstrip())
+            path = [(i, above) for i, above in path if i < indent]
+            if '("Keyvigil Helper" "Keyvigil Helper")' in line:
+                return [above for _, above in path]
+            path.append((indent, line))
+        return []
+
+    def test_icon_is_embedded_when_a_tray_starts_after_the_helper(self):
+        self.desktop.spawn(["icewm"])
+        embedded = wait_for(lambda: any('"SystemTray"' in line
+                                        for line in self.helper_icon_ancestors()), 5.0, 0.1)
+        self.assertTrue(embedded, f"not in the tray: {self.helper_icon_ancestors()}")
+        stderr = self.helper.stop()
+        said = [line for line in stderr.splitlines() if "no system tray yet" in line]
+        self.assertEqual(len(said), 1, stderr)
 
 
 class Isolation(HelperTest):
