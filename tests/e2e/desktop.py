@@ -31,6 +31,30 @@ class Desktop(private_desktop.Desktop):
         for line in stream:
             self.add_notification(json.loads(line))
 
+    def keys_into(self, window, *keys):
+        """Types `keys` into `window`, activated first, and lets them take effect."""
+        self.xdotool("windowactivate", "--sync", window, "key", "--delay", "80", *keys)
+        time.sleep(0.4)
+
+    def open_settings_window(self, test, bundle, env, prefix=(), title="^Keyvigil$"):
+        """Starts keyvigil-preferences on `bundle` for `test`; returns it and its window. What
+        it says on stderr, the journal's share, is read with said()."""
+        err = open(self.tmp / f"host-{time.monotonic_ns()}.err", "w+")
+        test.addCleanup(err.close)
+        program = self.build_dir / "keyvigil-preferences"
+        host = subprocess.Popen([*prefix, str(program), str(bundle)], env=env, stderr=err, text=True)
+        host.err = err
+        test.addCleanup(lambda: host.poll() is None and host.kill())
+        window = self.find_window(title)
+        test.assertTrue(window, f"no window named {title} opened")
+        return host, window
+
+
+def said(host):
+    """What a program started by open_settings_window has written on stderr."""
+    host.err.seek(0)
+    return host.err.read()
+
 
 class Helper(AudioFile):
     """Keyvigil Helper running on a Desktop, with its sound written to a file."""

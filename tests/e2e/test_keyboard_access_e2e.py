@@ -14,7 +14,7 @@ import time
 import unittest
 from pathlib import Path
 
-from desktop import Desktop, wait_for
+from desktop import Desktop, said, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 BUNDLE = BUILD_DIR / "Keyvigil.prefPane"
@@ -56,48 +56,34 @@ class KeyboardAccess(unittest.TestCase):
                                     XDG_STATE_HOME=str(tmp / "state"))
 
     def open_window(self, **session):
-        err = open(self.desktop.tmp / "host.err", "w+")
-        self.addCleanup(err.close)
-        env = dict(self.env, **session)
-        host = subprocess.Popen([str(BUILD_DIR / "keyvigil-preferences"), str(BUNDLE)], env=env,
-                                stderr=err, text=True)
-        host.err = err
-        self.addCleanup(lambda: host.poll() is None and host.kill())
-        window = self.desktop.find_window("^Keyvigil$")
-        self.assertTrue(window, "the settings window did not open")
-        self.keys(window, "alt+g")
+        host, window = self.desktop.open_settings_window(self, BUNDLE, dict(self.env, **session))
+        self.desktop.keys_into(window, "alt+g")
         return host, window
-
-    def keys(self, window, *keys):
-        subprocess.run(["xdotool", "windowactivate", "--sync", window, "key", "--delay", "80",
-                        *keys], env=self.env, check=True)
-        time.sleep(0.4)
 
     def message(self, window, first=False):
         """The group's text, copied from the window. From the switch, which has the focus at
         first, it is three stops on; then it keeps the focus, as mnemonics do not take it."""
-        self.keys(window, *(("Tab", "Tab", "Tab") if first else ()), "ctrl+a", "ctrl+c")
+        self.desktop.keys_into(window, *(("Tab",) * 3 if first else ()), "ctrl+a", "ctrl+c")
         return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
                               env=self.env, capture_output=True, text=True, timeout=5).stdout
 
     def answer(self, title, *keys):
         dialog = self.desktop.find_window(f"^{re.escape(title)}$", 10.0)
         self.assertTrue(dialog, f"no window {title!r}")
-        self.keys(dialog, *keys)
+        self.desktop.keys_into(dialog, *keys)
         self.assertTrue(wait_for(lambda: not self.desktop.find_window(f"^{re.escape(title)}$", 0),
                                  5.0), f"{title!r} stayed")
 
     def close(self, host):
         host.send_signal(signal.SIGTERM)
         self.assertEqual(host.wait(15), 0)
-        host.err.seek(0)
-        return host.err.read()
+        return said(host)
 
     def test_an_x11_session_needs_nothing_and_offers_nothing(self):
         host, window = self.open_window()
         self.assertEqual(self.message(window, first=True), "In an X11 session Keyvigil sees every "
                          "key typed: all its warnings work, and nothing needs to be allowed.")
-        self.keys(window, "alt+a")
+        self.desktop.keys_into(window, "alt+a")
         self.assertFalse(self.desktop.find_window("Keyboard", 1.0))
         self.close(host)
         self.assertFalse(self.log.exists())
@@ -112,22 +98,22 @@ class KeyboardAccess(unittest.TestCase):
                       self.message(window, first=True))
 
         # Cancel is the default; a dismissed password dialog is said.
-        self.keys(window, "alt+a")
+        self.desktop.keys_into(window, "alt+a")
         self.answer("Allow Keyvigil to Read the Keyboard?", "Return")
         Path(f"{self.log}.dismiss").touch()
-        self.keys(window, "alt+a")
+        self.desktop.keys_into(window, "alt+a")
         self.answer("Allow Keyvigil to Read the Keyboard?", "alt+a")
         self.answer("Keyboard Access Not Allowed", "Return")
         self.assertEqual(self.log.read_text(), f"{PROGRAM} grant\n")
         self.assertFalse((self.system / RULE).exists())
 
         Path(f"{self.log}.dismiss").unlink()
-        self.keys(window, "alt+a")
+        self.desktop.keys_into(window, "alt+a")
         self.answer("Allow Keyvigil to Read the Keyboard?", "alt+a")
         self.assertTrue((self.system / RULE).exists())
         self.assertIn("Keyboard access is allowed", self.message(window))
 
-        self.keys(window, "alt+t")
+        self.desktop.keys_into(window, "alt+t")
         self.answer("Take Keyboard Access Back?", "alt+t")
         self.assertFalse((self.system / RULE).exists())
         self.assertEqual(self.log.read_text().splitlines()[1:], [f"{PROGRAM} grant",

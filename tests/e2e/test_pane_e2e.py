@@ -12,7 +12,7 @@ import unittest
 from pathlib import Path
 from urllib.parse import unquote
 
-from desktop import HELPER_RELATIVE, Desktop, Helper, pids_running, wait_for
+from desktop import HELPER_RELATIVE, Desktop, Helper, pids_running, said, wait_for
 
 BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
@@ -36,7 +36,6 @@ class PaneTest(unittest.TestCase):
         self.agent_file = self.desktop.home / AGENT_FILE
         self.env = self.desktop.env(KEYVIGIL_AGENT_MODE="supervisor",
                                     XDG_STATE_HOME=str(self.desktop.tmp / "state"))
-        self.hosts = 0
         self.addCleanup(self.unload_agent)
 
     def unload_agent(self):
@@ -46,22 +45,7 @@ class PaneTest(unittest.TestCase):
             os.kill(pid, signal.SIGKILL)
 
     def open_window(self, prefix=(), title="^Keyvigil$"):
-        """Starts the host; its stderr, the journal's share, is read with `said`."""
-        self.hosts += 1
-        err = open(self.desktop.tmp / f"host-{self.hosts}.err", "w+")
-        self.addCleanup(err.close)
-        host = subprocess.Popen([*prefix, str(BUILD_DIR / "keyvigil-preferences"), str(self.bundle)],
-                                env=self.env, stderr=err, text=True)
-        host.err = err
-        self.addCleanup(lambda: host.poll() is None and host.kill())
-        shown = self.desktop.find_window(title)
-        self.assertTrue(shown, f"no window named {title} opened")
-        return host, shown
-
-    def keys(self, window, *keys):
-        """Types `keys` into `window`, activated first."""
-        self.desktop.xdotool("windowactivate", "--sync", window, "key", "--delay", "60", *keys)
-        time.sleep(0.4)
+        return self.desktop.open_settings_window(self, self.bundle, self.env, prefix, title)
 
     def dismiss(self, title):
         """Presses OK in the alert named `title`, which must show."""
@@ -70,17 +54,12 @@ class PaneTest(unittest.TestCase):
         self.desktop.xdotool("windowfocus", "--sync", alert, "key", "Return")
         self.assertTrue(wait_for(lambda: not self.desktop.find_window(f"^{title}$", 0), 5.0))
 
-    @staticmethod
-    def said(host):
-        host.err.seek(0)
-        return host.err.read()
-
     def close_window(self, host, *alerts):
         """Closes the window as a session's end does, pressing OK in each alert it shows."""
         host.send_signal(signal.SIGTERM)
         for title in alerts:
             self.dismiss(title)
-        self.assertEqual(host.wait(15), 0, self.said(host))
+        self.assertEqual(host.wait(15), 0, said(host))
 
 
 class HelperControl(PaneTest):
@@ -147,16 +126,16 @@ class Failures(PaneTest):
         prefix = ["setpriv", "--bounding-set=-dac_override,-dac_read_search"] \
             if os.geteuid() == 0 else []
         host, window = self.open_window(prefix)
-        self.keys(window, "alt+x", "alt+a")
+        self.desktop.keys_into(window, "alt+x", "alt+a")
         self.desktop.type("NASA")
         self.desktop.key("Return")
         self.dismiss("Settings Not Saved")
         self.close_window(host, "Settings Not Saved")
 
-        said = self.said(host)
+        text = said(host)
         self.assertIn(f"Settings Not Saved: Keyvigil could not save your settings in “{store}”: "
-                      "Permission denied.", said)
-        self.assertIn("The changes made in this window are lost.", said)
+                      "Permission denied.", text)
+        self.assertIn("The changes made in this window are lost.", text)
         self.assertEqual(store.read_bytes(), before)
         self.assertTrue(wait_for(lambda: pids_running(self.helper), timeout=5.0),
                         "the helper did not start with the settings stored before")
@@ -166,7 +145,7 @@ class Failures(PaneTest):
         self.helper.write_text("#!/bin/sh\necho 'keyvigil.helper: no display here' >&2\nexit 1\n")
         host, _ = self.open_window()
         self.close_window(host, "Keyvigil Not Started")
-        self.assertRegex(self.said(host), "Keyvigil Not Started: Keyvigil Helper was started but "
+        self.assertRegex(said(host), "Keyvigil Not Started: Keyvigil Helper was started but "
                          "does not keep running: Keyvigil Helper is not running;.*no display here")
 
     def test_a_bundle_of_another_version_restarts_once_then_says_to_reinstall(self):
@@ -201,12 +180,12 @@ class ExclusionLists(PaneTest):
                                      "excludeWords": True, "warnWithGrowl": True,
                                      "warnWithSound": False})
         host, window = self.open_window()
-        self.keys(window, "alt+x", "alt+a")
+        self.desktop.keys_into(window, "alt+x", "alt+a")
         self.desktop.type("NASA")
-        self.keys(window, "Return")
+        self.desktop.keys_into(window, "Return")
         self.assertTrue(wait_for(lambda: "NASA" in self.desktop.defaults("read", "excludeWordsArray"),
                                  3.0), "the word did not reach the store file")
-        self.keys(window, "alt+p")
+        self.desktop.keys_into(window, "alt+p")
         self.desktop.type("Note")
         time.sleep(0.3)
         self.desktop.key("Return")
@@ -257,7 +236,7 @@ class HelpAndSupport(PaneTest):
         host, window = self.open_window()
 
         # The switch has the focus; the help button beside it comes next.
-        self.keys(window, "Tab", "space")
+        self.desktop.keys_into(window, "Tab", "space")
         self.assertTrue(wait_for(lambda: pids_running(viewer), 10.0), "no viewer started")
         handoff = lambda: self.desktop.defaults("-d", "org.keyvigil.HelpViewer", "read")
         self.assertTrue(wait_for(lambda: "PSNlow" in handoff(), 10.0), handoff())
@@ -271,11 +250,11 @@ class HelpAndSupport(PaneTest):
         os.kill(pid, signal.SIGHUP)
         self.assertTrue(self.desktop.find_window("^Indicators — Keyvigil Help$"),
                         "the viewer did not follow SIGHUP")
-        self.keys(window, "space")
+        self.desktop.keys_into(window, "space")
         self.assertTrue(self.desktop.find_window("^Keyvigil Help$"), "the second request was not shown")
         self.assertEqual(pids_running(viewer), [pid])
 
-        self.keys(window, "alt+g", "alt+e")
+        self.desktop.keys_into(window, "alt+g", "alt+e")
         self.assertTrue(wait_for(lambda: received.exists() and received.stat().st_size, 10.0),
                         "no mail reached the mail program")
         # Whole through the handler: characters a link must escape, the real sources' sections.
