@@ -1,7 +1,7 @@
 #include "platform/desktop/NetworkSandbox.h"
 #include "platform/desktop/SettingsWindowLauncher.h"
+#include "tests/shared/TempHome.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -71,18 +71,20 @@ bool canMake(long family, int type, int protocol = 0) {
     return fd >= 0;
 }
 
-void writeScript(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // The settings window's stand-in: connects to the port its pane folder names and says so there.
 const QByteArray kHost = "#!/bin/bash\n"
                          "exec 3<>/dev/tcp/127.0.0.1/$(cat \"$1/port\") && echo connected > "
                          "\"$1/result\"\n";
+
+// A pane folder naming the listener's port, and the settings window's stand-in beside it.
+struct PaneFolder : QTemporaryDir {
+    const QString pane = filePath(QStringLiteral("Keyvigil.prefPane"));
+    const QString host = filePath(QStringLiteral("host"));
+    explicit PaneFolder(int port) {
+        writeFile(pane + QStringLiteral("/port"), QByteArray::number(port));
+        writeFile(host, kHost, true);
+    }
+};
 
 QByteArray waitForFile(const QString& path) {
     for (int tries = 0; tries < 200 && !QFile::exists(path); ++tries)
@@ -164,15 +166,8 @@ TEST(NetworkSandbox, UnderAFilterThatRefusesSeccompItself) {
 TEST(SettingsWindowLauncher, WindowKeepsTheNetworkTheHelperGaveUp) {
     Listener listener;
     ASSERT_NE(listener.port, 0);
-    QTemporaryDir folder;
-    const QString pane = folder.filePath(QStringLiteral("Keyvigil.prefPane"));
-    ASSERT_TRUE(QDir().mkpath(pane));
-    QFile port(pane + QStringLiteral("/port"));
-    ASSERT_TRUE(port.open(QIODevice::WriteOnly));
-    port.write(QByteArray::number(listener.port));
-    port.close();
-    const QString host = folder.filePath(QStringLiteral("host"));
-    writeScript(host, kHost);
+    const PaneFolder folder(listener.port);
+    const QString &pane = folder.pane, &host = folder.host;
 
     EXPECT_TRUE(inChild([&] {
         SettingsWindowLauncher launcher(QStringLiteral(KEYVIGIL_LAUNCHER), host, pane);
@@ -191,17 +186,10 @@ TEST(SettingsWindowLauncher, WindowKeepsTheNetworkTheHelperGaveUp) {
 // the manager cannot, the launcher starts it itself.
 TEST(SettingsWindowLauncher, InsideAServiceAsksTheServiceManager) {
     Listener listener;
-    QTemporaryDir folder;
-    const QString pane = folder.filePath(QStringLiteral("Keyvigil.prefPane"));
-    ASSERT_TRUE(QDir().mkpath(pane));
-    QFile port(pane + QStringLiteral("/port"));
-    ASSERT_TRUE(port.open(QIODevice::WriteOnly));
-    port.write(QByteArray::number(listener.port));
-    port.close();
-    const QString host = folder.filePath(QStringLiteral("host"));
-    writeScript(host, kHost);
-    writeScript(folder.filePath(QStringLiteral("systemd-run")),
-                "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/asked\"\nexit 1\n");
+    const PaneFolder folder(listener.port);
+    const QString &pane = folder.pane, &host = folder.host;
+    writeFile(folder.filePath(QStringLiteral("systemd-run")),
+              "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/asked\"\nexit 1\n", true);
 
     EXPECT_TRUE(inChild([&] {
         qputenv("INVOCATION_ID", "0123");

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -88,21 +87,10 @@ TEST_F(ProcessControl, NamesAndQuitReachOnlyTheProcessTheSerialNumberNames) {
     EXPECT_EQ(processes.CopyProcessName(live, &name), procNotFound);
 }
 
-TEST_F(ProcessControl, AnApplicationStartsItsBundlesExecutable) {
-    const QString app = root.path() + QStringLiteral("/it's a.app");
-    DesktopWorkspace workspace;
-    EXPECT_FALSE(workspace.launchApplication(app)); // its Info.plist names no executable
-    const QString script = app + QStringLiteral("/Contents/MacOS/it's started");
-    writeFile(script, "#!/bin/sh\ntouch \"$0.ran\"\n", true);
-    PropertyListFile::writeDictionary(
-        app + QStringLiteral("/Contents/Info.plist"),
-        {{QStringLiteral("CFBundleExecutable"), PlistValue::fromString("it's started")}},
-        PropertyListFile::Format::Xml, 0644);
-    ASSERT_TRUE(workspace.launchApplication(app));
-    bool ran = false;
-    for (int i = 0; i < 300 && !ran; ++i, QThread::msleep(10))
-        ran = QFile::exists(script + QStringLiteral(".ran"));
-    EXPECT_TRUE(ran);
+// Starting a bundle's executable is seen end to end (the help viewer, from a home whose path
+// has a quote); one whose Info.plist names no executable is refused.
+TEST_F(ProcessControl, ABundleThatNamesNoExecutableIsNotStarted) {
+    EXPECT_FALSE(DesktopWorkspace().launchApplication(root.path() + QStringLiteral("/it's a.app")));
 }
 
 } // namespace
