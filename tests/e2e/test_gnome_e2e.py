@@ -59,6 +59,13 @@ SESSION = textwrap.dedent("""\
     keys code:58 code:69
     stop_helper 1
     /usr/bin/python3 "$TOOL" shot "$T/hidden.png"
+    # A helper that ends without hiding its pictures takes them with it.
+    start_helper killed
+    keys code:58 sleep:1500
+    # The helper itself, not umockdev-run around it.
+    pkill -KILL -P $H; wait $H; sleep 0.5
+    /usr/bin/python3 "$TOOL" shot "$T/killed.png"
+    keys code:58
     # The help viewer, an excluded application, in front.
     QT_QPA_PLATFORM=wayland "$VIEWER/Contents/MacOS/Help Viewer" > viewer.log 2>&1 & V=$!
     sleep 2
@@ -149,7 +156,7 @@ class GnomeShell(unittest.TestCase):
     def test_indicators_drawn_by_the_shell_at_the_corner_and_the_centre(self):
         """The upper-left cells of Caps Lock and Num Lock in red at the screen's corner, over
         the Shell's top bar, and the Caps Lock picture over the middle of the free area; both
-        gone once the locks are off."""
+        gone once the locks are off, and when the helper is killed while they show."""
         shot, hidden = self.tmp / "shown.png", self.tmp / "hidden.png"
         self.assertTrue(shot.exists() and hidden.exists(), self.log("shown"))
         self.assertEqual(self.runs.get("shown"),
@@ -164,6 +171,11 @@ class GnomeShell(unittest.TestCase):
         self.assertTrue(area and inside(area, QRect(390, 32, 500, 768)), area)
         self.assertGreater(area.width, 300, area)
         self.assertIsNone(differing_colour_area(hidden, background,
+                                                ignore=[QRect(0, 0, 1280, 120)]))
+        killed = self.tmp / "killed.png"
+        self.assertEqual(self.runs.get("killed"), [("CAPS LOCK On", "")], self.log("killed"))
+        self.assertNotEqual(pixel(killed, 4, 11), (255, 0, 0), "Caps Lock cell, gone")
+        self.assertIsNone(differing_colour_area(killed, background,
                                                 ignore=[QRect(0, 0, 1280, 120)]))
 
     def test_an_excluded_application_in_front_counts_no_capitals(self):

@@ -59,8 +59,7 @@ var Companion = class {
         const {Gio} = this._gi;
         this._keymap.disconnect(this._stateId);
         global.display.disconnect(this._focusId);
-        for (const id of [...this._overlays.keys()])
-            this.Hide(id);
+        this._hideAll();
         Gio.bus_unown_name(this._name);
         this._dbus.unexport();
         this._dbus = null;
@@ -97,10 +96,29 @@ var Companion = class {
         return [area.x, area.y, area.width, area.height, monitor.geometry_scale || 1];
     }
 
+    // Pictures go with the program that showed them, should it end without hiding them.
+    ShowAsync(params, invocation) {
+        const {Gio} = this._gi;
+        const sender = invocation.get_sender();
+        try {
+            this._show(...params);
+        } catch (e) {
+            invocation.return_error_literal(Gio.DBusError, Gio.DBusError.INVALID_ARGS, e.message);
+            return;
+        }
+        if (this._owner !== sender) {
+            this._unwatch();
+            this._owner = sender;
+            this._ownerWatch = Gio.bus_watch_name_on_connection(Gio.DBus.session, sender,
+                Gio.BusNameWatcherFlags.NONE, null, () => this._hideAll());
+        }
+        invocation.return_value(null);
+    }
+
     // placement: 'centre' (over the middle of the work area), 'top-left' (x, y from its
     // top-left corner) or 'top-edge' (along the monitor's whole top). width and height are in
     // logical pixels, the picture at the monitor's scale.
-    Show(id, placement, x, y, width, height, pixelWidth, pixelHeight, rgba) {
+    _show(id, placement, x, y, width, height, pixelWidth, pixelHeight, rgba) {
         const {Cogl, St} = this._gi;
         const Main = this._Main;
         if (pixelWidth <= 0 || pixelHeight <= 0 || rgba.length !== pixelWidth * pixelHeight * 4)
@@ -142,6 +160,19 @@ var Companion = class {
         this._overlays.delete(id);
         this._Main.layoutManager.removeChrome(actor);
         actor.destroy();
+    }
+
+    _hideAll() {
+        for (const id of [...this._overlays.keys()])
+            this.Hide(id);
+        this._unwatch();
+    }
+
+    _unwatch() {
+        if (this._ownerWatch)
+            this._gi.Gio.bus_unwatch_name(this._ownerWatch);
+        this._ownerWatch = 0;
+        this._owner = null;
     }
 
     _emit(name, signature, values) {
