@@ -5,7 +5,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,30 +46,81 @@ std::optional<qint64> focusedIn(const QJsonObject& node) {
 
 SwayFrontProcess::SwayFrontProcess(const QString& socketPath) {
     const QString path = socketPath.isEmpty() ? qEnvironmentVariable("SWAYSOCK") : socketPath;
-    if (path.isEmpty())
+    const QByteArray name = path.toLocal8Bit();
+    sockaddr_un address{};
+    if (name.isEmpty() || size_t(name.size()) >= sizeof address.sun_path)
         return;
-    QObject::connect(&socket_, &QLocalSocket::readyRead, &socket_, [this] { readMessages(); });
-    socket_.connectToServer(path);
-    if (!socket_.waitForConnected(1000))
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd_ < 0)
         return;
-    send(kSubscribe, QByteArrayLiteral("[\"window\"]"));
-    send(kGetTree, {});
+    // A local connection is made or refused at once; the requests are a few bytes, written
+    // whole before the socket turns non-blocking for the replies.
+    if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        !send(kSubscribe, QByteArrayLiteral("[\"window\"]")) || !send(kGetTree, {}) ||
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK) != 0) {
+        disconnect();
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [this] { readMessages(); });
 }
 
-void SwayFrontProcess::send(quint32 type, const QByteArray& payload) {
+SwayFrontProcess::~SwayFrontProcess() {
+    notifier_.reset();
+    disconnect();
+}
+
+void SwayFrontProcess::disconnect() {
+    // Called from the notifier's own signal too: it is deleted once that has returned.
+    if (notifier_) {
+        notifier_->setEnabled(false);
+        notifier_.release()->deleteLater();
+    }
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+bool SwayFrontProcess::send(quint32 type, const QByteArray& payload) {
     QByteArray message(kMagic, 6);
     quint32 header[2] = {quint32(payload.size()), type};
     // The protocol uses the machine's own byte order.
     message.append(reinterpret_cast<const char*>(header), sizeof header);
     message.append(payload);
-    socket_.write(message);
+    for (qsizetype sent = 0; sent < message.size();) {
+        const ssize_t n =
+            ::send(fd_, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        sent += n;
+    }
+    return true;
 }
 
 void SwayFrontProcess::readMessages() {
-    buffer_.append(socket_.readAll());
+    char chunk[16 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+        if (n > 0) {
+            buffer_.append(chunk, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) {
+            // Sway has gone: the last front application is kept, as with no sway at all.
+            disconnect();
+        }
+        break;
+    }
     while (buffer_.size() >= kHeaderSize) {
         if (!buffer_.startsWith(kMagic)) {
-            socket_.abort();
+            disconnect();
             return;
         }
         quint32 length = 0;
@@ -71,7 +128,7 @@ void SwayFrontProcess::readMessages() {
         std::memcpy(&length, buffer_.constData() + 6, 4);
         std::memcpy(&type, buffer_.constData() + 10, 4);
         if (length > kMaximumMessage) {
-            socket_.abort();
+            disconnect();
             return;
         }
         if (buffer_.size() < kHeaderSize + qsizetype(length))

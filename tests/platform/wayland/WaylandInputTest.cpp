@@ -5,10 +5,20 @@
 #include "platform/xkb/ModifierWord.h"
 #include "platform/xkb/XkbKeyboard.h"
 
+#include "platform/desktop/ProcessName.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 #include <linux/input.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <vector>
 
@@ -88,6 +98,53 @@ TEST(SwayFrontProcessTest, TheFocusedWindowsPidFromTheTreeAndFromFocusEvents) {
     EXPECT_EQ(SwayFrontProcess::focusedPid(R"({"change": "title", "container": {"pid": 7}})", true),
               std::nullopt);
     EXPECT_EQ(SwayFrontProcess::focusedPid("not json", true), std::nullopt);
+}
+
+// Over a socket that stands for sway's: the two requests go out at start, a reply split across
+// reads is put together, and a message that is not sway's ends the connection.
+TEST(SwayFrontProcessTest, FollowsTheFocusedWindowOverTheSocket) {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("sway.sock")));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 1), 0);
+
+    SwayFrontProcess front(QString::fromLocal8Bit(path));
+    ASSERT_TRUE(front.isConnected());
+    const int peer = ::accept(server, nullptr, nullptr);
+    QByteArray requests(14 + 10 + 14, '\0');
+    ASSERT_EQ(::recv(peer, requests.data(), size_t(requests.size()), MSG_WAITALL), requests.size());
+    EXPECT_EQ(requests.mid(14, 10), QByteArray("[\"window\"]"));
+    EXPECT_TRUE(requests.mid(24).startsWith("i3-ipc"));
+
+    auto message = [](quint32 type, const QByteArray& payload) {
+        const quint32 header[2] = {quint32(payload.size()), type};
+        return QByteArray("i3-ipc") + QByteArray(reinterpret_cast<const char*>(header), 8) +
+               payload;
+    };
+    auto settle = [&](auto done) {
+        for (QDeadlineTimer deadline(3000); !done() && !deadline.hasExpired();)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return done();
+    };
+    const QByteArray reply = message(
+        4, QStringLiteral(R"({"nodes": [{"focused": true, "pid": %1}]})").arg(::getpid()).toUtf8());
+    ASSERT_EQ(::write(peer, reply.constData(), 9), 9);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(front.frontProcessName(), nullptr);
+    ASSERT_EQ(::write(peer, reply.constData() + 9, size_t(reply.size() - 9)), reply.size() - 9);
+    ASSERT_TRUE(settle([&] { return front.frontProcessName() != nullptr; }));
+    EXPECT_EQ(*front.frontProcessName(), executableNameOfProcess(::getpid()));
+
+    ASSERT_EQ(::write(peer, "not sway's message", 18), 18);
+    EXPECT_TRUE(settle([&] { return !front.isConnected(); }));
+    ::close(peer);
+    ::close(server);
 }
 
 // The compositor's keymap as it arrives: a German layout types Z where US types Y, and the
