@@ -93,6 +93,18 @@ void DBusNotifier::setDelegate(const GrowlDelegate& delegate) {
 void DBusNotifier::notify(const GrowlNotification& notification) {
     if (!delegate_ || !delegate_->defaultNotifications.contains(notification.notificationName))
         return;
+    // Sent once the event that asked for it has been handled: waking the bus's thread now would
+    // hold back the indicators that the same change redraws after this call. Queued calls keep
+    // their order; a notifier that goes takes the unsent ones with it.
+    QMetaObject::invokeMethod(
+        &pendingBubbles_,
+        [this, notification, application = delegate_->applicationName] {
+            send(notification, application);
+        },
+        Qt::QueuedConnection);
+}
+
+void DBusNotifier::send(const GrowlNotification& notification, const QString& application) {
     if (!connect())
         return;
 
@@ -109,8 +121,8 @@ void DBusNotifier::notify(const GrowlNotification& notification) {
     const QString state = onOffState(notification.notificationName);
     if (!state.isEmpty())
         hints.insert(QStringLiteral("transient"), true);
-    call << delegate_->applicationName << lastBubble_.value(state, 0) << kApplicationId
-         << notification.title << notification.description << QStringList() << hints
+    call << application << lastBubble_.value(state, 0) << kApplicationId << notification.title
+         << notification.description << QStringList() << hints
          << (stays ? kNeverExpire : kServerDefault);
     if (state.isEmpty()) {
         connection_->send(call);

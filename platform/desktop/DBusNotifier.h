@@ -11,8 +11,9 @@
 #include <optional>
 
 // Desktop notifications through the freedesktop notification service on the session bus.
-// Sending never waits: the call is queued and its reply is ignored, so a missing bus, a missing
-// server or a slow one changes nothing for the caller.
+// Sending never waits: the call goes out from the event loop once the caller's event has been
+// handled, and its reply is ignored, so a missing bus, a missing server or a slow one changes
+// nothing for the caller.
 //
 // As with the registration it stands for, nothing is shown before a delegate is set, and only the
 // notifications that the delegate lists as enabled by default are shown.
@@ -38,6 +39,7 @@ public:
     static QString useSessionBusOnly();
 
 private:
+    void send(const GrowlNotification& notification, const QString& application);
     bool connect();
     void checkServer();
 
