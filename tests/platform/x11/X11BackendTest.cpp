@@ -5,10 +5,15 @@
 #include "platform/x11/X11FrontProcess.h"
 #include "platform/x11/X11ModifierMasks.h"
 
-#include "tests/platform/x11/XvfbTest.h"
+#include "tests/platform/support/TestEventLoop.h"
+#include "tests/platform/support/XvfbServer.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QProcess>
+
+// Before Xlib, whose macros (None, Bool) would replace the test framework's names.
+#include <gtest/gtest.h>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -20,12 +25,37 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+// Tests that need an X server get a private Xvfb, named in $DISPLAY for the code under test
+// and for the tools the test runs. Without Xvfb they are skipped.
+class XvfbTest : public ::testing::Test {
+protected:
+    // Before the fixtures, whose members may connect to the display.
+    static void SetUpTestSuite() {
+        ensureApplication();
+        server_ = std::make_unique<XvfbServer>();
+        if (server_->isRunning())
+            setenv("DISPLAY", server_->displayName().c_str(), 1);
+        else
+            unsetenv("DISPLAY"); // never the user's own display
+    }
+    static void TearDownTestSuite() { server_.reset(); }
+
+    void SetUp() override {
+        if (!server_->isRunning())
+            GTEST_SKIP() << "Xvfb is not available";
+    }
+
+    static inline std::unique_ptr<XvfbServer> server_;
+};
 
 EventMonitor::Handler recordInto(std::vector<MonitorEvent>& events) {
     return [&events](const MonitorEvent& event) {
