@@ -62,8 +62,9 @@ class KeyboardAccess(unittest.TestCase):
 
     def message(self, window, first=False):
         """The group's text, copied from the window. From the switch, which has the focus at
-        first, it is three stops on; then it keeps the focus, as mnemonics do not take it."""
-        self.desktop.keys_into(window, *(("Tab",) * 3 if first else ()), "ctrl+a", "ctrl+c")
+        first, it is four stops on (past the help button, the tabs and the page's scroll area);
+        then it keeps the focus, as mnemonics do not take it."""
+        self.desktop.keys_into(window, *(("Tab",) * 4 if first else ()), "ctrl+a", "ctrl+c")
         return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
                               env=self.env, capture_output=True, text=True, timeout=5).stdout
 
