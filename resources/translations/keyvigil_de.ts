@@ -519,10 +519,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Keyvigil pausiert</translation>
     </message>
     <message>
-        <source>running</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on Keyvigil running</source>
         <translation>Hilfe zum Ausführen von Keyvigil</translation>
     </message>
@@ -583,10 +579,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Mal pro Folge warnen</translation>
     </message>
     <message>
-        <source>capitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on capital letters</source>
         <translation>Hilfe zu Großbuchstaben</translation>
     </message>
@@ -629,10 +621,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Num Lock warning</source>
         <translation>Warnung der Num-Taste</translation>
-    </message>
-    <message>
-        <source>locks</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on Caps Lock and Num Lock</source>
@@ -695,10 +683,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Desktop-Benachrichtigung anzeigen</translation>
     </message>
     <message>
-        <source>how-to-warn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on how Keyvigil warns</source>
         <translation>Hilfe zur Art der Warnung</translation>
     </message>
@@ -747,10 +731,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Symbol für die Num-Taste</translation>
     </message>
     <message>
-        <source>tray</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the tray icon</source>
         <translation>Hilfe zum Symbol in der Kontrollleiste</translation>
     </message>
@@ -777,10 +757,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Centre picture for Num Lock</source>
         <translation>Bild in der Mitte für die Num-Taste</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on the centre image</source>
@@ -843,10 +819,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Vorschau des Eckfensters</translation>
     </message>
     <message>
-        <source>upper-left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the upper-left window</source>
         <translation>Hilfe zum Fenster oben links</translation>
     </message>
@@ -865,10 +837,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Exclude words</source>
         <translation>Wörter ausnehmen</translation>
-    </message>
-    <message>
-        <source>UniqueWord</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Add Word</source>
@@ -899,10 +867,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Fehler in der Wortliste</translation>
     </message>
     <message>
-        <source>excluded-words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on excluded words</source>
         <translation>Hilfe zu ausgenommenen Wörtern</translation>
     </message>
@@ -913,10 +877,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Nothing typed while one of these applications is in front is counted.</source>
         <translation>Nichts, was getippt wird, während eine dieser Anwendungen im Vordergrund ist, wird gezählt.</translation>
-    </message>
-    <message>
-        <source>Nonalphabetized</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Applications in which capitals are not counted.</source>
@@ -949,10 +909,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Keyvigil does not count the capitals typed in the applications you choose. Choose several at once with Ctrl or Shift.</source>
         <translation>Keyvigil zählt die Großbuchstaben nicht, die in den gewählten Anwendungen getippt werden. Wählen Sie mehrere auf einmal mit Strg oder Umschalt.</translation>
-    </message>
-    <message>
-        <source>excluded-applications</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on excluded applications</source>
@@ -999,10 +955,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
         <translation>Nicht druckende Tasten ausnehmen</translation>
     </message>
     <message>
-        <source>exclusion-rules</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the exclusion rules</source>
         <translation>Hilfe zu den nicht gezählten Tasten</translation>
     </message>
@@ -1021,10 +973,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Allow or take back keyboard access</source>
         <translation>Tastaturzugriff erlauben oder zurücknehmen</translation>
-    </message>
-    <message>
-        <source>accessibility</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on keyboard access</source>
@@ -1057,10 +1005,6 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Email support</source>
         <translation>Support per E-Mail</translation>
-    </message>
-    <message>
-        <source>support</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on help and support</source>

@@ -519,10 +519,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Keyvigil está en pausa</translation>
     </message>
     <message>
-        <source>running</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on Keyvigil running</source>
         <translation>Ayuda sobre la puesta en marcha de Keyvigil</translation>
     </message>
@@ -583,10 +579,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>veces por serie</translation>
     </message>
     <message>
-        <source>capitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on capital letters</source>
         <translation>Ayuda sobre las mayúsculas</translation>
     </message>
@@ -629,10 +621,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Num Lock warning</source>
         <translation>Aviso de Bloq Num</translation>
-    </message>
-    <message>
-        <source>locks</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on Caps Lock and Num Lock</source>
@@ -695,10 +683,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Mostrar una notificación del escritorio</translation>
     </message>
     <message>
-        <source>how-to-warn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on how Keyvigil warns</source>
         <translation>Ayuda sobre cómo avisa Keyvigil</translation>
     </message>
@@ -747,10 +731,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Icono para Bloq Num</translation>
     </message>
     <message>
-        <source>tray</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the tray icon</source>
         <translation>Ayuda sobre el icono del panel</translation>
     </message>
@@ -777,10 +757,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Centre picture for Num Lock</source>
         <translation>Imagen central para Bloq Num</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on the centre image</source>
@@ -843,10 +819,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Vista previa de la ventana de la esquina</translation>
     </message>
     <message>
-        <source>upper-left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the upper-left window</source>
         <translation>Ayuda sobre la ventana superior izquierda</translation>
     </message>
@@ -865,10 +837,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Exclude words</source>
         <translation>Excluir palabras</translation>
-    </message>
-    <message>
-        <source>UniqueWord</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Add Word</source>
@@ -899,10 +867,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Error en la lista de palabras</translation>
     </message>
     <message>
-        <source>excluded-words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on excluded words</source>
         <translation>Ayuda sobre las palabras excluidas</translation>
     </message>
@@ -913,10 +877,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Nothing typed while one of these applications is in front is counted.</source>
         <translation>No se cuenta nada de lo que se escribe mientras una de estas aplicaciones está en primer plano.</translation>
-    </message>
-    <message>
-        <source>Nonalphabetized</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Applications in which capitals are not counted.</source>
@@ -949,10 +909,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Keyvigil does not count the capitals typed in the applications you choose. Choose several at once with Ctrl or Shift.</source>
         <translation>Keyvigil no cuenta las mayúsculas escritas en las aplicaciones que elija. Elija varias a la vez con Ctrl o Mayús.</translation>
-    </message>
-    <message>
-        <source>excluded-applications</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on excluded applications</source>
@@ -999,10 +955,6 @@ A continuación se pide la contraseña del administrador.</translation>
         <translation>Excluir las teclas no imprimibles</translation>
     </message>
     <message>
-        <source>exclusion-rules</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the exclusion rules</source>
         <translation>Ayuda sobre las teclas no contadas</translation>
     </message>
@@ -1021,10 +973,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Allow or take back keyboard access</source>
         <translation>Permitir o retirar el acceso al teclado</translation>
-    </message>
-    <message>
-        <source>accessibility</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on keyboard access</source>
@@ -1057,10 +1005,6 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Email support</source>
         <translation>Escribir al soporte</translation>
-    </message>
-    <message>
-        <source>support</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on help and support</source>

@@ -519,10 +519,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Keyvigil est en pause</translation>
     </message>
     <message>
-        <source>running</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on Keyvigil running</source>
         <translation>Aide sur le fonctionnement de Keyvigil</translation>
     </message>
@@ -583,10 +579,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>fois par série</translation>
     </message>
     <message>
-        <source>capitals</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on capital letters</source>
         <translation>Aide sur les majuscules</translation>
     </message>
@@ -629,10 +621,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Num Lock warning</source>
         <translation>Avertissement de Verr. Num</translation>
-    </message>
-    <message>
-        <source>locks</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on Caps Lock and Num Lock</source>
@@ -695,10 +683,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Afficher une notification</translation>
     </message>
     <message>
-        <source>how-to-warn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on how Keyvigil warns</source>
         <translation>Aide sur la façon dont Keyvigil avertit</translation>
     </message>
@@ -747,10 +731,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Icône pour Verr. Num</translation>
     </message>
     <message>
-        <source>tray</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the tray icon</source>
         <translation>Aide sur l’icône du tableau de bord</translation>
     </message>
@@ -777,10 +757,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Centre picture for Num Lock</source>
         <translation>Image centrale pour Verr. Num</translation>
-    </message>
-    <message>
-        <source>centre</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on the centre image</source>
@@ -843,10 +819,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Aperçu de la fenêtre du coin</translation>
     </message>
     <message>
-        <source>upper-left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the upper-left window</source>
         <translation>Aide sur la fenêtre en haut à gauche</translation>
     </message>
@@ -865,10 +837,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Exclude words</source>
         <translation>Exclure des mots</translation>
-    </message>
-    <message>
-        <source>UniqueWord</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Add Word</source>
@@ -899,10 +867,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Erreur dans la liste de mots</translation>
     </message>
     <message>
-        <source>excluded-words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on excluded words</source>
         <translation>Aide sur les mots exclus</translation>
     </message>
@@ -913,10 +877,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Nothing typed while one of these applications is in front is counted.</source>
         <translation>Rien de ce qui est tapé pendant qu’une de ces applications est au premier plan n’est compté.</translation>
-    </message>
-    <message>
-        <source>Nonalphabetized</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Applications in which capitals are not counted.</source>
@@ -949,10 +909,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Keyvigil does not count the capitals typed in the applications you choose. Choose several at once with Ctrl or Shift.</source>
         <translation>Keyvigil ne compte pas les majuscules tapées dans les applications que vous choisissez. Choisissez-en plusieurs à la fois avec Ctrl ou Maj.</translation>
-    </message>
-    <message>
-        <source>excluded-applications</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on excluded applications</source>
@@ -999,10 +955,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
         <translation>Exclure les touches non imprimables</translation>
     </message>
     <message>
-        <source>exclusion-rules</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Help on the exclusion rules</source>
         <translation>Aide sur les touches non comptées</translation>
     </message>
@@ -1021,10 +973,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Allow or take back keyboard access</source>
         <translation>Autoriser ou retirer l’accès au clavier</translation>
-    </message>
-    <message>
-        <source>accessibility</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on keyboard access</source>
@@ -1057,10 +1005,6 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Email support</source>
         <translation>Écrire à l’assistance</translation>
-    </message>
-    <message>
-        <source>support</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help on help and support</source>

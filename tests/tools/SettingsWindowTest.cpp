@@ -1,8 +1,10 @@
 #include "pane/Controls.h"
 #include "pane/plugin/PanePlugin.h"
+#include "shared/BundleLayout.h"
 #include "shared/Identifiers.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
+#include "shared/Translations.h"
 #include "tests/shared/TempHome.h"
 #include "tools/keyvigil-preferences/PreferencesWindow.h"
 
@@ -69,7 +71,9 @@ double contrast(const QColor& a, const QColor& b) {
 class SettingsWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        qputenv("QT_SCALE_FACTOR", "2");
+        // Translations take more room than English: their runs may ask for a larger screen.
+        if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+            qputenv("QT_SCALE_FACTOR", "2");
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
         qputenv("XDG_SESSION_TYPE", "x11");
@@ -85,6 +89,11 @@ protected:
         static char name[] = "settings_window_tests";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
+        // The same window in another language (KEYVIGIL_TEST_LANGUAGE), with the build's
+        // translations; English unless asked.
+        Translations::install(
+            BundleLayout::translations(KEYVIGIL_PANE_BUNDLE),
+            QLocale(qEnvironmentVariable("KEYVIGIL_TEST_LANGUAGE", QStringLiteral("en"))));
         loader = new QPluginLoader(KEYVIGIL_PANE_BUNDLE "/Contents/MacOS/Keyvigil.so");
         pane = qobject_cast<PanePlugin*>(loader->instance());
         ASSERT_NE(pane, nullptr) << loader->errorString().toStdString();
@@ -163,7 +172,8 @@ void expectNoOverlaps(QTabWidget& tabs, const QWidget& window) {
 TEST_F(SettingsWindow, FitsTheScreenWithItsPagesScrollingAndNothingOverlapping) {
     const QRect available = window->screen()->availableGeometry();
     EXPECT_TRUE(available.contains(window->frameGeometry()))
-        << window->frameGeometry().height() << " in " << available.height();
+        << window->frameGeometry().width() << "x" << window->frameGeometry().height() << " in "
+        << available.width() << "x" << available.height();
     for (int tab = 0; tab < tabs()->count(); ++tab) {
         tabs()->setCurrentIndex(tab);
         QCoreApplication::processEvents();
