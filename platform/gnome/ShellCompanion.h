@@ -20,7 +20,8 @@ class ShellCompanion final : public QObject {
 public:
     static const QString kService;
 
-    // The monitor the user works on: its free area in the Shell's logical pixels, and its scale.
+    // The monitor the user works on: its free area in the Shell's coordinates, and its scale (the
+    // pixels a picture needs per point).
     struct Monitor {
         QRect area;
         double scale = 1;
@@ -44,7 +45,7 @@ public:
     // Called when the companion goes away (false) and comes back (true).
     void setPresenceHandler(std::function<void(bool present)> handler);
 
-    // A picture (at the monitor's scale) of `size` logical pixels, placed as
+    // A picture (at the monitor's scale) of `size` points, placed as
     // "centre", "top-left" (at `topLeft` on the user's monitor) or "top-edge".
     void show(const QString& id, const QString& placement, const QPoint& topLeft, const QSize& size,
               const QImage& picture);

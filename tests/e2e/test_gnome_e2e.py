@@ -22,7 +22,7 @@ TOOL = Path(__file__).resolve().parent / "gnome_shell_tool.py"
 # GNOME Shell looks for logind on the system bus: an empty private one stands in. A Shell stopped
 # within a minute of its start leaves a file that disables every extension at the next start.
 # The recorder takes the notifications' name before the Shell's own service can.
-SESSION = textwrap.dedent("""\
+COMMON = textwrap.dedent("""\
     set -u
     cd "$T"
     dbus-daemon --session --nofork --address=unix:path=$T/sysbus > /dev/null 2>&1 & SB=$!
@@ -32,6 +32,7 @@ SESSION = textwrap.dedent("""\
     for i in $(seq 100); do grep -q ready notes.jsonl 2>/dev/null && break; sleep 0.05; done
     rm -f "$XDG_RUNTIME_DIR/gnome-shell-disable-extensions"
     gsettings set org.gnome.shell enabled-extensions "['keyvigil@keyvigil.org']"
+    gsettings set org.gnome.desktop.interface scaling-factor "$SCALE"
     companion() {
         gdbus call --session --dest org.keyvigil.Keyvigil.Shell \\
             --object-path /org/keyvigil/Keyvigil/Shell --method org.keyvigil.Keyvigil.Shell.$1
@@ -50,6 +51,9 @@ SESSION = textwrap.dedent("""\
         sleep 2
     }
     stop_helper() { sleep "$1"; kill $H; wait $H; }
+    """)
+
+SESSION = COMMON + textwrap.dedent("""\
     start_helper alone
     keys code:58 sleep:500 code:58 sleep:500 code:69 sleep:500 code:69
     stop_helper 6
@@ -89,11 +93,23 @@ SESSION = textwrap.dedent("""\
     kill $N $G; wait $G; kill $SB
     """)
 
+# GNOME's look at twice the size, set before the Shell starts: it takes the scale only then.
+SCALED = COMMON + textwrap.dedent("""\
+    start_helper scaled
+    keys code:58 sleep:1500
+    /usr/bin/python3 "$TOOL" shot "$T/scaled.png"
+    keys code:58
+    stop_helper 1
+    kill $N $G; wait $G; kill $SB
+    """)
 
-@unittest.skipUnless(shutil.which("gnome-shell") and shutil.which("umockdev-run")
-                     and shutil.which("gsettings"),
-                     "needs gnome-shell (with gjs), umockdev and gsettings")
-class GnomeShell(unittest.TestCase):
+
+class GnomeSession(unittest.TestCase):
+    """Runs `session` once for the class, at GNOME's `scale`, and reads what each helper run
+    gave."""
+    session = ""
+    scale = 1
+
     @classmethod
     def setUpClass(cls):
         cls.tmp = tmp = Path(tempfile.mkdtemp(prefix="keyvigil-gnome-"))
@@ -103,7 +119,7 @@ class GnomeShell(unittest.TestCase):
         (tmp / "home").mkdir()
         (tmp / "keyboard.events").write_text(keyboard_events(with_lights=False))
         shutil.copy(DATA / "keyboard.umockdev", tmp / "keyboard.umockdev")
-        (tmp / "session.sh").write_text(SESSION)
+        (tmp / "session.sh").write_text(cls.session)
         prefix = tmp / "prefix"
         subprocess.run(["cmake", "--install", str(BUILD_DIR), "--prefix", str(prefix)],
                        check=True, capture_output=True)
@@ -115,7 +131,7 @@ class GnomeShell(unittest.TestCase):
                "VIEWER": str(prefix / VIEWER_RELATIVE), "TOOL": str(TOOL),
                # The settings window stops only the helpers of this suite.
                "KEYVIGIL_PROCESS_SCOPE": f"gnome-e2e-{os.getpid()}",
-               "KEYVIGIL_AGENT_MODE": "supervisor"}
+               "KEYVIGIL_AGENT_MODE": "supervisor", "SCALE": str(cls.scale)}
         defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
         for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
                         ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
@@ -129,11 +145,12 @@ class GnomeShell(unittest.TestCase):
                        stderr=subprocess.DEVNULL)
         notes = [json.loads(line) for line in (tmp / "notes.jsonl").read_text().splitlines()
                  if "summary" in line]
-        starts = {path.name[6:]: int(path.read_text()) - 1 for path in tmp.glob("start-*")}
-        cls.runs = {}
-        for name, start in starts.items():
-            end = min([s for s in starts.values() if s > start], default=len(notes))
-            cls.runs[name] = [(n["summary"], n["body"]) for n in notes[start:end]]
+        # Each run's notifications: from where it began to where the next run began.
+        starts = sorted((path.stat().st_mtime_ns, path.name[6:], int(path.read_text()) - 1)
+                        for path in tmp.glob("start-*"))
+        ends = [start for _, _, start in starts[1:]] + [len(notes)]
+        cls.runs = {name: [(n["summary"], n["body"]) for n in notes[start:end]]
+                    for (_, name, start), end in zip(starts, ends)}
 
     def log(self, name):
         path = self.tmp / f"helper-{name}.log"
@@ -142,6 +159,13 @@ class GnomeShell(unittest.TestCase):
     def assert_lines(self, name, *lines):
         for line in lines:
             self.assertIn("keyvigil.helper: " + line, self.log(name).splitlines(), self.log(name))
+
+
+@unittest.skipUnless(shutil.which("gnome-shell") and shutil.which("umockdev-run")
+                     and shutil.which("gsettings"),
+                     "needs gnome-shell (with gjs), umockdev and gsettings")
+class GnomeShell(GnomeSession):
+    session = SESSION
 
     def test_lock_warnings_through_the_companion_and_capitals_from_the_keyboard(self):
         self.assertEqual(self.runs.get("alone"),
@@ -195,6 +219,26 @@ class GnomeShell(unittest.TestCase):
                          (self.tmp / "window.log").read_text())
         self.assertIn("keyvigil.preferences: using the Wayland backend (display wl-keyvigil)",
                       (self.tmp / "window.log").read_text())
+
+
+@unittest.skipUnless(shutil.which("gnome-shell") and shutil.which("umockdev-run")
+                     and shutil.which("gsettings"),
+                     "needs gnome-shell (with gjs), umockdev and gsettings")
+class GnomeShellAtTwiceTheScale(GnomeSession):
+    session = SCALED
+    scale = 2
+
+    def test_at_twice_the_scale_the_indicators_are_twice_the_pixels(self):
+        """The Caps Lock cell, pixels 1 to 7 of the corner at scale 1 with a gap at 8, covers 2
+        to 15 with the gap at 16 and 17; the centre picture is wider than the screen's middle."""
+        shot = self.tmp / "scaled.png"
+        self.assertTrue(shot.exists(), self.log("scaled"))
+        for x in (3, 14):
+            self.assertEqual(pixel(shot, x, 22), (255, 0, 0), f"Caps Lock cell at {x}")
+        self.assertNotEqual(pixel(shot, 16, 22), (255, 0, 0), "the gap, twice as far")
+        background = pixel(shot, 1270, 790)
+        area = differing_colour_area(shot, background, ignore=[QRect(0, 0, 1280, 140)])
+        self.assertTrue(area and area.width > 600, area)
 
 
 if __name__ == "__main__":

@@ -87,7 +87,7 @@ var Companion = class {
     }
 
     // The monitor the user works on (the pointer's, else the focused window's), its free area
-    // in the Shell's logical pixels and its scale.
+    // in the Shell's own coordinates, and its scale: how many pixels a picture needs per point.
     GetMonitor() {
         const monitor = this._Main.layoutManager.currentMonitor;
         if (!monitor)
@@ -116,13 +116,18 @@ var Companion = class {
     }
 
     // placement: 'centre' (over the middle of the work area), 'top-left' (x, y from its
-    // top-left corner) or 'top-edge' (along the monitor's whole top). width and height are in
-    // logical pixels, the picture at the monitor's scale.
+    // top-left corner) or 'top-edge' (along the monitor's whole top). x, y, width and height are
+    // in points, the picture at the monitor's scale.
     _show(id, placement, x, y, width, height, pixelWidth, pixelHeight, rgba) {
         const {Cogl, St} = this._gi;
         const Main = this._Main;
         if (pixelWidth <= 0 || pixelHeight <= 0 || rgba.length !== pixelWidth * pixelHeight * 4)
             throw new Error('the picture does not match its size');
+        // Sizes come in points. Where the Shell lays monitors out in physical pixels and scales
+        // its own look (GNOME's default), a point is the theme's scale in pixels; where it lays
+        // them out in logical pixels, the monitor's framebuffer does the scaling.
+        const points = St.ThemeContext.get_for_stage(global.stage).scale_factor;
+        [x, y, width, height] = [x * points, y * points, width * points, height * points];
         let actor = this._overlays.get(id);
         if (!actor) {
             actor = new St.Widget({reactive: false, can_focus: false, track_hover: false});
