@@ -11,6 +11,7 @@
 #include "platform/PaneHost.h"
 #include "platform/PreferencesDomains.h"
 #include "platform/ProcessManager.h"
+#include "platform/ShellCompanionControl.h"
 #include "platform/SoundService.h"
 #include "platform/SupportSources.h"
 #include "platform/Workspace.h"
@@ -37,4 +38,6 @@ struct PanePlatform {
     // The system's, the local and the user's sound folders, listed in this order.
     QStringList soundFolders;
     double NSAppKitVersionNumber;
+    // GNOME's Shell companion; null where the build has no GNOME support.
+    ShellCompanionControl* shellCompanion = nullptr;
 };

@@ -126,7 +126,8 @@ struct KeyvigilPanePlugin::Pane {
                    {HostFolders::path(HostFolders::Folder::SystemSounds),
                     HostFolders::path(HostFolders::Folder::LocalSounds),
                     HostFolders::path(HostFolders::Folder::UserSounds)},
-                   kLinuxAppKitVersionNumber} {}
+                   kLinuxAppKitVersionNumber,
+                   shellCompanion.get()} {}
 
     KeyvigilPrefView view;
     QtPaneForm form{view};
@@ -143,6 +144,8 @@ struct KeyvigilPanePlugin::Pane {
     QtApplicationChooser chooser{view};
     LinuxSupportSources support;
     LinuxKeyboardAccess keyboardAccess;
+    std::unique_ptr<ShellCompanionControl> shellCompanion =
+        DisplayBackends::shellCompanionControl();
     QtConfirmation confirmations{view};
     QtTextExport textExport{view};
     PanePlatform platform;
