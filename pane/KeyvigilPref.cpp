@@ -65,10 +65,10 @@ void KeyvigilPref::alertUpgrade(const std::optional<QString>& bundleVersion) {
                .arg(pane_.bundlePath(), version, ourVersion);
     if (!QFileInfo(restart).isFile()) {
         pane_.platform.host.runAlertPanel(
-            QStringLiteral("Upgrading Keyvigil"),
-            QStringLiteral("System Preferences will now quit.\r\rYou must restart System "
-                           "Preferences and choose Keyvigil to complete the update."),
-            QStringLiteral("OK"));
+            tr("Upgrading Keyvigil"),
+            tr("System Preferences will now quit.\r\rYou must restart System Preferences and "
+               "choose Keyvigil to complete the update."),
+            tr("OK"));
         return;
     }
     // The plug-in and the bundle's version come from one folder here, so a restart helps only
@@ -79,19 +79,18 @@ void KeyvigilPref::alertUpgrade(const std::optional<QString>& bundleVersion) {
             restart,
             {pane_.bundlePath(), QString::number(pane_.platform.host.processIdentifier())});
         pane_.platform.host.runAlertPanel(
-            QStringLiteral("Upgrading Keyvigil"),
-            QStringLiteral(
-                "System Preferences will now restart to complete the update of Keyvigil."),
-            QStringLiteral("OK"));
+            tr("Upgrading Keyvigil"),
+            tr("System Preferences will now restart to complete the update of Keyvigil."),
+            tr("OK"));
         return;
     }
     pane_.platform.host.runAlertPanel(
-        QStringLiteral("Reinstall Keyvigil"),
-        QStringLiteral("This copy of Keyvigil is incomplete: its settings window is version %1, "
-                       "but “%2” says it is version %3, and restarting did not change that."
-                       "\r\rInstall Keyvigil again, then open this window.")
+        tr("Reinstall Keyvigil"),
+        tr("This copy of Keyvigil is incomplete: its settings window is version %1, but “%2” "
+           "says it is version %3, and restarting did not change that.\r\rInstall Keyvigil "
+           "again, then open this window.")
             .arg(ourVersion, pane_.bundlePath(), version),
-        QStringLiteral("OK"));
+        tr("OK"));
 }
 
 void KeyvigilPref::willSelect() {
@@ -109,8 +108,7 @@ void KeyvigilPref::willSelect() {
     lists_.willSelect();
     helper_.readLoginItems();
 
-    platform.form.setStringValue(Outlet::versionString,
-                                 QStringLiteral("Version %1").arg(ourVersion));
+    platform.form.setStringValue(Outlet::versionString, tr("Version %1").arg(ourVersion));
     pane_.prefs().setObjectForKey(PlistValue::fromString(pane_.bundlePath()),
                                   SettingsKeys::PrefPanePath);
     keyboardAccess_.willSelect();

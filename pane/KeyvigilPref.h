@@ -8,6 +8,7 @@
 #include "pane/SettingsForm.h"
 #include "pane/SupportMailControl.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The Keyvigil pane: what its host and its window call. The host loads it, shows it and leaves
@@ -16,6 +17,8 @@
 // the visit's choices (whether Keyvigil is on is the enable switch), the store holds the
 // settings, and the parts below keep what only they use.
 class KeyvigilPref {
+    Q_DECLARE_TR_FUNCTIONS(KeyvigilPref)
+
 public:
     explicit KeyvigilPref(PanePlatform& platform);
     KeyvigilPref(const KeyvigilPref&) = delete;

@@ -37,8 +37,8 @@ void SupportMailControl::offerText(const QString& reason) {
                .arg(reason);
     // Nothing needs to be left out of a text that goes by no link.
     text_ = composeSupportMail(pane_.prefs(), pane_.platform.support, kWholeMail).plainText();
-    say(QStringLiteral("The support mail could not be opened in a mail program: %1. Copy its "
-                       "text or save it in a file, and send it to %2 from any mail program.")
+    say(tr("The support mail could not be opened in a mail program: %1. Copy its text or save "
+           "it in a file, and send it to %2 from any mail program.")
             .arg(reason, kSupportAddress));
 }
 
@@ -47,8 +47,8 @@ void SupportMailControl::copy() {
         return;
     pane_.platform.textExport.copyToClipboard(text_);
     // Without a clipboard manager, the text goes with the program that copied it.
-    say(QStringLiteral("The support mail is on the clipboard. Paste it into a new mail to %1 "
-                       "before you close this window.")
+    say(tr("The support mail is on the clipboard. Paste it into a new mail to %1 before you "
+           "close this window.")
             .arg(kSupportAddress));
 }
 
@@ -56,19 +56,18 @@ void SupportMailControl::save() {
     if (text_.isEmpty())
         return;
     const std::optional<QString> path = pane_.platform.textExport.chooseFileToSave(
-        QDir::homePath() + QStringLiteral("/Keyvigil support mail.txt"));
+        QDir::homePath() + u'/' + tr("Keyvigil support mail.txt"));
     if (!path)
         return;
     QSaveFile file(*path);
     const QByteArray bytes = text_.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        pane_.alert(QStringLiteral("Support Mail Not Saved"),
-                    QStringLiteral("Keyvigil could not save the support mail in “%1”: %2.")
+        pane_.alert(tr("Support Mail Not Saved"),
+                    tr("Keyvigil could not save the support mail in “%1”: %2.")
                         .arg(*path, file.errorString()));
         return;
     }
-    say(QStringLiteral("The support mail is saved in “%1”. Send it to %2, attached or pasted "
-                       "into a mail.")
+    say(tr("The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.")
             .arg(*path, kSupportAddress));
 }
 
