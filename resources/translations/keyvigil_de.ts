@@ -497,6 +497,37 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     </message>
 </context>
 <context>
+    <name>KeyvigilPref</name>
+    <message>
+        <source>Upgrading Keyvigil</source>
+        <translation>Keyvigil wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>System Preferences will now quit.<byte value="xd"/><byte value="xd"/>You must restart System Preferences and choose Keyvigil to complete the update.</source>
+        <translation>Die Systemeinstellungen werden jetzt beendet.<byte value="xd"/><byte value="xd"/>Starten Sie die Systemeinstellungen neu und wählen Sie Keyvigil, um die Aktualisierung abzuschließen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>System Preferences will now restart to complete the update of Keyvigil.</source>
+        <translation>Die Systemeinstellungen werden jetzt neu gestartet, um die Aktualisierung von Keyvigil abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Reinstall Keyvigil</source>
+        <translation>Keyvigil neu installieren</translation>
+    </message>
+    <message>
+        <source>This copy of Keyvigil is incomplete: its settings window is version %1, but “%2” says it is version %3, and restarting did not change that.<byte value="xd"/><byte value="xd"/>Install Keyvigil again, then open this window.</source>
+        <translation>Diese Kopie von Keyvigil ist unvollständig: Ihr Einstellungsfenster hat Version %1, aber „%2“ gibt Version %3 an, und ein Neustart hat daran nichts geändert.<byte value="xd"/><byte value="xd"/>Installieren Sie Keyvigil erneut und öffnen Sie dann dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>KeyvigilPrefView</name>
     <message>
         <source>Start &amp;Keyvigil, now and at every login</source>
@@ -1416,6 +1447,33 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>Pause Warnings for 5 Minutes</source>
         <translation>Warnungen für 5 Minuten pausieren</translation>
+    </message>
+</context>
+<context>
+    <name>SupportMailControl</name>
+    <message>
+        <source>The support mail could not be opened in a mail program: %1. Copy its text or save it in a file, and send it to %2 from any mail program.</source>
+        <translation>Die Support-E-Mail konnte in keinem E-Mail-Programm geöffnet werden: %1. Kopieren Sie ihren Text oder speichern Sie ihn in einer Datei, und senden Sie ihn aus einem beliebigen E-Mail-Programm an %2.</translation>
+    </message>
+    <message>
+        <source>The support mail is on the clipboard. Paste it into a new mail to %1 before you close this window.</source>
+        <translation>Die Support-E-Mail ist in der Zwischenablage. Fügen Sie sie in eine neue E-Mail an %1 ein, bevor Sie dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>Keyvigil support mail.txt</source>
+        <translation>Keyvigil-Support-E-Mail.txt</translation>
+    </message>
+    <message>
+        <source>Support Mail Not Saved</source>
+        <translation>Support-E-Mail nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not save the support mail in “%1”: %2.</source>
+        <translation>Keyvigil konnte die Support-E-Mail nicht in „%1“ speichern: %2.</translation>
+    </message>
+    <message>
+        <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
+        <translation>Die Support-E-Mail ist in „%1“ gespeichert. Senden Sie sie an %2, angehängt oder in eine E-Mail eingefügt.</translation>
     </message>
 </context>
 <context>

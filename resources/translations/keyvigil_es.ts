@@ -497,6 +497,37 @@ A continuación se pide la contraseña del administrador.</translation>
     </message>
 </context>
 <context>
+    <name>KeyvigilPref</name>
+    <message>
+        <source>Upgrading Keyvigil</source>
+        <translation>Actualización de Keyvigil</translation>
+    </message>
+    <message>
+        <source>System Preferences will now quit.<byte value="xd"/><byte value="xd"/>You must restart System Preferences and choose Keyvigil to complete the update.</source>
+        <translation>Preferencias del Sistema se cerrará ahora.<byte value="xd"/><byte value="xd"/>Vuelva a abrir Preferencias del Sistema y elija Keyvigil para completar la actualización.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>System Preferences will now restart to complete the update of Keyvigil.</source>
+        <translation>Preferencias del Sistema se reiniciará ahora para completar la actualización de Keyvigil.</translation>
+    </message>
+    <message>
+        <source>Reinstall Keyvigil</source>
+        <translation>Reinstalar Keyvigil</translation>
+    </message>
+    <message>
+        <source>This copy of Keyvigil is incomplete: its settings window is version %1, but “%2” says it is version %3, and restarting did not change that.<byte value="xd"/><byte value="xd"/>Install Keyvigil again, then open this window.</source>
+        <translation>Esta copia de Keyvigil está incompleta: su ventana de configuración es la versión %1, pero «%2» dice que es la versión %3, y reiniciar no lo ha cambiado.<byte value="xd"/><byte value="xd"/>Vuelva a instalar Keyvigil y después abra esta ventana.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>KeyvigilPrefView</name>
     <message>
         <source>Start &amp;Keyvigil, now and at every login</source>
@@ -1416,6 +1447,33 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>Pause Warnings for 5 Minutes</source>
         <translation>Pausar los avisos durante 5 minutos</translation>
+    </message>
+</context>
+<context>
+    <name>SupportMailControl</name>
+    <message>
+        <source>The support mail could not be opened in a mail program: %1. Copy its text or save it in a file, and send it to %2 from any mail program.</source>
+        <translation>No se ha podido abrir el correo al soporte en un programa de correo: %1. Copie su texto o guárdelo en un archivo, y envíelo a %2 desde cualquier programa de correo.</translation>
+    </message>
+    <message>
+        <source>The support mail is on the clipboard. Paste it into a new mail to %1 before you close this window.</source>
+        <translation>El correo al soporte está en el portapapeles. Péguelo en un correo nuevo a %1 antes de cerrar esta ventana.</translation>
+    </message>
+    <message>
+        <source>Keyvigil support mail.txt</source>
+        <translation>Correo al soporte de Keyvigil.txt</translation>
+    </message>
+    <message>
+        <source>Support Mail Not Saved</source>
+        <translation>Correo al soporte no guardado</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not save the support mail in “%1”: %2.</source>
+        <translation>Keyvigil no ha podido guardar el correo al soporte en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
+        <translation>El correo al soporte se ha guardado en «%1». Envíelo a %2, adjunto o pegado en un correo.</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,37 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     </message>
 </context>
 <context>
+    <name>KeyvigilPref</name>
+    <message>
+        <source>Upgrading Keyvigil</source>
+        <translation>Mise à jour de Keyvigil</translation>
+    </message>
+    <message>
+        <source>System Preferences will now quit.<byte value="xd"/><byte value="xd"/>You must restart System Preferences and choose Keyvigil to complete the update.</source>
+        <translation>Les Préférences Système vont maintenant se fermer.<byte value="xd"/><byte value="xd"/>Relancez les Préférences Système et choisissez Keyvigil pour terminer la mise à jour.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>System Preferences will now restart to complete the update of Keyvigil.</source>
+        <translation>Les Préférences Système vont maintenant redémarrer pour terminer la mise à jour de Keyvigil.</translation>
+    </message>
+    <message>
+        <source>Reinstall Keyvigil</source>
+        <translation>Réinstaller Keyvigil</translation>
+    </message>
+    <message>
+        <source>This copy of Keyvigil is incomplete: its settings window is version %1, but “%2” says it is version %3, and restarting did not change that.<byte value="xd"/><byte value="xd"/>Install Keyvigil again, then open this window.</source>
+        <translation>Cette copie de Keyvigil est incomplète&#xa0;: sa fenêtre des paramètres est en version %1, mais «&#xa0;%2&#xa0;» indique la version %3, et un redémarrage n’y a rien changé.<byte value="xd"/><byte value="xd"/>Réinstallez Keyvigil, puis ouvrez cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>KeyvigilPrefView</name>
     <message>
         <source>Start &amp;Keyvigil, now and at every login</source>
@@ -1416,6 +1447,33 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>Pause Warnings for 5 Minutes</source>
         <translation>Suspendre les avertissements pendant 5 minutes</translation>
+    </message>
+</context>
+<context>
+    <name>SupportMailControl</name>
+    <message>
+        <source>The support mail could not be opened in a mail program: %1. Copy its text or save it in a file, and send it to %2 from any mail program.</source>
+        <translation>Le courriel à l’assistance n’a pas pu être ouvert dans un logiciel de courrier&#xa0;: %1. Copiez son texte ou enregistrez-le dans un fichier, et envoyez-le à %2 depuis n’importe quel logiciel de courrier.</translation>
+    </message>
+    <message>
+        <source>The support mail is on the clipboard. Paste it into a new mail to %1 before you close this window.</source>
+        <translation>Le courriel à l’assistance est dans le presse-papiers. Collez-le dans un nouveau courriel à %1 avant de fermer cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Keyvigil support mail.txt</source>
+        <translation>Courriel à l’assistance Keyvigil.txt</translation>
+    </message>
+    <message>
+        <source>Support Mail Not Saved</source>
+        <translation>Courriel à l’assistance non enregistré</translation>
+    </message>
+    <message>
+        <source>Keyvigil could not save the support mail in “%1”: %2.</source>
+        <translation>Keyvigil n’a pas pu enregistrer le courriel à l’assistance dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
+        <translation>Le courriel à l’assistance est enregistré dans «&#xa0;%1&#xa0;». Envoyez-le à %2, en pièce jointe ou collé dans un courriel.</translation>
     </message>
 </context>
 <context>
