@@ -69,6 +69,7 @@ bool XkbKeyboard::replaceKeymap(xkb_keymap* keymap, xkb_state* state) {
     xkb_keymap_unref(keymap_);
     keymap_ = keymap;
     state_ = state;
+    forgetKeys();
     return true;
 }
 
@@ -97,25 +98,26 @@ bool XkbKeyboard::loadNamedKeymap(const char* layout) {
 }
 
 void XkbKeyboard::updateKey(unsigned keycode, bool down) {
-    if (state_)
-        xkb_state_update_key(state_, keycode, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+    if (state_ && xkb_state_update_key(state_, keycode, down ? XKB_KEY_DOWN : XKB_KEY_UP) != 0)
+        forgetKeys();
 }
 
 void XkbKeyboard::setLockedMods(unsigned lockedMods) {
     if (!state_)
         return;
-    xkb_state_update_mask(state_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
-                          xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED), lockedMods,
-                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_DEPRESSED),
-                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LATCHED),
-                          xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LOCKED));
+    if (xkb_state_update_mask(state_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+                              xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED), lockedMods,
+                              xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_DEPRESSED),
+                              xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LATCHED),
+                              xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_LOCKED)) != 0)
+        forgetKeys();
 }
 
 void XkbKeyboard::updateState(unsigned baseMods, unsigned latchedMods, unsigned lockedMods,
                               int baseGroup, int latchedGroup, int lockedGroup) {
-    if (state_)
-        xkb_state_update_mask(state_, baseMods, latchedMods, lockedMods, baseGroup, latchedGroup,
-                              lockedGroup);
+    if (state_ && xkb_state_update_mask(state_, baseMods, latchedMods, lockedMods, baseGroup,
+                                        latchedGroup, lockedGroup) != 0)
+        forgetKeys();
 }
 
 unsigned XkbKeyboard::effectiveMods() const {
@@ -126,26 +128,33 @@ unsigned XkbKeyboard::lockedMods() const {
     return state_ ? xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED) : 0;
 }
 
-bool XkbKeyboard::isModifierKey(unsigned keycode) const {
-    if (!state_)
-        return false;
+std::uint16_t XkbKeyboard::keyInState(unsigned keycode) const {
+    if (keycode < keys_.size() && (keys_[keycode] & kKnown))
+        return keys_[keycode];
+    std::uint16_t key = kKnown | ::characterByte(xkb_state_key_get_utf32(state_, keycode),
+                                                 xkb_state_key_get_one_sym(state_, keycode));
     const xkb_layout_index_t layout = xkb_state_key_get_layout(state_, keycode);
-    if (layout == XKB_LAYOUT_INVALID)
-        return false;
     const xkb_keysym_t* keysyms = nullptr;
-    const int count = xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, 0, &keysyms);
+    const int count = layout == XKB_LAYOUT_INVALID
+                          ? 0
+                          : xkb_keymap_key_get_syms_by_level(keymap_, keycode, layout, 0, &keysyms);
     for (int i = 0; i < count; ++i) {
         if (isModifierKeysym(keysyms[i]))
-            return true;
+            key |= kModifier;
     }
-    return false;
+    if (keycode < keys_.size())
+        keys_[keycode] = key;
+    return key;
+}
+
+bool XkbKeyboard::isModifierKey(unsigned keycode) const {
+    return state_ && (keyInState(keycode) & kModifier);
 }
 
 std::uint8_t XkbKeyboard::characterByte(unsigned keycode) const {
     if (!state_)
         return kFunctionKeyCharacter;
-    return ::characterByte(xkb_state_key_get_utf32(state_, keycode),
-                           xkb_state_key_get_one_sym(state_, keycode));
+    return std::uint8_t(keyInState(keycode));
 }
 
 ModifierMasks XkbKeyboard::modifierMasks() const {

@@ -52,7 +52,16 @@ public:
     std::array<std::uint8_t, 32> repeatingKeys() const;
 
 private:
+    std::uint16_t keyInState(unsigned keycode) const;
+    void forgetKeys() { keys_.fill(0); }
+
     xkb_context* context_ = nullptr;
     xkb_keymap* keymap_ = nullptr;
     xkb_state* state_ = nullptr;
+    // What each key does in the present state, worked out at its first press after a change:
+    // typing without touching a modifier then asks the keymap nothing. The character byte, with
+    // kKnown set once worked out and kModifier for a modifier key.
+    static constexpr std::uint16_t kKnown = 0x100;
+    static constexpr std::uint16_t kModifier = 0x200;
+    mutable std::array<std::uint16_t, 256> keys_{};
 };

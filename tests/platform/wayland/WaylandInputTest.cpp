@@ -174,7 +174,16 @@ TEST(XkbKeyboardTest, CharactersAndModifiersFollowTheCompositorsKeymap) {
     EXPECT_EQ(composeModifierWord(us.effectiveMods(), us.lockedMods(), masks),
               ModifierMask::shift | ModifierMask::capsLock);
     EXPECT_TRUE(us.isModifierKey(KEY_LEFTSHIFT + 8));
+    // Worked out once per state: Shift over Caps Lock types the small letter, and not after.
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'a');
+    EXPECT_FALSE(us.isModifierKey(KEY_A + 8));
     us.updateKey(KEY_LEFTSHIFT + 8, false);
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
+    us.updateState(1u << 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
+    us.updateState(0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(us.characterByte(KEY_A + 8), 'a');
+    us.setLockedMods(1u << 1);
 
     // A keymap that does not compile keeps the one there, even one that crashes the system's
     // parser (tried in a child process).
@@ -185,6 +194,8 @@ TEST(XkbKeyboardTest, CharactersAndModifiersFollowTheCompositorsKeymap) {
     const QByteArray keymap = crashing.readAll().mid(1); // the fuzzer's reader byte goes
     EXPECT_FALSE(us.loadKeymapText(keymap.constData(), std::size_t(keymap.size())));
     EXPECT_EQ(us.characterByte(KEY_A + 8), 'A');
+    ASSERT_TRUE(us.loadNamedKeymap("de"));
+    EXPECT_EQ(us.characterByte(keyY), 'z');
 }
 
 } // namespace
