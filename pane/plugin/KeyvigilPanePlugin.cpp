@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -81,9 +82,10 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     std::optional<QString> chooseFileToSave(const QString& suggestedPath) override {
-        const QString path =
-            QFileDialog::getSaveFileName(view_.window(), QStringLiteral("Save the Support Mail"),
-                                         suggestedPath, QStringLiteral("Text files (*.txt)"));
+        const QString path = QFileDialog::getSaveFileName(
+            view_.window(),
+            QCoreApplication::translate("SupportMailControl", "Save the Support Mail"),
+            suggestedPath, QCoreApplication::translate("SupportMailControl", "Text files (*.txt)"));
         return path.isEmpty() ? std::nullopt : std::optional(path);
     }
 

@@ -4,6 +4,7 @@
 #include "shared/BundleLayout.h"
 #include "shared/ProgramLog.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -34,14 +35,17 @@ std::optional<QString> handlerForScheme(const QString& scheme, QString* reason) 
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
                                              QStringLiteral("x-scheme-handler/") + scheme});
     if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit) {
-        *reason = QStringLiteral("xdg-mime, which finds the program for %1 links, could not be "
-                                 "run (%2)")
+        *reason = QCoreApplication::translate(
+                      "DesktopWorkspace", "xdg-mime, which finds the program for %1 links, could "
+                                          "not be run (%2)")
                       .arg(scheme, query.errorString());
         return std::nullopt;
     }
     const QString handler = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
     if (handler.isEmpty()) {
-        *reason = QStringLiteral("no program is set to open %1 links").arg(scheme);
+        *reason =
+            QCoreApplication::translate("DesktopWorkspace", "no program is set to open %1 links")
+                .arg(scheme);
         return std::nullopt;
     }
     return handler;
@@ -104,7 +108,7 @@ void DesktopWorkspace::openURL(const QString& url, OpenFailed failed) {
     // The text is already escaped: it is taken as it stands, and refused if it is no URL.
     const QUrl parsed = QUrl::fromEncoded(url.toUtf8(), QUrl::StrictMode);
     if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        failed(QStringLiteral("the link is not a valid URL"));
+        failed(QCoreApplication::translate("DesktopWorkspace", "the link is not a valid URL"));
         return;
     }
     // Without a program set for the scheme, xdg-open would try web browsers in turn.
@@ -116,7 +120,7 @@ void DesktopWorkspace::openURL(const QString& url, OpenFailed failed) {
     auto opener = std::make_unique<Opener>();
     opener->pid = spawnOpener(url.toUtf8());
     if (opener->pid < 0) {
-        failed(QStringLiteral("xdg-open could not be started (%1)")
+        failed(QCoreApplication::translate("DesktopWorkspace", "xdg-open could not be started (%1)")
                    .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return;
     }
@@ -149,7 +153,9 @@ void DesktopWorkspace::finished(Opener& opener) {
     if (!soon)
         return;
     if (WIFEXITED(status) && WEXITSTATUS(status) != 0)
-        failed(QStringLiteral("xdg-open ended with status %1").arg(WEXITSTATUS(status)));
+        failed(QCoreApplication::translate("DesktopWorkspace", "xdg-open ended with status %1")
+                   .arg(WEXITSTATUS(status)));
     else if (WIFSIGNALED(status))
-        failed(QStringLiteral("xdg-open ended by signal %1").arg(WTERMSIG(status)));
+        failed(QCoreApplication::translate("DesktopWorkspace", "xdg-open ended by signal %1")
+                   .arg(WTERMSIG(status)));
 }
