@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>DesktopWorkspace</name>
+    <message>
+        <source>xdg-mime, which finds the program for %1 links, could not be run (%2)</source>
+        <translation>xdg-mime, das das Programm für %1-Links findet, konnte nicht ausgeführt werden (%2)</translation>
+    </message>
+    <message>
+        <source>no program is set to open %1 links</source>
+        <translation>kein Programm ist zum Öffnen von %1-Links eingestellt</translation>
+    </message>
+    <message>
+        <source>the link is not a valid URL</source>
+        <translation>der Link ist keine gültige Adresse</translation>
+    </message>
+    <message>
+        <source>xdg-open could not be started (%1)</source>
+        <translation>xdg-open konnte nicht gestartet werden (%1)</translation>
+    </message>
+    <message>
+        <source>xdg-open ended with status %1</source>
+        <translation>xdg-open endete mit dem Rückgabewert %1</translation>
+    </message>
+    <message>
+        <source>xdg-open ended by signal %1</source>
+        <translation>xdg-open wurde durch Signal %1 beendet</translation>
+    </message>
+</context>
+<context>
     <name>ExclusionLists</name>
     <message numerus="yes">
         <source>“%1” is longer than the %n capitals in a row that warn, so excluding it would change nothing.</source>
@@ -1474,6 +1501,14 @@ Als Nächstes wird nach dem Passwort des Systemverwalters gefragt.</translation>
     <message>
         <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
         <translation>Die Support-E-Mail ist in „%1“ gespeichert. Senden Sie sie an %2, angehängt oder in eine E-Mail eingefügt.</translation>
+    </message>
+    <message>
+        <source>Save the Support Mail</source>
+        <translation>Support-E-Mail speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>DesktopWorkspace</name>
+    <message>
+        <source>xdg-mime, which finds the program for %1 links, could not be run (%2)</source>
+        <translation>no se ha podido ejecutar xdg-mime, que busca el programa para los enlaces %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no program is set to open %1 links</source>
+        <translation>no hay ningún programa configurado para abrir los enlaces %1</translation>
+    </message>
+    <message>
+        <source>the link is not a valid URL</source>
+        <translation>el enlace no es una URL válida</translation>
+    </message>
+    <message>
+        <source>xdg-open could not be started (%1)</source>
+        <translation>no se ha podido iniciar xdg-open (%1)</translation>
+    </message>
+    <message>
+        <source>xdg-open ended with status %1</source>
+        <translation>xdg-open terminó con el código %1</translation>
+    </message>
+    <message>
+        <source>xdg-open ended by signal %1</source>
+        <translation>xdg-open terminó por la señal %1</translation>
+    </message>
+</context>
+<context>
     <name>ExclusionLists</name>
     <message numerus="yes">
         <source>“%1” is longer than the %n capitals in a row that warn, so excluding it would change nothing.</source>
@@ -1474,6 +1501,14 @@ A continuación se pide la contraseña del administrador.</translation>
     <message>
         <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
         <translation>El correo al soporte se ha guardado en «%1». Envíelo a %2, adjunto o pegado en un correo.</translation>
+    </message>
+    <message>
+        <source>Save the Support Mail</source>
+        <translation>Guardar el correo al soporte</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
 </context>
 <context>

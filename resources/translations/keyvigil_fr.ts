@@ -103,6 +103,33 @@
     </message>
 </context>
 <context>
+    <name>DesktopWorkspace</name>
+    <message>
+        <source>xdg-mime, which finds the program for %1 links, could not be run (%2)</source>
+        <translation>xdg-mime, qui trouve le programme des liens %1, n’a pas pu être lancé (%2)</translation>
+    </message>
+    <message>
+        <source>no program is set to open %1 links</source>
+        <translation>aucun programme n’est réglé pour ouvrir les liens %1</translation>
+    </message>
+    <message>
+        <source>the link is not a valid URL</source>
+        <translation>le lien n’est pas une URL valide</translation>
+    </message>
+    <message>
+        <source>xdg-open could not be started (%1)</source>
+        <translation>xdg-open n’a pas pu être démarré (%1)</translation>
+    </message>
+    <message>
+        <source>xdg-open ended with status %1</source>
+        <translation>xdg-open s’est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>xdg-open ended by signal %1</source>
+        <translation>xdg-open a été arrêté par le signal %1</translation>
+    </message>
+</context>
+<context>
     <name>ExclusionLists</name>
     <message numerus="yes">
         <source>“%1” is longer than the %n capitals in a row that warn, so excluding it would change nothing.</source>
@@ -1474,6 +1501,14 @@ Le mot de passe de l’administrateur est demandé ensuite.</translation>
     <message>
         <source>The support mail is saved in “%1”. Send it to %2, attached or pasted into a mail.</source>
         <translation>Le courriel à l’assistance est enregistré dans «&#xa0;%1&#xa0;». Envoyez-le à %2, en pièce jointe ou collé dans un courriel.</translation>
+    </message>
+    <message>
+        <source>Save the Support Mail</source>
+        <translation>Enregistrer le courriel à l’assistance</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
 </context>
 <context>
