@@ -8,16 +8,9 @@
 # session runs as "nobody" then.
 #   scripts/measure/wayland_pixel_latency.sh [BUILD_DIR]
 set -euo pipefail
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-build}" && pwd)
-work=$(mktemp -d)
-[ -n "${KEYVIGIL_KEEP:-}" ] || trap 'rm -rf "$work"' EXIT
-prefix="$work/prefix"
-cmake --install "$build" --prefix "$prefix" > /dev/null
-helper="$prefix/lib/keyvigil/Keyvigil.prefPane/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper"
-mkdir -p "$work/home" "$work/run" "$work/build"
-cp "$build/tests/e2e/notify_recorder" "$build/scripts/measure/wayland_pixel_latency" "$work/build/"
-cp "$source_dir/tests/data/wayland/keyboard.umockdev" "$work/"
+source "$(dirname "$0")/sway_session.sh"
+sway_prepare "$build" "$build/scripts/measure/wayland_pixel_latency"
 python3 - "$work/toggles.events" <<'PY'
 import sys
 # The Caps Lock light on and off 30 times each, 400 ms apart, after 5 s.
@@ -27,22 +20,7 @@ for i in range(60):
     t += 0.4
 open(sys.argv[1], "w").write("\n".join(records) + "\n")
 PY
-D="$prefix/bin/keyvigil-defaults"
-for setting in "warnWithGrowl -bool YES" "warnCapsLock -bool YES" "warnWithSound -bool NO" \
-    "showCapsCenter -bool YES" "showCapsUpperLeft -bool YES" "showNumUpperLeft -bool YES" \
-    "showCapsMenuBar -bool YES"; do
-    HOME="$work/home" $D write $setting
-done
-printf 'output HEADLESS-1 resolution 800x600\nxwayland disable\n' > "$work/sway.conf"
 cat > "$work/session.sh" <<'INNER'
-set -u
-cd "$W"
-WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 \
-    sway -c sway.conf > sway.log 2>&1 & S=$!
-for i in $(seq 100); do ls "$XDG_RUNTIME_DIR"/wayland-? >/dev/null 2>&1 && break; sleep 0.05; done
-export WAYLAND_DISPLAY=$(basename $(ls "$XDG_RUNTIME_DIR"/wayland-? | head -1))
-export SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -1)
-build/notify_recorder > notes.jsonl 2> /dev/null & N=$!
 build/wayland_pixel_latency 4 11 35 > pixels.txt & P=$!
 SDL_AUDIODRIVER=dummy strace --seccomp-bpf -f -ttt -xx -s 96 -e trace=read,connect,sendmsg,close -o reads.txt \
     umockdev-run -d keyboard.umockdev -e /dev/input/event3=toggles.events -- "$HELPER" \
@@ -51,15 +29,7 @@ wait $P
 kill $H $N $S
 wait
 INNER
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    chown -R nobody:nogroup "$work"
-    chmod 755 "$work"
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-fi
-chmod 700 "$work/run"
-env -i PATH="$PATH" W="$work" HELPER="$helper" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
-    "${as_user[@]}" timeout 90 dbus-run-session -- bash "$work/session.sh" 2> /dev/null || true
+sway_run 90
 python3 - "$work" <<'PY'
 import re, statistics, struct, sys
 work = sys.argv[1]
