@@ -21,7 +21,7 @@ struct Span {
 };
 
 std::vector<Span> spans(int from, int to) {
-    std::vector<Span> result(std::size_t(to));
+    std::vector<Span> result(static_cast<std::size_t>(to));
     const double step = double(from) / to;
     for (int i = 0; i < to; ++i) {
         double start = i * step;
@@ -163,7 +163,7 @@ PixelImage PixelImage::fromPacked(const char* data, qint64 size) {
         width > kLargestSide || height > kLargestSide ||
         size != kHeaderSize + qint64(width) * height * 4)
         return {};
-    PixelImage image(int(width), int(height));
+    PixelImage image(static_cast<int>(width), static_cast<int>(height));
     const char* pixels = data + kHeaderSize;
     for (std::size_t i = 0; i < image.pixels_.size(); ++i) {
         std::uint32_t p;
