@@ -6,7 +6,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
-#include <QImage>
 
 #include <systemd/sd-bus.h>
 
@@ -118,17 +117,22 @@ void ShellCompanion::FrontChanged(int pid, const QString&) {
 }
 
 void ShellCompanion::show(const QString& id, const QString& placement, const QPoint& topLeft,
-                          const QSize& size, const QImage& picture) {
-    const QImage pixels = picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    QByteArray bytes;
-    bytes.reserve(int(pixels.width() * pixels.height() * 4));
-    // Rows without the padding a stride may have, in RGBA byte order on every machine.
-    for (int row = 0; row < pixels.height(); ++row)
-        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(row)), pixels.width() * 4);
+                          const QSize& size, const PixelImage& picture) {
+    // In RGBA byte order on every machine, as the companion hands them to the Shell.
+    QByteArray bytes(qsizetype(picture.byteCount()), Qt::Uninitialized);
+    auto* out = reinterpret_cast<unsigned char*>(bytes.data());
+    for (int y = 0; y < picture.height(); ++y)
+        for (const std::uint32_t* word = picture.row(y); word != picture.row(y) + picture.width();
+             ++word, out += 4) {
+            out[0] = static_cast<unsigned char>(*word >> 16);
+            out[1] = static_cast<unsigned char>(*word >> 8);
+            out[2] = static_cast<unsigned char>(*word);
+            out[3] = static_cast<unsigned char>(*word >> 24);
+        }
     QDBusMessage message =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Show"));
     message << id << placement << topLeft.x() << topLeft.y() << size.width() << size.height()
-            << pixels.width() << pixels.height() << bytes;
+            << picture.width() << picture.height() << bytes;
     QDBusConnection::sessionBus().call(message, QDBus::NoBlock);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/wayland/LockState.h"
+#include "shared/PixelImage.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -48,7 +49,7 @@ public:
     // A picture (at the monitor's scale) of `size` points, placed as
     // "centre", "top-left" (at `topLeft` on the user's monitor) or "top-edge".
     void show(const QString& id, const QString& placement, const QPoint& topLeft, const QSize& size,
-              const QImage& picture);
+              const PixelImage& picture);
     void hide(const QString& id);
 
 private slots:

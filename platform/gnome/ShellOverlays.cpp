@@ -2,12 +2,7 @@
 
 #include "platform/gnome/ShellCompanion.h"
 
-#include <QEvent>
-#include <QImage>
-#include <QPainter>
-#include <QScreen>
-#include <QWidget>
-
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,94 +21,83 @@ QString placementName(OverlayPlacement placement) {
 
 } // namespace
 
+// One picture the companion shows under its own id.
+class ShellOverlays::Window final : public OverlayWindow {
+public:
+    Window(ShellOverlays& owner, const OverlayPicture& picture, OverlayPlacement placement)
+        : owner_(&owner), picture_(picture), placement_(placement),
+          id_(QStringLiteral("overlay-%1").arg(++owner.made_)) {
+        owner.windows_.push_back(this);
+    }
+    ~Window() override {
+        if (!owner_)
+            return;
+        if (visible_)
+            owner_->companion_.hide(id_);
+        std::erase(owner_->windows_, this);
+    }
+
+    void show(QPoint topLeft) override {
+        topLeft_ = topLeft;
+        visible_ = true;
+        // The monitor is asked at each showing: the user may have moved to another.
+        if (owner_)
+            scale_ = owner_->companion_.monitor().scale;
+        send();
+    }
+    void hide() override {
+        if (visible_ && owner_)
+            owner_->companion_.hide(id_);
+        visible_ = false;
+    }
+    bool isVisible() const override { return visible_; }
+    void repaint() override {
+        if (visible_)
+            send();
+    }
+
+    void send() {
+        const QSize size = picture_.size();
+        if (size.isEmpty() || !owner_)
+            return;
+        PixelImage image(int(std::lround(size.width() * scale_)),
+                         int(std::lround(size.height() * scale_)));
+        picture_.draw(image, scale_);
+        owner_->companion_.show(id_, placementName(placement_), topLeft_, size, image);
+    }
+
+    ShellOverlays* owner_;
+    const OverlayPicture& picture_;
+    const OverlayPlacement placement_;
+    const QString id_;
+    QPoint topLeft_;
+    double scale_ = 1;
+    bool visible_ = false;
+};
+
 ShellOverlays::ShellOverlays(ShellCompanion& companion) : companion_(companion) {}
 
 ShellOverlays::~ShellOverlays() {
-    for (auto& [window, overlay] : overlays_) {
-        window->removeEventFilter(this);
-        companion_.hide(overlay.id);
+    for (Window* window : windows_) {
+        if (window->visible_)
+            companion_.hide(window->id_);
+        window->owner_ = nullptr;
     }
 }
 
-void ShellOverlays::makeOverlay(QWidget& window, OverlayPlacement placement, bool) {
+std::unique_ptr<OverlayWindow> ShellOverlays::makeOverlay(const OverlayPicture& picture,
+                                                          OverlayPlacement placement, bool) {
     // The companion's pictures never take a click.
-    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window.setAttribute(Qt::WA_ShowWithoutActivating);
-    window.setAttribute(Qt::WA_DontShowOnScreen);
-    overlays_[&window] = {QStringLiteral("overlay-%1").arg(++made_), placement, 0};
-    window.installEventFilter(this);
-    QObject::connect(&window, &QObject::destroyed, this, [this, &window] {
-        const auto found = overlays_.find(&window);
-        if (found == overlays_.end())
-            return;
-        companion_.hide(found->second.id);
-        overlays_.erase(found);
-    });
+    return std::make_unique<Window>(*this, picture, placement);
 }
 
-bool ShellOverlays::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = overlays_.find(static_cast<QWidget*>(watched));
-    if (found == overlays_.end())
-        return false;
-    QWidget& window = *found->first;
-    switch (event->type()) {
-    case QEvent::Show:
-        found->second.scale = companion_.monitor().scale;
-        send(window, found->second);
-        break;
-    case QEvent::Hide:
-        companion_.hide(found->second.id);
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (window.isVisible())
-            send(window, found->second);
-        break;
-    case QEvent::UpdateRequest:
-        // Sent after the toolkit has handled the request, so the widgets' state is current.
-        QMetaObject::invokeMethod(
-            this,
-            [this, target = &window] {
-                if (const auto again = overlays_.find(target);
-                    again != overlays_.end() && target->isVisible())
-                    send(*target, again->second);
-            },
-            Qt::QueuedConnection);
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-void ShellOverlays::send(QWidget& window, Overlay& overlay) {
-    const QSize size = window.size();
-    if (size.isEmpty())
-        return;
-    const double scale = overlay.scale > 0 ? overlay.scale : 1.0;
-    QImage image(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale)),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setOpacity(window.windowOpacity());
-        window.render(&painter, QPoint(), QRegion(),
-                      window.testAttribute(Qt::WA_TranslucentBackground)
-                          ? QWidget::DrawChildren
-                          : QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
-    // A top-left window's place counts from its screen's corner, as the companion places it on
-    // the monitor the user works on.
-    const QPoint origin = window.screen() ? window.screen()->geometry().topLeft() : QPoint();
-    companion_.show(overlay.id, placementName(overlay.placement), window.pos() - origin, size,
-                    image);
+QRect ShellOverlays::screenGeometry() {
+    const QRect area = companion_.monitor().area;
+    return area.isValid() ? QRect(QPoint(), area.size()) : QRect();
 }
 
 void ShellOverlays::showAgain() {
-    for (auto& [window, overlay] : overlays_)
-        if (window->isVisible()) {
-            overlay.scale = companion_.monitor().scale;
-            send(*window, overlay);
-        }
+    for (Window* window : windows_)
+        if (window->visible_)
+            window->show(window->topLeft_);
 }

@@ -2,41 +2,35 @@
 
 #include "platform/OverlayWindows.h"
 
-#include <QObject>
 #include <QString>
 
-#include <map>
+#include <memory>
+#include <vector>
 
-class QWidget;
 class ShellCompanion;
 
 // Indicator windows drawn by the GNOME Shell companion: GNOME offers no way for another program
-// to put a window above the others without taking the keyboard. The toolkit keeps the windows
-// off screen; each time one is shown, moved or repainted it is drawn at the scale of the monitor
-// the user works on and sent to the companion, which shows it there, click-through and above
-// everything; hidden, the companion takes it away.
-class ShellOverlays final : public QObject, public OverlayWindows {
+// to put a window above the others without taking the keyboard. Each showing and repaint draws
+// the picture at the scale of the monitor the user works on and sends it to the companion, which
+// shows it there, click-through and above everything; hidden, the companion takes it away.
+class ShellOverlays final : public OverlayWindows {
 public:
     explicit ShellOverlays(ShellCompanion& companion);
     ~ShellOverlays() override;
 
-    void makeOverlay(QWidget& window, OverlayPlacement placement, bool clickThrough) override;
+    std::unique_ptr<OverlayWindow> makeOverlay(const OverlayPicture& picture,
+                                               OverlayPlacement placement,
+                                               bool clickThrough) override;
+    // The monitor the user works on, from its top-left corner: the companion places top-left
+    // windows from there.
+    QRect screenGeometry() override;
     // Shows again what is on screen, after the Shell (and so the companion) restarted.
     void showAgain();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    struct Overlay {
-        QString id;
-        OverlayPlacement placement = OverlayPlacement::Centre;
-        double scale = 0; // asked at each showing
-    };
-
-    void send(QWidget& window, Overlay& overlay);
+    class Window;
 
     ShellCompanion& companion_;
-    std::map<QWidget*, Overlay> overlays_;
+    std::vector<Window*> windows_; // alive
     int made_ = 0;
 };

@@ -7,14 +7,11 @@
 #include "viewporter-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
-#include <QEvent>
-#include <QPainter>
-#include <QWidget>
-
 #include <wayland-client.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -75,37 +72,53 @@ struct LayerShellOverlays::Buffer {
     }
 };
 
-struct LayerShellOverlays::Surface {
-    LayerShellOverlays* owner = nullptr;
-    QWidget* window = nullptr;
-    OverlayPlacement placement = OverlayPlacement::Centre;
-    wl_surface* surface = nullptr;
-    zwlr_layer_surface_v1* layer = nullptr;
-    wp_fractional_scale_v1* fractional = nullptr;
-    wp_viewport* viewport = nullptr;
-    const Output* on = nullptr; // the output the compositor put it on, once it says
-    int preferredScale = 0;     // in 120ths, where the compositor says
-    bool configured = false;
-    Buffer buffers[2];
-
-    ~Surface() { destroy(); }
-    void destroy() {
-        if (viewport)
-            wp_viewport_destroy(viewport);
-        if (fractional)
-            wp_fractional_scale_v1_destroy(fractional);
-        if (layer)
-            zwlr_layer_surface_v1_destroy(layer);
-        if (surface)
-            wl_surface_destroy(surface);
-        viewport = nullptr;
-        fractional = nullptr;
-        layer = nullptr;
-        surface = nullptr;
-        on = nullptr;
-        preferredScale = 0;
-        configured = false;
+// One indicator window: its layer surface while shown, and the two buffers it is drawn into in
+// turn (the compositor may still read the other).
+class LayerShellOverlays::Window final : public OverlayWindow {
+public:
+    Window(LayerShellOverlays& owner, const OverlayPicture& picture, OverlayPlacement placement)
+        : owner_(&owner), picture_(picture), placement_(placement) {
+        owner.windows_.push_back(this);
     }
+    ~Window() override {
+        destroySurface();
+        if (owner_)
+            std::erase(owner_->windows_, this);
+    }
+
+    void show(QPoint topLeft) override;
+    void hide() override;
+    bool isVisible() const override { return visible_; }
+    void repaint() override { draw(); }
+
+    // The layer surface, made while the window is shown.
+    void map();
+    void place();
+    void draw();
+    void releaseBuffers();
+    void destroySurface();
+    // Its owner goes first: the window keeps nothing of the compositor's.
+    void orphan() {
+        destroySurface();
+        releaseBuffers();
+        owner_ = nullptr;
+    }
+    double scale() const;
+    Buffer* freeBuffer(const QSize& pixels);
+
+    LayerShellOverlays* owner_;
+    const OverlayPicture& picture_;
+    const OverlayPlacement placement_;
+    QPoint topLeft_;
+    bool visible_ = false;
+    wl_surface* surface_ = nullptr;
+    zwlr_layer_surface_v1* layer_ = nullptr;
+    wp_fractional_scale_v1* fractional_ = nullptr;
+    wp_viewport* viewport_ = nullptr;
+    const Output* on_ = nullptr; // the output the compositor put it on, once it says
+    int preferredScale_ = 0;     // in 120ths, where the compositor says
+    bool configured_ = false;
+    Buffer buffers_[2];
 };
 
 LayerShellOverlays::LayerShellOverlays(WaylandConnection& connection) : connection_(connection) {
@@ -198,36 +211,40 @@ void LayerShellOverlays::removeOutput(std::uint32_t name) {
     if (found == outputs_.end())
         return;
     // Its surfaces are closed by the compositor, and shown again on another output then.
-    for (auto& [window, surface] : surfaces_)
-        if (surface->on == found->get())
-            surface->on = nullptr;
+    for (Window* window : windows_)
+        if (window->on_ == found->get())
+            window->on_ = nullptr;
+    if (lastOutput_ == found->get())
+        lastOutput_ = nullptr;
     outputs_.erase(found);
 }
 
 void LayerShellOverlays::outputChanged(const Output& output) {
     // A new mode or scale: what is on that output is placed and drawn for it anew.
-    for (auto& [window, surface] : surfaces_)
-        if (surface->layer && outputOf(*surface) == &output) {
-            place(*surface);
-            draw(*surface);
+    for (Window* window : windows_)
+        if (window->layer_ && outputOf(*window) == &output) {
+            window->place();
+            window->draw();
         }
 }
 
-const LayerShellOverlays::Output* LayerShellOverlays::outputOf(const Surface& surface) const {
-    if (surface.on)
-        return surface.on;
+const LayerShellOverlays::Output* LayerShellOverlays::outputOf(const Window& window) const {
+    if (window.on_)
+        return window.on_;
     return outputs_.empty() ? nullptr : outputs_.front().get();
 }
 
-double LayerShellOverlays::scaleOf(const Surface& surface) const {
-    if (surface.fractional && surface.preferredScale > 0)
-        return surface.preferredScale / kFractionalUnit;
-    const Output* output = outputOf(surface);
-    return output ? output->scale : 1;
+QRect LayerShellOverlays::screenGeometry() {
+    const Output* output = lastOutput_;
+    if (!output && !outputs_.empty())
+        output = outputs_.front().get();
+    return output && output->points().isValid() ? QRect(QPoint(), output->points()) : QRect();
 }
 
 LayerShellOverlays::~LayerShellOverlays() {
-    surfaces_.clear();
+    for (Window* window : windows_)
+        window->orphan();
+    windows_.clear();
     if (layerShell_) {
         if (zwlr_layer_shell_v1_get_version(layerShell_) >= 3)
             zwlr_layer_shell_v1_destroy(layerShell_);
@@ -248,170 +265,172 @@ LayerShellOverlays::~LayerShellOverlays() {
         wl_compositor_destroy(compositor_);
 }
 
-void LayerShellOverlays::makeOverlay(QWidget& window, OverlayPlacement placement, bool) {
+std::unique_ptr<OverlayWindow> LayerShellOverlays::makeOverlay(const OverlayPicture& picture,
+                                                               OverlayPlacement placement, bool) {
     // Every layer surface lets clicks through: the compositor gives it no input region.
-    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window.setAttribute(Qt::WA_ShowWithoutActivating);
-    // The toolkit's own window for it is never made: the layer surface is the one on screen.
-    window.setAttribute(Qt::WA_DontShowOnScreen);
-    auto surface = std::make_unique<Surface>();
-    surface->owner = this;
-    surface->window = &window;
-    surface->placement = placement;
-    surfaces_[&window] = std::move(surface);
-    window.installEventFilter(this);
-    QObject::connect(&window, &QObject::destroyed, this,
-                     [this, &window] { surfaces_.erase(&window); });
+    return std::make_unique<Window>(*this, picture, placement);
 }
 
-bool LayerShellOverlays::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = surfaces_.find(static_cast<QWidget*>(watched));
-    if (found == surfaces_.end())
-        return false;
-    Surface& surface = *found->second;
-    switch (event->type()) {
-    case QEvent::Show:
-        show(surface);
-        break;
-    case QEvent::Hide:
-        hide(surface);
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (surface.layer) {
-            place(surface);
-            draw(surface);
-        }
-        break;
-    case QEvent::UpdateRequest:
-        // Drawn after the toolkit has handled the request, so the widgets' state is current.
-        QMetaObject::invokeMethod(
-            this,
-            [this, window = surface.window] {
-                if (const auto again = surfaces_.find(window); again != surfaces_.end())
-                    draw(*again->second);
-            },
-            Qt::QueuedConnection);
-        break;
-    default:
-        break;
+void LayerShellOverlays::Window::show(QPoint topLeft) {
+    topLeft_ = topLeft;
+    visible_ = true;
+    if (!layer_) {
+        map();
+        return; // drawn once the compositor has said how it placed the surface
     }
-    return false;
+    place();
+    draw();
 }
 
-void LayerShellOverlays::show(Surface& surface) {
-    if (surface.layer || !layerShell_)
+void LayerShellOverlays::Window::hide() {
+    visible_ = false;
+    destroySurface();
+    // The compositor reads no buffer of a surface that is gone, and a hidden picture keeps no
+    // memory: the centre picture's two buffers are 2 MB.
+    releaseBuffers();
+    if (owner_)
+        wl_display_flush(owner_->connection_.display());
+}
+
+void LayerShellOverlays::Window::map() {
+    if (!owner_ || !owner_->layerShell_)
         return;
-    surface.surface = wl_compositor_create_surface(compositor_);
+    LayerShellOverlays& owner = *owner_;
+    surface_ = wl_compositor_create_surface(owner.compositor_);
     static const wl_surface_listener surfaceListener = {
         [](void* data, wl_surface*, wl_output* entered) {
-            auto* surface = static_cast<Surface*>(data);
-            LayerShellOverlays& owner = *surface->owner;
-            for (const auto& output : owner.outputs_)
-                if (output->output == entered && surface->on != output.get()) {
-                    surface->on = output.get();
-                    owner.place(*surface);
-                    owner.draw(*surface);
+            auto* window = static_cast<Window*>(data);
+            for (const auto& output : window->owner_->outputs_)
+                if (output->output == entered && window->on_ != output.get()) {
+                    window->on_ = output.get();
+                    window->owner_->lastOutput_ = output.get();
+                    window->place();
+                    window->draw();
                 }
         },
         [](void*, wl_surface*, wl_output*) {},
     };
-    wl_surface_add_listener(surface.surface, &surfaceListener, &surface);
-    wl_region* none = wl_compositor_create_region(compositor_);
-    wl_surface_set_input_region(surface.surface, none);
+    wl_surface_add_listener(surface_, &surfaceListener, this);
+    wl_region* none = wl_compositor_create_region(owner.compositor_);
+    wl_surface_set_input_region(surface_, none);
     wl_region_destroy(none);
-    if (fractionalScales_) {
+    if (owner.fractionalScales_) {
         static const wp_fractional_scale_v1_listener fractionalListener = {
             [](void* data, wp_fractional_scale_v1*, std::uint32_t scale) {
-                auto* surface = static_cast<Surface*>(data);
-                if (surface->preferredScale == int(scale))
+                auto* window = static_cast<Window*>(data);
+                if (window->preferredScale_ == int(scale))
                     return;
-                surface->preferredScale = int(scale);
-                surface->owner->draw(*surface);
+                window->preferredScale_ = int(scale);
+                window->draw();
             },
         };
-        surface.fractional =
-            wp_fractional_scale_manager_v1_get_fractional_scale(fractionalScales_, surface.surface);
-        wp_fractional_scale_v1_add_listener(surface.fractional, &fractionalListener, &surface);
-        surface.viewport = wp_viewporter_get_viewport(viewporter_, surface.surface);
+        fractional_ =
+            wp_fractional_scale_manager_v1_get_fractional_scale(owner.fractionalScales_, surface_);
+        wp_fractional_scale_v1_add_listener(fractional_, &fractionalListener, this);
+        viewport_ = wp_viewporter_get_viewport(owner.viewporter_, surface_);
     }
     // No output named: the compositor puts it on the one the user works on.
-    surface.layer = zwlr_layer_shell_v1_get_layer_surface(
-        layerShell_, surface.surface, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "keyvigil");
+    layer_ = zwlr_layer_shell_v1_get_layer_surface(owner.layerShell_, surface_, nullptr,
+                                                   ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "keyvigil");
     static const zwlr_layer_surface_v1_listener listener = {&LayerShellOverlays::configure,
                                                             &LayerShellOverlays::closed};
-    zwlr_layer_surface_v1_add_listener(surface.layer, &listener, &surface);
-    zwlr_layer_surface_v1_set_keyboard_interactivity(surface.layer, 0);
-    place(surface);
-    wl_surface_commit(surface.surface);
+    zwlr_layer_surface_v1_add_listener(layer_, &listener, this);
+    zwlr_layer_surface_v1_set_keyboard_interactivity(layer_, 0);
+    place();
+    wl_surface_commit(surface_);
+    wl_display_flush(owner.connection_.display());
 }
 
-void LayerShellOverlays::hide(Surface& surface) {
-    surface.destroy();
-    // The compositor reads no buffer of a surface that is gone, and a hidden picture keeps no
-    // memory: the centre picture's two buffers are 2 MB.
-    for (Buffer& buffer : surface.buffers) {
+void LayerShellOverlays::Window::destroySurface() {
+    if (viewport_)
+        wp_viewport_destroy(viewport_);
+    if (fractional_)
+        wp_fractional_scale_v1_destroy(fractional_);
+    if (layer_)
+        zwlr_layer_surface_v1_destroy(layer_);
+    if (surface_)
+        wl_surface_destroy(surface_);
+    viewport_ = nullptr;
+    fractional_ = nullptr;
+    layer_ = nullptr;
+    surface_ = nullptr;
+    on_ = nullptr;
+    preferredScale_ = 0;
+    configured_ = false;
+}
+
+void LayerShellOverlays::Window::releaseBuffers() {
+    for (Buffer& buffer : buffers_) {
         buffer.release();
         buffer.busy = false;
     }
 }
 
-void LayerShellOverlays::place(Surface& surface) {
-    const QRect frame = surface.window->geometry();
-    const Output* output = outputOf(surface);
+void LayerShellOverlays::Window::place() {
+    const QSize size = picture_.size();
+    const Output* output = owner_->outputOf(*this);
     const QSize outputSize = output ? output->points() : QSize();
-    switch (surface.placement) {
+    switch (placement_) {
     case OverlayPlacement::TopLeft:
         // Over any panel, as the window sits above everything on X11.
-        zwlr_layer_surface_v1_set_anchor(surface.layer, kTop | kLeft);
-        zwlr_layer_surface_v1_set_exclusive_zone(surface.layer, -1);
-        zwlr_layer_surface_v1_set_margin(surface.layer, std::max(0, frame.y()), 0, 0,
-                                         std::max(0, frame.x()));
-        zwlr_layer_surface_v1_set_size(surface.layer, frame.width(), frame.height());
+        zwlr_layer_surface_v1_set_anchor(layer_, kTop | kLeft);
+        zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
+        zwlr_layer_surface_v1_set_margin(layer_, std::max(0, topLeft_.y()), 0, 0,
+                                         std::max(0, topLeft_.x()));
+        zwlr_layer_surface_v1_set_size(layer_, size.width(), size.height());
         break;
     case OverlayPlacement::TopEdge:
-        zwlr_layer_surface_v1_set_anchor(surface.layer, kTop | kLeft | kRight);
-        zwlr_layer_surface_v1_set_exclusive_zone(surface.layer, -1);
-        zwlr_layer_surface_v1_set_size(surface.layer, 0, frame.height());
+        zwlr_layer_surface_v1_set_anchor(layer_, kTop | kLeft | kRight);
+        zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
+        zwlr_layer_surface_v1_set_size(layer_, 0, size.height());
         break;
     case OverlayPlacement::Centre:
         // A third of the spare height above, as on X11, where the output's size is known.
         if (outputSize.isValid()) {
-            zwlr_layer_surface_v1_set_anchor(surface.layer, kTop);
+            zwlr_layer_surface_v1_set_anchor(layer_, kTop);
             zwlr_layer_surface_v1_set_margin(
-                surface.layer, std::max(0, (outputSize.height() - frame.height()) / 3), 0, 0, 0);
+                layer_, std::max(0, (outputSize.height() - size.height()) / 3), 0, 0, 0);
         }
-        zwlr_layer_surface_v1_set_size(surface.layer, frame.width(), frame.height());
+        zwlr_layer_surface_v1_set_size(layer_, size.width(), size.height());
         break;
     }
 }
 
 void LayerShellOverlays::configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
                                    std::uint32_t, std::uint32_t) {
-    auto* surface = static_cast<Surface*>(data);
+    auto* window = static_cast<Window*>(data);
     zwlr_layer_surface_v1_ack_configure(layer, serial);
-    surface->configured = true;
-    surface->owner->draw(*surface);
+    window->configured_ = true;
+    window->draw();
 }
 
 void LayerShellOverlays::closed(void* data, zwlr_layer_surface_v1*) {
     // The compositor took it away (its output went): a window still shown comes back on the
     // output the compositor picks now, once this event has been handled.
-    auto* surface = static_cast<Surface*>(data);
-    LayerShellOverlays* owner = surface->owner;
-    owner->hide(*surface);
+    auto* window = static_cast<Window*>(data);
+    LayerShellOverlays* owner = window->owner_;
+    window->destroySurface();
+    window->releaseBuffers();
     QMetaObject::invokeMethod(
         owner,
-        [owner, window = surface->window] {
-            const auto again = owner->surfaces_.find(window);
-            if (again != owner->surfaces_.end() && window->isVisible())
-                owner->show(*again->second);
+        [owner, window] {
+            if (std::find(owner->windows_.begin(), owner->windows_.end(), window) !=
+                    owner->windows_.end() &&
+                window->visible_ && !window->layer_)
+                window->map();
         },
         Qt::QueuedConnection);
 }
 
-LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, const QSize& pixels) {
-    for (Buffer& buffer : surface.buffers) {
+double LayerShellOverlays::Window::scale() const {
+    if (fractional_ && preferredScale_ > 0)
+        return preferredScale_ / kFractionalUnit;
+    const Output* output = owner_->outputOf(*this);
+    return output ? output->scale : 1;
+}
+
+LayerShellOverlays::Buffer* LayerShellOverlays::Window::freeBuffer(const QSize& pixels) {
+    for (Buffer& buffer : buffers_) {
         if (buffer.busy)
             continue;
         if (buffer.buffer && buffer.pixels == pixels)
@@ -431,7 +450,7 @@ LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, con
             close(fd);
             return nullptr;
         }
-        wl_shm_pool* pool = wl_shm_create_pool(shm_, fd, std::int32_t(buffer.bytes));
+        wl_shm_pool* pool = wl_shm_create_pool(owner_->shm_, fd, std::int32_t(buffer.bytes));
         buffer.buffer = wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
                                                   WL_SHM_FORMAT_ARGB8888);
         wl_shm_pool_destroy(pool);
@@ -443,47 +462,43 @@ LayerShellOverlays::Buffer* LayerShellOverlays::freeBuffer(Surface& surface, con
     return nullptr; // both still on screen: the next repaint draws
 }
 
-void LayerShellOverlays::draw(Surface& surface) {
-    if (!surface.configured || !surface.window->isVisible())
+void LayerShellOverlays::Window::draw() {
+    if (!configured_ || !visible_ || !owner_)
         return;
-    const Output* output = outputOf(surface);
+    const QSize pictureSize = picture_.size();
+    const Output* output = owner_->outputOf(*this);
     const QSize size =
-        surface.placement == OverlayPlacement::TopEdge && output && output->points().isValid()
-            ? QSize(output->points().width(), surface.window->height())
-            : surface.window->size();
+        placement_ == OverlayPlacement::TopEdge && output && output->points().isValid()
+            ? QSize(output->points().width(), pictureSize.height())
+            : pictureSize;
     if (size.isEmpty())
         return;
-    const double scale = scaleOf(surface);
+    const double scale = this->scale();
     const QSize pixels(int(std::lround(size.width() * scale)),
                        int(std::lround(size.height() * scale)));
-    Buffer* buffer = freeBuffer(surface, pixels);
+    Buffer* buffer = freeBuffer(pixels);
     if (!buffer)
         return;
-    // ARGB8888 in the machine's byte order is the toolkit's premultiplied ARGB32.
-    QImage image(static_cast<uchar*>(buffer->memory), buffer->pixels.width(),
-                 buffer->pixels.height(), buffer->pixels.width() * 4,
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setOpacity(surface.window->windowOpacity());
-        surface.window->render(&painter, QPoint(), QRegion(),
-                               surface.window->testAttribute(Qt::WA_TranslucentBackground)
-                                   ? QWidget::DrawChildren
-                                   : QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
+    PixelImage image(int(std::lround(pictureSize.width() * scale)),
+                     int(std::lround(pictureSize.height() * scale)));
+    picture_.draw(image, scale);
+    // A strip along the top edge is stretched to the output's width.
+    if (image.size() != pixels)
+        image = image.scaled(pixels.width(), pixels.height());
+    // ARGB8888 in the machine's byte order is PixelImage's word.
+    std::memcpy(buffer->memory, image.bits(), image.byteCount());
     buffer->busy = true;
     // A fractional scale is shown through the viewport; an integer one through the buffer scale.
-    if (surface.viewport)
-        wp_viewport_set_destination(surface.viewport, size.width(), size.height());
+    if (viewport_)
+        wp_viewport_set_destination(viewport_, size.width(), size.height());
     else
-        wl_surface_set_buffer_scale(surface.surface, int(scale));
-    wl_surface_attach(surface.surface, buffer->buffer, 0, 0);
-    if (wl_surface_get_version(surface.surface) >= 4)
-        wl_surface_damage_buffer(surface.surface, 0, 0, buffer->pixels.width(),
-                                 buffer->pixels.height());
+        wl_surface_set_buffer_scale(surface_, int(scale));
+    wl_surface_attach(surface_, buffer->buffer, 0, 0);
+    if (wl_surface_get_version(surface_) >= 4)
+        wl_surface_damage_buffer(surface_, 0, 0, pixels.width(), pixels.height());
     else
-        wl_surface_damage(surface.surface, 0, 0, size.width(), size.height());
-    wl_surface_commit(surface.surface);
+        wl_surface_damage(surface_, 0, 0, size.width(), size.height());
+    wl_surface_commit(surface_);
+    // On screen now, not when the event loop next sleeps.
+    wl_display_flush(owner_->connection_.display());
 }
