@@ -2,7 +2,7 @@
 // helper's logic on them.
 #include "helper/KeyvigilHelper.h"
 #include "helper/indicators/KVObject.h"
-#include "helper/indicators/QtIndicators.h"
+#include "helper/indicators/ScreenIndicators.h"
 #include "platform/backends/DisplayBackends.h"
 #include "platform/desktop/AppKitVersionNumber.h"
 #include "platform/desktop/CoreDumps.h"
@@ -19,7 +19,7 @@
 #include "shared/ProgramLog.h"
 #include "shared/Translations.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <malloc.h>
@@ -70,17 +70,12 @@ int main(int argc, char** argv) {
     // passes over its sources at every key.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
-    // Windows a few points across are sent as plain images: through shared memory each paint
-    // waits twice for the server, which delays the upper-left window's change by about 0.2 ms.
-    if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
     const QString sessionBus = DBusNotifier::useSessionBusOnly();
 
-    // The toolkit comes first: the indicators, the flash strip and every X connection's event
-    // notifier need the application object.
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setApplicationName(QStringLiteral("Keyvigil Helper"));
+    // The event loop comes first: every connection's notifier needs the application object.
+    // The helper draws its indicators itself, so it needs no graphical toolkit, fonts or GL.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Keyvigil Helper"));
 
     const QString resources =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../Resources");
@@ -108,7 +103,7 @@ int main(int argc, char** argv) {
     StatusNotifierHost notifierHost(QDBusConnection::sessionBus(), QStringLiteral("Keyvigil"));
     StatusIconHosts statusHosts({{"the panel's status-notifier host", &notifierHost},
                                  {"the X11 panel's tray", &backend->trayHost()}});
-    QtIndicators indicators(resources, KVHelperObject, backend->overlayWindows(), statusHosts);
+    ScreenIndicators indicators(resources, KVHelperObject, backend->overlayWindows(), statusHosts);
 
     HelperPlatform platform{backend->eventMonitor(),
                             appleEvents,

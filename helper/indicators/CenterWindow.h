@@ -1,38 +1,36 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
+#include "platform/OverlayWindows.h"
+
+#include <QObject>
 #include <QString>
-#include <QSvgRenderer>
-#include <QWidget>
 
 #include <memory>
 
-// A top-level window whose whole content is one image, scaled to fill it: the image drawn at
-// build time beside the vector source ("<name>.pixels", and "<name>@2x.pixels" for two pixels a
-// point) when there is one, else the vector source drawn at paint time. A drawn image's file is
-// mapped only while a paint copies it: the window is painted only when shown, and a copy kept in
-// memory would hold up to a megabyte all the time. The pixels are stored raw, ready to copy,
-// rather than as PNG, whose reader would load every image-format plug-in the toolkit has and
-// would take milliseconds to decode at each showing.
-class CenterWindow : public QWidget {
+// A window over the middle of the screen whose whole content is one image, scaled to fill it:
+// the image drawn at build time beside its vector source ("<name>.pixels", and "<name>@2x.pixels"
+// for two pixels a point), `opacity` times as opaque. The file is read only while the window is
+// drawn: it is drawn only when shown, and a copy kept in memory would hold up to a megabyte all
+// the time. The pixels are stored raw, ready to copy, so that showing them needs no image
+// decoder, fonts or vector drawing.
+class CenterWindow final : public QObject, public OverlayPicture {
     Q_OBJECT
 
 public:
-    CenterWindow(const QString& imagePath, const QSize& size);
+    CenterWindow(const QString& imagePath, const QSize& size, double opacity,
+                 OverlayWindows& overlays, bool clickThrough);
+    ~CenterWindow() override;
 
-    bool hasImage() const;
-    // The drawn-image file's contents for `image`, and the image over such contents, sharing
-    // them (null when they are no such file).
-    static QByteArray pack(const QImage& image);
-    static QImage unpack(const uchar* packed, qint64 size);
-    // True when no drawn image was found and the vectors are drawn instead.
-    bool drawsVectors() const { return vectors_ != nullptr; }
+    bool hasImage() const { return !drawn_[0].isEmpty() || !drawn_[1].isEmpty(); }
+    double opacity() const { return opacity_; }
+    OverlayWindow& window() { return *window_; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSize size() const override { return size_; }
+    void draw(PixelImage& image, double scale) const override;
 
 private:
     QString drawn_[2]; // the files at one and two pixels a point, empty when missing
-    std::unique_ptr<QSvgRenderer> vectors_;
+    QSize size_;
+    double opacity_;
+    std::unique_ptr<OverlayWindow> window_; // last: gone before the picture it shows
 };

@@ -1,9 +1,9 @@
 #include "helper/indicators/KVObject.h"
 
+#include "platform/OverlayWindows.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
 
-#include <QEvent>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -34,25 +34,17 @@ void KVObject::resumeWarnings() {
     emit warningsPauseChanged();
 }
 
-void KVObject::setUpperLHWindowAndOrigin(QWidget* window, QPoint origin) {
-    if (upperLHcornerWindow && upperLHcornerWindow != window)
-        upperLHcornerWindow->removeEventFilter(this);
-    upperLHcornerWindow = window;
+void KVObject::setUpperLHWindowAndOrigin(OverlayWindow* window, QPoint origin) {
     upperLHOrigin = origin;
     if (window)
-        window->installEventFilter(this);
+        window->setMovedHandler(
+            [this, window](QPoint topLeft) { windowDidMove(*window, topLeft); });
 }
 
-void KVObject::windowDidMove() {
-    // Moving to where it already is sends no further move, so this settles at once.
-    if (upperLHcornerWindow && upperLHcornerWindow->pos() != upperLHOrigin)
-        upperLHcornerWindow->move(upperLHOrigin);
-}
-
-bool KVObject::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move && watched == upperLHcornerWindow)
-        windowDidMove();
-    return false;
+void KVObject::windowDidMove(OverlayWindow& window, QPoint topLeft) {
+    // Put back where it belongs; being there already, it is left alone, so this settles at once.
+    if (topLeft != upperLHOrigin)
+        window.show(upperLHOrigin);
 }
 
 void KVObject::openPrefPane() {

@@ -3,14 +3,13 @@
 #include <QDateTime>
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 #include <chrono>
 #include <functional>
 
+class OverlayWindow;
 class RVPrefs;
 
 // Keeps the upper-left window where it belongs, and does what the status item's menu offers:
@@ -28,10 +27,10 @@ public:
 
     explicit KVObject(PrefsSource prefs, Launcher launcher = startDetached);
 
-    // Watches `window` (not owned) and puts it back at `origin`, in the desktop's top-down
-    // coordinates, whenever it moves.
-    void setUpperLHWindowAndOrigin(QWidget* window, QPoint origin);
-    void windowDidMove();
+    // Watches `window` (not owned; the watch ends with it) and puts it back at `origin`, in the
+    // desktop's top-down points, whenever something moves it.
+    void setUpperLHWindowAndOrigin(OverlayWindow* window, QPoint origin);
+    void windowDidMove(OverlayWindow& window, QPoint topLeft);
     // Opens the pane whose bundle path the store holds under "PrefPanePath", if any.
     void openPrefPane();
 
@@ -47,14 +46,10 @@ public:
     const QDateTime& warningsPausedUntil() const { return pausedUntil_; }
     std::function<void(bool paused)> pauseHandler;
 
-    QPointer<QWidget> upperLHcornerWindow;
     QPoint upperLHOrigin;
 
 signals:
     void warningsPauseChanged();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     PrefsSource prefs_;

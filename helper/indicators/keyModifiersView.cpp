@@ -2,36 +2,28 @@
 
 #include "platform/MonitorEvent.h"
 
-#include <QPainter>
-
 #include <algorithm>
-
-const QColor keyModifiersView::lightGrayColor{170, 170, 170};
-const QColor keyModifiersView::clearColor{Qt::transparent};
+#include <cmath>
 
 namespace {
-const QColor redColor{255, 0, 0};
-const QColor cyanColor{0, 255, 255};
-const QColor blackColor{0, 0, 0};
+
+constexpr std::uint32_t redColor = PixelImage::argb(255, 255, 0, 0);
+constexpr std::uint32_t cyanColor = PixelImage::argb(255, 0, 255, 255);
+constexpr std::uint32_t blackColor = PixelImage::argb(255, 0, 0, 0);
+
 } // namespace
 
-keyModifiersView::keyModifiersView(const QRect& frame, QWidget* parent) : QWidget(parent) {
-    setGeometry(frame);
-    // Every pixel is painted each time, so Qt need not clear first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+keyModifiersView::keyModifiersView(const QRect& frame) : frame_(frame) {}
 
-void keyModifiersView::setModifiers(std::uint32_t m) {
+bool keyModifiersView::setModifiers(std::uint32_t m) {
     const std::uint32_t shown = m & modifiersMask;
     if (shown == modifiers)
-        return;
+        return false;
     modifiers = shown;
-    // Painted and sent to the screen now, ahead of whatever else the change brings: a lock's
-    // state is what this window is for.
-    repaint();
+    return true;
 }
 
-void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, const QColor& color) {
+void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, std::uint32_t color) {
     modifiersMask = mask;
     modifiersOutlineColor = color;
     const int ty = (mask & ModifierMask::command) ? 8 : 1;
@@ -42,43 +34,41 @@ void keyModifiersView::setMaskAndOutlineColor(std::uint32_t mask, const QColor& 
         numRect = QRect(1, ty, 15, 6);
         capsRect = numRect;
     }
-    update();
 }
 
 void keyModifiersView::setScale(int s) {
     scale = std::max(s, 1);
-    update();
 }
 
-void keyModifiersView::fill(QPainter& painter, const QRect& cell, const QColor& color) const {
-    // In the smallest size's units, which the painter scales.
-    const int unscaledHeight = height() / scale;
-    const QRect flipped(cell.x(), unscaledHeight - cell.y() - cell.height(), cell.width(),
-                        cell.height());
-    painter.fillRect(flipped, color);
-}
-
-void keyModifiersView::drawRect(QPainter& painter) const {
-    // Source replaces what is there, so a clear fill punches a hole through the outline.
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(0, 0, width(), height()), modifiersOutlineColor);
-    painter.scale(scale, scale);
+void keyModifiersView::draw(PixelImage& image, double screenScale) const {
+    // Every pixel is set: the clear cells are holes punched through the outline.
+    image.fill(QRect(0, 0, image.width(), image.height()), modifiersOutlineColor);
+    const double factor = scale * screenScale;
+    const int unscaledHeight = frame_.height() / scale;
+    // Edges rounded on their own, so that neighbouring cells keep their gap at any scale.
+    const auto fill = [&](const QRect& cell, std::uint32_t color) {
+        const int top = unscaledHeight - cell.y() - cell.height();
+        const auto at = [factor](int points) { return int(std::lround(points * factor)); };
+        image.fill(QRect(QPoint(at(cell.x()), at(top)),
+                         QPoint(at(cell.x() + cell.width()) - 1, at(top + cell.height()) - 1)),
+                   color);
+    };
 
     constexpr std::uint32_t capsOrShift = ModifierMask::capsLock | ModifierMask::shift;
     if (modifiers & capsOrShift)
-        fill(painter, capsRect, redColor);
+        fill(capsRect, redColor);
     else if (modifiersMask & capsOrShift)
-        fill(painter, capsRect, clearColor);
+        fill(capsRect, clearColor);
 
     if (modifiers & ModifierMask::numLock)
-        fill(painter, numRect, redColor);
+        fill(numRect, redColor);
     else if (modifiersMask & ModifierMask::numLock)
-        fill(painter, numRect, clearColor);
+        fill(numRect, clearColor);
 
     if (modifiersMask & ModifierMask::command) {
         struct Cell {
             std::uint32_t bit;
-            const QColor& color;
+            std::uint32_t color;
             QRect rect;
         };
         const Cell cells[] = {{ModifierMask::function, blackColor, fnRect},
@@ -86,11 +76,6 @@ void keyModifiersView::drawRect(QPainter& painter) const {
                               {ModifierMask::option, blackColor, optionRect},
                               {ModifierMask::command, cyanColor, cmdRect}};
         for (const Cell& cell : cells)
-            fill(painter, cell.rect, (modifiers & cell.bit) ? cell.color : clearColor);
+            fill(cell.rect, (modifiers & cell.bit) ? cell.color : clearColor);
     }
-}
-
-void keyModifiersView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawRect(painter);
 }

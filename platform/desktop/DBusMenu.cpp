@@ -2,7 +2,7 @@
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusMetaType>
-#include <QGuiApplication>
+#include <QLocale>
 #include <QMetaObject>
 
 QDBusArgument& operator<<(QDBusArgument& argument, const DBusMenuLayoutItem& item) {
@@ -93,7 +93,8 @@ public:
 
     uint version() const { return 3; }
     QString textDirection() const {
-        return QGuiApplication::isRightToLeft() ? QStringLiteral("rtl") : QStringLiteral("ltr");
+        return QLocale().textDirection() == Qt::RightToLeft ? QStringLiteral("rtl")
+                                                            : QStringLiteral("ltr");
     }
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }

@@ -1,25 +1,21 @@
 #include "platform/desktop/MenuBarFlashStrip.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
-
-MenuBarFlashStrip::MenuBarFlashStrip(OverlayWindows& overlays) {
-    strip_.setObjectName(QStringLiteral("keyvigilMenuBarFlash"));
-    overlays.makeOverlay(strip_, OverlayPlacement::TopEdge, true);
-    strip_.setFocusPolicy(Qt::NoFocus);
-    strip_.setAutoFillBackground(true);
-    QPalette palette = strip_.palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    strip_.setPalette(palette);
+MenuBarFlashStrip::MenuBarFlashStrip(OverlayWindows& overlays)
+    : overlays_(overlays), strip_(overlays.makeOverlay(*this, OverlayPlacement::TopEdge, true)) {
     hideTimer_.setSingleShot(true);
-    QObject::connect(&hideTimer_, &QTimer::timeout, &strip_, [this] { strip_.hide(); });
+    QObject::connect(&hideTimer_, &QTimer::timeout, [this] {
+        strip_->hide();
+        inverted_ = {};
+    });
+}
+
+MenuBarFlashStrip::~MenuBarFlashStrip() {
+    strip_.reset();
 }
 
 void MenuBarFlashStrip::flashMenuBar(int) {
-    inverted_ = !inverted_;
-    if (inverted_)
+    flashed_ = !flashed_;
+    if (flashed_)
         invert();
     else
         restore();
@@ -27,27 +23,31 @@ void MenuBarFlashStrip::flashMenuBar(int) {
 
 void MenuBarFlashStrip::invert() {
     hideTimer_.stop();
-    if (strip_.isVisible())
+    if (strip_->isVisible())
         return; // still up from the last flash
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect screen = overlays_.screenGeometry();
+    if (screen.isEmpty())
         return;
-    const QRect area(screen->geometry().topLeft(), QSize(screen->geometry().width(), kHeight));
-    // With no window given, the grab is relative to the screen.
-    QImage image = screen->grabWindow(0, 0, 0, area.width(), area.height()).toImage();
-    if (!image.isNull())
-        image.invertPixels();
-    strip_.setPixmap(QPixmap::fromImage(image));
-    strip_.setGeometry(area);
-    strip_.show();
+    size_ = QSize(screen.width(), kHeight);
+    inverted_ = overlays_.grabTopEdge(kHeight);
+    inverted_.invert();
+    strip_->show(screen.topLeft());
     shown_.start();
 }
 
 void MenuBarFlashStrip::restore() {
     const auto left = kMinimumVisible.count() - shown_.elapsed();
-    if (!strip_.isVisible() || !shown_.isValid() || left <= 0) {
-        strip_.hide();
+    if (!strip_->isVisible() || !shown_.isValid() || left <= 0) {
+        strip_->hide();
+        inverted_ = {};
         return;
     }
     hideTimer_.start(std::chrono::milliseconds(left));
+}
+
+void MenuBarFlashStrip::draw(PixelImage& image, double) const {
+    if (inverted_.isNull())
+        image.fill(QRect(0, 0, image.width(), image.height()), PixelImage::argb(255, 0, 0, 0));
+    else
+        image = inverted_.scaled(image.width(), image.height());
 }

@@ -1,15 +1,13 @@
 #include "helper/indicators/KVObject.h"
-#include "helper/indicators/QtIndicators.h"
+#include "helper/indicators/ScreenIndicators.h"
 #include "shared/RVPrefs.h"
 #include "shared/SettingsKeys.h"
 #include "tests/fakes/FakeOverlayWindows.h"
 #include "tests/fakes/FakeStatusIcons.h"
 #include "tests/shared/TempHome.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -38,7 +36,7 @@ protected:
 TEST_F(KVObjectTest, TheStatusItemsFirstEntryOpensThePaneTheStoreNamesNowIfAny) {
     FakeOverlayWindows overlays;
     FakeStatusIconHost hosts;
-    QtIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, overlays, hosts);
+    ScreenIndicators indicators(KEYVIGIL_TEST_IMAGES, kvObject, overlays, hosts);
     indicators.buildStatusItem();
     kvObject.openPrefPane(); // no path yet, then no string
     gPrefs->setObjectForKey(PlistValue::fromInt(7), SettingsKeys::PrefPanePath);

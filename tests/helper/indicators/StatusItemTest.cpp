@@ -1,10 +1,9 @@
 #include "helper/indicators/StatusItem.h"
+#include "shared/PixelImage.h"
 #include "tests/fakes/FakeStatusIcons.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QIcon>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -91,15 +90,15 @@ TEST_F(StatusItemTest, PausingFromTheMenuTellsTheHelperAndEndsByHandOrAfterItsTi
     EXPECT_FALSE(kvObject.warningsPausedUntil().isValid());
 }
 
+// As the build draws them for the tray.
 TEST(StatusItemPictures, EachPictureDrawsAnOpaquePadlockOfItsOwn) {
-    std::vector<QImage> pictures;
+    std::vector<PixelImage> pictures;
     for (const char* name : {"KVOpen", "KVClosed", "KVNumLock"}) {
-        const QImage picture = QIcon(QStringLiteral(KEYVIGIL_TEST_IMAGES "/%1.svg").arg(name))
-                                   .pixmap(22, 22)
-                                   .toImage();
-        ASSERT_FALSE(picture.isNull()) << name;
-        EXPECT_EQ(picture.pixelColor(11, 18).alpha(), 255) << name; // the padlock's body
-        for (const QImage& other : pictures)
+        const PixelImage picture =
+            PixelImage::load(QStringLiteral(KEYVIGIL_TEST_IMAGES "/%1-22.pixels").arg(name));
+        ASSERT_EQ(picture.size(), QSize(22, 22)) << name;
+        EXPECT_EQ(picture.pixel(11, 18) >> 24, 255u) << name; // the padlock's body
+        for (const PixelImage& other : pictures)
             EXPECT_NE(picture, other) << name;
         pictures.push_back(picture);
     }

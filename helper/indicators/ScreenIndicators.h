@@ -9,18 +9,18 @@
 #include "platform/StatusIcons.h"
 
 #include <QPointF>
-#include <QWidget>
 
 #include <memory>
 
 // The indicators: the status item in whichever of `statusHosts` takes it, and two centre windows
-// and the upper-left window as Qt Widgets. Images are looked up by name in the helper bundle's
-// resources folder. `statusHosts` must outlive this.
-class QtIndicators : public Indicators {
+// and the upper-left window as the display server's overlay windows, drawn as plain pixels.
+// Images are looked up by name in the helper bundle's resources folder. `statusHosts` and
+// `overlays` must outlive this.
+class ScreenIndicators : public Indicators {
 public:
-    QtIndicators(const QString& resourcesPath, KVObject& KVHelperObject, OverlayWindows& overlays,
-                 StatusIconHost& statusHosts);
-    ~QtIndicators() override;
+    ScreenIndicators(const QString& resourcesPath, KVObject& KVHelperObject,
+                     OverlayWindows& overlays, StatusIconHost& statusHosts);
+    ~ScreenIndicators() override;
 
     // True from the build on, whether or not a host has shown the icon yet.
     bool hasStatusItem() const override { return statusItem.built(); }
@@ -47,14 +47,14 @@ public:
     StatusItem statusItem;
     std::unique_ptr<CenterWindow> capsCenterWindow;
     std::unique_ptr<CenterWindow> numCenterWindow;
-    std::unique_ptr<QWidget> upperLHcorner;
-    keyModifiersView* upperLHView = nullptr; // owned by upperLHcorner
-    QPointF upperLHWindowOrigin;             // bottom-up, as the window's bottom-left corner
-    QPoint upperLHTopLeft;                   // the same place in the desktop's top-down terms
+    std::unique_ptr<keyModifiersView> upperLHView;
+    std::unique_ptr<OverlayWindow> upperLHcorner; // after its view: gone first
+    QPointF upperLHWindowOrigin;                  // bottom-up, as the window's bottom-left corner
+    QPoint upperLHTopLeft;                        // the same place in the desktop's top-down terms
     float ourScreenHeight = 0.0f;
 
 private:
-    void showCentered(QWidget* window, bool show);
+    void showCentered(CenterWindow* window, bool show);
 
     const QString resourcesPath_;
     KVObject& KVHelperObject_;
