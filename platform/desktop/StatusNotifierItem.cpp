@@ -1,5 +1,6 @@
 #include "platform/desktop/StatusNotifierItem.h"
 
+#include "platform/desktop/StatusPictures.h"
 #include "shared/ProgramLog.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,9 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
-#include <QIcon>
-#include <QImage>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -146,21 +147,22 @@ StatusNotifierItem::~StatusNotifierItem() {
 }
 
 StatusNotifierPixmaps StatusNotifierItem::pixmapsOf(const QString& imagePath) {
-    const QIcon icon(imagePath);
     StatusNotifierPixmaps pixmaps;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        const QImage image =
-            icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
-        if (image.isNull())
-            continue;
-        QByteArray argb(qsizetype(image.width()) * image.height() * 4, Qt::Uninitialized);
+    for (const PixelImage& picture : StatusPictures::baked(imagePath)) {
+        QByteArray argb(qsizetype(picture.byteCount()), Qt::Uninitialized);
         auto* out = reinterpret_cast<quint32*>(argb.data());
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const quint32*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                *out++ = qToBigEndian(line[x]);
+        const std::uint32_t* in = picture.bits();
+        for (std::size_t i = 0; i < picture.byteCount() / 4; ++i) {
+            // Hosts take the colours whole, not premultiplied by the alpha.
+            const std::uint32_t p = in[i];
+            const std::uint32_t alpha = p >> 24;
+            const auto whole = [alpha](std::uint32_t c) {
+                return alpha == 0 ? 0u : std::min(255u, (c * 255 + alpha / 2) / alpha);
+            };
+            *out++ = qToBigEndian(quint32(alpha << 24 | whole((p >> 16) & 0xFF) << 16 |
+                                          whole((p >> 8) & 0xFF) << 8 | whole(p & 0xFF)));
         }
-        pixmaps.append({image.width(), image.height(), argb});
+        pixmaps.append({picture.width(), picture.height(), argb});
     }
     return pixmaps;
 }

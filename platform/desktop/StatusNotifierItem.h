@@ -57,7 +57,7 @@ public:
     // A click on the icon where the host shows no menu: the first entry's action.
     void activate();
 
-    // The picture at the sizes panels ask for, down to one pixel per point and up to HiDPI.
+    // The picture at the sizes the build bakes, for panels at one pixel per point and at HiDPI.
     static StatusNotifierPixmaps pixmapsOf(const QString& imagePath);
 
 signals:

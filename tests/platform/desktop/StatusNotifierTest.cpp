@@ -1,13 +1,17 @@
 #include "platform/desktop/StatusIconHosts.h"
 #include "platform/desktop/StatusNotifierHost.h"
 #include "platform/desktop/StatusNotifierItem.h"
+#include "platform/desktop/StatusPictures.h"
+#include "shared/PixelImage.h"
 #include "tests/platform/support/TestFiles.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -16,6 +20,21 @@
 namespace {
 
 const QString kWatcher = "org.kde.StatusNotifierWatcher";
+
+// Baked pictures as the build leaves them beside "<name>.svg": a clear corner, a red body, and
+// one half-transparent red pixel at the top right.
+QString bakePadlock(const QTemporaryDir& folder, const QString& name) {
+    for (const int size : StatusPictures::bakedSizes) {
+        PixelImage picture(size, size);
+        picture.fill(QRect(size / 8, size / 2, size * 3 / 4, size / 2),
+                     PixelImage::argb(255, 220, 30, 30));
+        picture.fill(QRect(size - 1, 0, 1, 1), PixelImage::argb(128, 100, 0, 0));
+        QFile out(folder.filePath(QStringLiteral("%1-%2.pixels").arg(name).arg(size)));
+        if (!out.open(QIODevice::WriteOnly) || out.write(picture.packed()) < 0)
+            return {};
+    }
+    return folder.filePath(name + ".svg");
+}
 
 // The panel's watcher: says whether a host is registered, and records each item registered.
 class Watcher : public QDBusVirtualObject {
@@ -135,7 +154,10 @@ TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndRere
     icon->setMenu({{"Open Keyvigil Settings…", [&] { ++opened; }},
                    {"Pause Warnings for 5 Minutes", [&] { ++paused; }}});
     EXPECT_TRUE(watcher.registered.isEmpty()); // nothing to show yet
-    icon->show(KEYVIGIL_TEST_IMAGES "/KVClosed.svg", "Caps Lock is on");
+    QTemporaryDir pictures;
+    const QString closed = bakePadlock(pictures, "KVClosed");
+    ASSERT_FALSE(closed.isEmpty());
+    icon->show(closed, "Caps Lock is on");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.registered.isEmpty(); }, 5000));
     EXPECT_EQ(watcher.registered, QStringList{service});
 
@@ -145,7 +167,7 @@ TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndRere
     EXPECT_TRUE(property(service, "ItemIsMenu").toBool());
     EXPECT_EQ(property(service, "Menu").value<QDBusObjectPath>().path(), "/MenuBar");
     const auto pixmaps = demarshalled<StatusNotifierPixmaps>(property(service, "IconPixmap"));
-    ASSERT_FALSE(pixmaps.isEmpty());
+    ASSERT_EQ(pixmaps.size(), qsizetype(StatusPictures::bakedSizes.size()));
     for (const StatusNotifierPixmap& pixmap : pixmaps) {
         ASSERT_EQ(pixmap.argb.size(), pixmap.width * pixmap.height * 4) << pixmap.width;
         // Alpha first in each pixel: the corner is clear, the padlock's red body opaque.
@@ -154,6 +176,10 @@ TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndRere
         const int body = ((pixmap.height * 3 / 4) * pixmap.width + pixmap.width / 4) * 4;
         EXPECT_EQ(bytes[body], 255);
         EXPECT_GT(bytes[body + 1], 200); // red
+        // Colours whole, not premultiplied: the half-transparent pixel's red is twice its share.
+        const int corner = (pixmap.width - 1) * 4;
+        EXPECT_EQ(bytes[corner], 128);
+        EXPECT_EQ(bytes[corner + 1], 199);
     }
 
     // The menu: two entries under the root; a click runs the entry's action.
@@ -173,7 +199,7 @@ TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndRere
     QObject counter;
     QObject::connect(static_cast<StatusNotifierItem*>(icon.get()), &StatusNotifierItem::newIcon,
                      &counter, [&] { ++announced; });
-    icon->show(KEYVIGIL_TEST_IMAGES "/KVOpen.svg", "No watched key is on");
+    icon->show(bakePadlock(pictures, "KVOpen"), "No watched key is on");
     EXPECT_EQ(announced, 1);
     EXPECT_EQ(demarshalled<StatusNotifierToolTip>(property(service, "ToolTip")).text,
               "No watched key is on");
