@@ -20,7 +20,18 @@ public:
 private:
     void registerReconfigurationCallback(Callback) override {}
     void flashMenuBar(int) override {}
-    void makeOverlay(QWidget&, OverlayPlacement, bool) override {}
+    // A window nobody sees: it keeps what it is told and draws nothing.
+    class OffScreen final : public OverlayWindow {
+        void show(QPoint) override { visible_ = true; }
+        void hide() override { visible_ = false; }
+        bool isVisible() const override { return visible_; }
+        void repaint() override {}
+        bool visible_ = false;
+    };
+    std::unique_ptr<OverlayWindow> makeOverlay(const OverlayPicture&, OverlayPlacement,
+                                               bool) override {
+        return std::make_unique<OffScreen>();
+    }
     bool available() const override { return false; }
     void setAppearedHandler(std::function<void()>) override {}
     std::unique_ptr<StatusIcon> makeIcon() override { return nullptr; }

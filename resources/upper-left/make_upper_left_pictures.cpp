@@ -4,11 +4,11 @@
 #include "helper/indicators/IndicatorGeometry.h"
 #include "helper/indicators/keyModifiersView.h"
 
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     for (std::uint32_t bits = 0; bits < 8; ++bits) {
@@ -41,12 +41,14 @@ int main(int argc, char** argv) {
         keyModifiersView view(QRect(QPoint(0, 0), size));
         view.setMaskAndOutlineColor(mask, keyModifiersView::lightGrayColor);
         view.setModifiers(mask);
-        QImage image(size, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        if (mask != 0) {
-            QPainter painter(&image);
-            view.drawRect(painter);
-        }
+        PixelImage pixels(size.width(), size.height());
+        if (mask != 0)
+            view.draw(pixels, 1.0);
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < size.height(); ++y)
+            std::copy_n(pixels.row(y), size.width(),
+                        reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+        image = image.convertToFormat(QImage::Format_ARGB32);
         const QString path = folder + u'/' + QLatin1String(kNames[bits]) + QStringLiteral(".tif");
         if (!image.save(path, "TIFF")) {
             std::fprintf(stderr, "cannot write %s (is the TIFF image plug-in installed?)\n",
