@@ -31,9 +31,8 @@ struct BackendEntry {
 
     QString name; // "X11"
     Server server;
-    // The toolkit's platform plug-in for the helper on this server, and for a program that only
-    // shows a window (empty: the same).
-    QByteArray qpaPlatform;
+    // The toolkit's platform plug-in for a program that shows a window on this server; empty
+    // where none can. The helper draws its indicators itself and loads none.
     QByteArray windowPlatform;
     // Why the backend cannot run in the session, in a few words; empty when it can.
     std::function<QString(const DisplaySession&)> problem;

@@ -64,24 +64,23 @@ std::span<const BackendEntry> table() {
     static const std::vector<BackendEntry> entries = [] {
         std::vector<BackendEntry> list;
 #ifdef KEYVIGIL_HAVE_WAYLAND
-        // Indicators as layer surfaces of our own leave the toolkit's windows off screen.
+        // Indicators as layer surfaces of our own where the compositor offers them.
         const bool xwaylandRuns = useXwaylandWindows();
         const bool xwayland = xwaylandRuns && !WaylandBackend::offersLayerShell();
 #ifdef KEYVIGIL_HAVE_GNOME
-        // GNOME Shell draws the indicators for its companion: the toolkit's windows stay off
-        // screen.
-        list.push_back({QStringLiteral("GNOME Shell"), BackendEntry::Server::Wayland, "offscreen",
+        // GNOME Shell draws the indicators for its companion.
+        list.push_back({QStringLiteral("GNOME Shell"), BackendEntry::Server::Wayland,
                         windowPlatformForWayland(xwaylandRuns),
                         [](const DisplaySession&) { return GnomeBackend::sessionProblem(); },
                         [] { return std::unique_ptr<DisplayBackend>(new GnomeBackend); }});
 #endif
         list.push_back({QStringLiteral("Wayland"), BackendEntry::Server::Wayland,
-                        xwayland ? "xcb" : "offscreen", windowPlatformForWayland(xwaylandRuns),
+                        windowPlatformForWayland(xwaylandRuns),
                         [](const DisplaySession&) { return WaylandBackend::displayProblem(); },
                         [xwayland] { return makeWaylandBackend(xwayland); }});
 #endif
 #ifdef KEYVIGIL_HAVE_X11
-        list.push_back({QStringLiteral("X11"), BackendEntry::Server::X11, "xcb", "xcb",
+        list.push_back({QStringLiteral("X11"), BackendEntry::Server::X11, "xcb",
                         [](const DisplaySession&) { return X11Backend::displayProblem(); },
                         [] { return std::unique_ptr<DisplayBackend>(new X11Backend); }});
 #endif
@@ -104,16 +103,21 @@ const BackendEntry* chooseForSession(BackendUse use) {
         else
             qCCritical(programLog).noquote() << line;
     }
-    if (choice.entry && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", use == BackendUse::Window ? choice.entry->windowPlatform
-                                                             : choice.entry->qpaPlatform);
+    if (choice.entry && use == BackendUse::Window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", choice.entry->windowPlatform);
     return choice.entry;
 }
 
 std::unique_ptr<AlertSound> toolkitAlertSound() {
 #ifdef KEYVIGIL_HAVE_X11
-    if (Display* display = X11Bell::toolkitDisplay())
-        return std::make_unique<X11Bell>(display);
+    // The platform chosen for the toolkit, or its own default outside a Wayland session; the
+    // bell opens its own connection at the first beep.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = platform.isEmpty() ? qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                                              !qEnvironmentVariableIsEmpty("DISPLAY")
+                                        : platform.startsWith("xcb");
+    if (x11)
+        return std::make_unique<X11Bell>();
 #endif
     return nullptr;
 }

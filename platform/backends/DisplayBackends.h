@@ -11,8 +11,8 @@ namespace DisplayBackends {
 std::span<const BackendEntry> table();
 
 // Chooses the backend for this process's session and writes each line of the choice to the
-// program's log. Points the toolkit at the chosen server unless QT_QPA_PLATFORM already names
-// one. Null when none can run: the program then exits with status 1.
+// program's log. For a window, points the toolkit at the chosen server unless QT_QPA_PLATFORM
+// already names one. Null when none can run: the program then exits with status 1.
 const BackendEntry* chooseForSession(BackendUse use);
 
 // The system alert of the display server the toolkit runs on, for a program that makes no

@@ -14,7 +14,6 @@ BackendEntry entry(const char* name, Server server,
     return {QString::fromLatin1(name),
             server,
             QByteArray(name).toLower(),
-            {},
             [works](const DisplaySession& session) {
                 return works(session) ? QString() : QStringLiteral("cannot open the display");
             },
