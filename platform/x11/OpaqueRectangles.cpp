@@ -1,25 +1,28 @@
 #include "platform/x11/OpaqueRectangles.h"
 
-#include <QColor>
-
 #include <utility>
 
-std::vector<QRect> opaqueRectangles(const QImage& image) {
-    const QImage pixels = image.format() == QImage::Format_ARGB32_Premultiplied
-                              ? image
-                              : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+namespace {
+
+bool opaque(std::uint32_t pixel) {
+    return pixel >> 24 >= 128;
+}
+
+} // namespace
+
+std::vector<QRect> opaqueRectangles(const PixelImage& pixels) {
     std::vector<QRect> rectangles;
     std::vector<std::pair<int, int>> band; // the runs, first and last column, of the band open
     std::size_t bandStart = 0;             // where the open band's rectangles begin
     std::vector<std::pair<int, int>> runs;
     for (int y = 0; y < pixels.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        const std::uint32_t* row = pixels.row(y);
         runs.clear();
         for (int x = 0; x < pixels.width(); ++x) {
-            if (qAlpha(row[x]) < 128)
+            if (!opaque(row[x]))
                 continue;
             const int first = x;
-            while (x + 1 < pixels.width() && qAlpha(row[x + 1]) >= 128)
+            while (x + 1 < pixels.width() && opaque(row[x + 1]))
                 ++x;
             runs.emplace_back(first, x);
         }

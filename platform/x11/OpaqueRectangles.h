@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "shared/PixelImage.h"
+
 #include <QRect>
 
 #include <vector>
@@ -9,4 +10,4 @@
 // each row's runs, with the runs of following rows that are the same run for run folded into
 // the first. The rectangles come sorted by top edge, then left edge, and the rectangles of one
 // band share their top and height, the order a window's shape takes as given.
-std::vector<QRect> opaqueRectangles(const QImage& image);
+std::vector<QRect> opaqueRectangles(const PixelImage& image);

@@ -1,7 +1,5 @@
 #include "platform/x11/X11Bell.h"
 
-#include <QGuiApplication>
-
 #include <X11/Xlib.h>
 
 X11Bell::X11Bell(Display* display) : display_(display), displayTried_(display != nullptr) {}
@@ -9,11 +7,6 @@ X11Bell::X11Bell(Display* display) : display_(display), displayTried_(display !=
 X11Bell::~X11Bell() {
     if (display_ && ownsDisplay_)
         XCloseDisplay(display_);
-}
-
-Display* X11Bell::toolkitDisplay() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
 }
 
 void X11Bell::beep() {

@@ -7,15 +7,12 @@ typedef struct _XDisplay Display;
 // The server's bell, which follows the user's bell settings (volume, a visual bell).
 class X11Bell final : public AlertSound {
 public:
-    // display: the toolkit's connection; when null, the default display is opened at the first
-    // beep and closed with this object.
+    // display: a connection to share, which must outlive this; when null, the default display is
+    // opened at the first beep and closed with this object.
     explicit X11Bell(Display* display = nullptr);
     ~X11Bell() override;
     X11Bell(const X11Bell&) = delete;
     X11Bell& operator=(const X11Bell&) = delete;
-
-    // The toolkit's X11 connection, or null when it runs on another platform.
-    static Display* toolkitDisplay();
 
     void beep() override;
 

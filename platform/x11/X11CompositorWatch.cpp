@@ -26,14 +26,8 @@ X11CompositorWatch::X11CompositorWatch(X11Connection& connection) : connection_(
         readOwner();
         return;
     }
-    connection_.setEventHandler([this, eventBase](XEvent& event) {
-        if (event.type == eventBase + XFixesSelectionNotify) {
-            const bool before = running_;
-            readOwner();
-            if (running_ != before && changed_)
-                changed_();
-        }
-    });
+    eventBase_ = eventBase;
+    connection_.setEventHandler([this](XEvent& event) { handleEvent(event); });
     XFixesSelectSelectionInput(display, DefaultRootWindow(display), selection_,
                                XFixesSetSelectionOwnerNotifyMask |
                                    XFixesSelectionWindowDestroyNotifyMask |
@@ -44,6 +38,15 @@ X11CompositorWatch::X11CompositorWatch(X11Connection& connection) : connection_(
     if (!running_)
         qCWarning(programLog, "no compositing manager yet: translucent indicators are cut to "
                               "their outline and shown solid until one starts");
+}
+
+void X11CompositorWatch::handleEvent(XEvent& event) {
+    if (eventBase_ < 0 || event.type != eventBase_ + XFixesSelectionNotify)
+        return;
+    const bool before = running_;
+    readOwner();
+    if (running_ != before && changed_)
+        changed_();
 }
 
 void X11CompositorWatch::readOwner() {

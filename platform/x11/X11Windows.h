@@ -8,7 +8,7 @@
 #include "platform/x11/XEmbedTray.h"
 
 // Screens, flash, bell, indicator windows and tray on an X11 server ($DISPLAY), which may be
-// Xwayland. Made once the toolkit runs on the same server, whose connection the bell shares.
+// Xwayland. The bell shares the indicator windows' connection.
 class X11Windows final : public WindowServices {
 public:
     DisplayReconfiguration& displays() override { return displays_; }
@@ -21,6 +21,6 @@ private:
     X11DisplayReconfiguration displays_;
     X11OverlayWindows overlays_;
     MenuBarFlashStrip flashStrip_{overlays_};
-    X11Bell bell_{X11Bell::toolkitDisplay()};
+    X11Bell bell_{overlays_.display()};
     XEmbedTray tray_;
 };

@@ -1,8 +1,6 @@
 #include "platform/x11/WorkingScreen.h"
 #include "platform/x11/OpaqueRectangles.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,22 +40,17 @@ TEST(WorkingScreen, TheActiveWindowsScreenElseThePointersElseNone) {
 
 // A window's shape: what is more opaque than not, identical rows folded into one band.
 TEST(OpaqueRectangles, RunsOfOpaquePixelsFoldedIntoBands) {
-    QImage image(8, 7, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(1, 0, 2, 3, Qt::red);                    // rows 0-2: two runs
-    painter.fillRect(5, 0, 3, 3, QColor(0, 0, 0, 128));       // just more opaque than not
-    painter.fillRect(0, 3, 8, 1, QColor(255, 255, 255, 127)); // row 3: just less
-    painter.fillRect(1, 4, 2, 2, Qt::blue); // rows 4-5: the run of rows 0-2, a row apart
-    painter.fillRect(1, 6, 3, 1, Qt::blue); // row 6: one pixel wider, a band of its own
-    painter.end();
+    PixelImage image(8, 7);
+    image.fill({1, 0, 2, 3}, 0xFFFF0000);                           // rows 0-2: two runs
+    image.fill({5, 0, 3, 3}, PixelImage::argb(128, 0, 0, 0));       // just more opaque than not
+    image.fill({0, 3, 8, 1}, PixelImage::argb(127, 127, 127, 127)); // row 3: just less
+    image.fill({1, 4, 2, 2}, 0xFF0000FF); // rows 4-5: the run of rows 0-2, a row apart
+    image.fill({1, 6, 3, 1}, 0xFF0000FF); // row 6: one pixel wider, a band of its own
     const std::vector<QRect> expected{{1, 0, 2, 3}, {5, 0, 3, 3}, {1, 4, 2, 2}, {1, 6, 3, 1}};
     EXPECT_EQ(opaqueRectangles(image), expected);
 
-    QImage opaque(5, 4, QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    EXPECT_EQ(opaqueRectangles(opaque), std::vector<QRect>{opaque.rect()});
+    const PixelImage opaque(5, 4, 0xFFFFFFFF);
+    EXPECT_EQ(opaqueRectangles(opaque), std::vector<QRect>{QRect(0, 0, 5, 4)});
 }
 
 } // namespace

@@ -1,27 +1,199 @@
+// The indicator windows on a private Xvfb, looked at from a connection of the test's own.
 #include "platform/x11/X11OverlayWindows.h"
 #include "tests/platform/support/TestEventLoop.h"
-
-#include <QWidget>
+#include "tests/platform/support/XvfbServer.h"
+#include "tests/platform/x11/PanelPicture.h"
 
 #include <gtest/gtest.h>
 
+// After the test framework, whose names Xlib's macros (None, Bool) would replace.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+#include "tests/platform/x11/RootPixels.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+using namespace std::chrono_literals;
+
 namespace {
 
-// Indicators bypass the window manager, stay above, never take the focus, and let clicks through
-// only where asked: the Num Lock picture may be clicked away, the flash may not be.
-TEST(X11OverlayWindowsTest, IndicatorsBypassTheWindowManagerAndLetClicksThroughWhereAsked) {
-    ensureApplication();
-    X11OverlayWindows overlays;
-    for (const bool clickThrough : {true, false}) {
-        QWidget window;
-        overlays.makeOverlay(window, OverlayPlacement::Centre, clickThrough);
-        for (const Qt::WindowType flag : {Qt::FramelessWindowHint, Qt::BypassWindowManagerHint,
-                                          Qt::WindowStaysOnTopHint, Qt::WindowDoesNotAcceptFocus})
-            EXPECT_TRUE(window.windowFlags().testFlag(flag)) << flag;
-        EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowTransparentForInput), clickThrough);
-        EXPECT_EQ(window.testAttribute(Qt::WA_TransparentForMouseEvents), clickThrough);
-        EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
+constexpr std::uint32_t kRed = 0xFFFF0000;
+constexpr std::uint32_t kBlue = 0xFF0000FF;
+
+class X11OverlayWindowsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ensureApplication();
+        server_ = std::make_unique<XvfbServer>();
+        if (server_->isRunning())
+            setenv("DISPLAY", server_->displayName().c_str(), 1);
+        else
+            unsetenv("DISPLAY"); // never the user's own display
     }
+    static void TearDownTestSuite() { server_.reset(); }
+
+    void SetUp() override {
+        if (!server_->isRunning())
+            GTEST_SKIP() << "Xvfb is not available";
+        display_ = XOpenDisplay(nullptr);
+        ASSERT_NE(display_, nullptr);
+    }
+    void TearDown() override {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+
+    // Our indicator windows, bottom to top.
+    std::vector<Window> ourWindows() {
+        Window root = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned count = 0;
+        std::vector<Window> found;
+        XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count; ++i) {
+            XClassHint hint{};
+            if (XGetClassHint(display_, children[i], &hint)) {
+                if (std::strcmp(hint.res_class, "Keyvigil Helper") == 0)
+                    found.push_back(children[i]);
+                XFree(hint.res_name);
+                XFree(hint.res_class);
+            }
+        }
+        if (children)
+            XFree(children);
+        return found;
+    }
+
+    QRect geometry(Window window) {
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display_, window, &attributes);
+        return {attributes.x, attributes.y, attributes.width, attributes.height};
+    }
+
+    // An opaque window of the test's own, in one colour.
+    Window paint(const QRect& area, std::uint32_t argb) {
+        const Window window =
+            XCreateSimpleWindow(display_, DefaultRootWindow(display_), area.x(), area.y(),
+                                unsigned(area.width()), unsigned(area.height()), 0, 0, argb);
+        XSetWindowAttributes attributes{};
+        attributes.override_redirect = True;
+        XChangeWindowAttributes(display_, window, CWOverrideRedirect, &attributes);
+        XMapRaised(display_, window);
+        XSync(display_, False);
+        return window;
+    }
+
+    static inline std::unique_ptr<XvfbServer> server_;
+    Display* display_ = nullptr;
+};
+
+// Never managed nor focused, raised at each showing, clicks let through only where asked (the
+// Num Lock picture may be clicked away, the flash may not be); a move by someone else is told.
+TEST_F(X11OverlayWindowsTest, IndicatorsBypassTheWindowManagerStayAboveAndLetClicksThrough) {
+    X11OverlayWindows overlays;
+    const PanelPicture picture({40, 30}, kRed);
+    for (const bool clickThrough : {true, false}) {
+        SCOPED_TRACE(clickThrough ? "click-through" : "clickable");
+        auto overlay = overlays.makeOverlay(picture, OverlayPlacement::Centre, clickThrough);
+        EXPECT_TRUE(ourWindows().empty()) << "made only when first shown";
+        overlay->show({30, 40});
+        XSync(overlays.display(), False);
+        ASSERT_EQ(ourWindows().size(), 1u);
+        const Window window = ourWindows().front();
+        XWindowAttributes attributes;
+        XGetWindowAttributes(display_, window, &attributes);
+        EXPECT_TRUE(attributes.override_redirect);
+        EXPECT_EQ(attributes.map_state, IsViewable);
+        EXPECT_EQ(geometry(window), QRect(30, 40, 40, 30));
+        XWMHints* hints = XGetWMHints(display_, window);
+        ASSERT_NE(hints, nullptr);
+        EXPECT_TRUE(hints->flags & InputHint);
+        EXPECT_FALSE(hints->input);
+        XFree(hints);
+        int count = 0;
+        int ordering = 0;
+        XRectangle* input = XShapeGetRectangles(display_, window, ShapeInput, &count, &ordering);
+        EXPECT_EQ(count == 0, clickThrough);
+        if (input)
+            XFree(input);
+
+        const Window other = paint({0, 0, 200, 200}, kBlue);
+        overlay->show({30, 40});
+        XSync(overlays.display(), False);
+        EXPECT_EQ(ourWindows().back(), window) << "raised over a window mapped since";
+        XDestroyWindow(display_, other);
+
+        std::vector<QPoint> moves;
+        overlay->setMovedHandler([&](QPoint at) { moves.push_back(at); });
+        overlay->show({50, 60});
+        // Our move first, which comes over another connection, and the events it brings.
+        XSync(overlays.display(), False);
+        processEventsFor(10ms);
+        XMoveWindow(display_, window, 300, 200);
+        XSync(display_, False);
+        ASSERT_TRUE(processEventsUntil([&] { return !moves.empty(); }, 2s));
+        EXPECT_EQ(moves, std::vector<QPoint>{QPoint(300, 200)}) << "our own move not told";
+
+        overlay->hide();
+        EXPECT_FALSE(overlay->isVisible());
+        XSync(overlays.display(), False);
+        XGetWindowAttributes(display_, window, &attributes);
+        EXPECT_EQ(attributes.map_state, IsUnmapped);
+        overlay.reset();
+        XSync(overlays.display(), False);
+        EXPECT_TRUE(ourWindows().empty());
+    }
+}
+
+// Xft.dpi 192 doubles every size, as the toolkit did: the screen in points, the windows and their
+// pictures in pixels, the top edge grabbed; the toolkit's scale factor multiplies on top.
+TEST_F(X11OverlayWindowsTest, ScaleFollowsTheResourcesDpi) {
+    const char resources[] = "Xft.antialias:\t1\nXft.dpi:\t192\n";
+    const Window root = DefaultRootWindow(display_);
+    XChangeProperty(display_, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(resources), int(sizeof resources - 1));
+    XSync(display_, False);
+    X11OverlayWindows overlays;
+    qputenv("QT_SCALE_FACTOR", "1.5");
+    X11OverlayWindows factor;
+    qunsetenv("QT_SCALE_FACTOR");
+    XDeleteProperty(display_, root, XA_RESOURCE_MANAGER);
+    XSync(display_, False);
+    EXPECT_EQ(overlays.scale(), 2.0);
+    EXPECT_EQ(factor.scale(), 3.0);
+    EXPECT_EQ(overlays.screenGeometry(), QRect(0, 0, 640, 512));
+
+    const PanelPicture picture({20, 12}, 0xFF808080, {{{2, 2, 5, 4}, kRed}});
+    auto overlay = overlays.makeOverlay(picture, OverlayPlacement::TopLeft, false);
+    overlay->show({10, 10});
+    XSync(overlays.display(), False);
+    ASSERT_EQ(ourWindows().size(), 1u);
+    EXPECT_EQ(geometry(ourWindows().front()), QRect(20, 20, 40, 24));
+    const PixelImage shot = rootPixels(display_);
+    EXPECT_EQ(shot.pixel(20 + 4, 20 + 4), kRed);
+    EXPECT_EQ(shot.pixel(20 + 13, 20 + 11), kRed);
+    EXPECT_EQ(shot.pixel(20 + 14, 20 + 12), 0xFF808080u);
+    EXPECT_EQ(overlays.grabTopEdge(11).size(), QSize(1280, 22));
+}
+
+// The top strip as shown, opaque, at the screen's pixels.
+TEST_F(X11OverlayWindowsTest, TheTopEdgeIsGrabbedAsShown) {
+    paint({0, 0, 640, 40}, kRed);
+    paint({640, 0, 640, 40}, kBlue);
+    X11OverlayWindows overlays;
+    const PixelImage edge = overlays.grabTopEdge(22);
+    ASSERT_EQ(edge.size(), QSize(1280, 22));
+    EXPECT_EQ(edge.pixel(0, 0), kRed);
+    EXPECT_EQ(edge.pixel(639, 21), kRed);
+    EXPECT_EQ(edge.pixel(640, 0), kBlue);
+    EXPECT_EQ(edge.pixel(1279, 21), kBlue);
+    EXPECT_TRUE(overlays.grabTopEdge(0).isNull());
 }
 
 } // namespace
