@@ -3,9 +3,14 @@
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/XEmbedTrayIcon.h"
 
+#include <QCoreApplication>
+
 #include <X11/Xlib.h>
 
-XEmbedTray::XEmbedTray() {
+XEmbedTray::XEmbedTray(QString popupProgram) : popupProgram_(std::move(popupProgram)) {
+    if (popupProgram_.isEmpty())
+        popupProgram_ =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/keyvigil-tray-popup");
     watchTraySelection();
 }
 
@@ -14,7 +19,7 @@ XEmbedTray::~XEmbedTray() = default;
 std::unique_ptr<StatusIcon> XEmbedTray::makeIcon() {
     if (!available())
         return nullptr;
-    return std::make_unique<XEmbedTrayIcon>();
+    return std::make_unique<XEmbedTrayIcon>(popupProgram_);
 }
 
 void XEmbedTray::watchTraySelection() {
