@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -180,6 +181,30 @@ TEST_F(X11OverlayWindowsTest, ScaleFollowsTheResourcesDpi) {
     EXPECT_EQ(shot.pixel(20 + 13, 20 + 11), kRed);
     EXPECT_EQ(shot.pixel(20 + 14, 20 + 12), 0xFF808080u);
     EXPECT_EQ(overlays.grabTopEdge(11).size(), QSize(1280, 22));
+}
+
+// A repaint is on the way from a key to the screen: the pixels, and the shape only when it
+// changed, sent without waiting for any reply.
+TEST_F(X11OverlayWindowsTest, ARepaintSendsThePixelsAndAChangedShapeOnly) {
+    X11OverlayWindows overlays;
+    PanelPicture picture({40, 20}, 0xFF404040, {{{3, 3, 10, 14}, kRed}});
+    auto overlay = overlays.makeOverlay(picture, OverlayPlacement::TopLeft, false);
+    const PixelImage below = rootPixels(display_);
+    overlay->show({0, 0});
+    XSync(overlays.display(), False);
+    const auto requests = [&](const std::function<void()>& action) {
+        const unsigned long before = NextRequest(overlays.display());
+        const unsigned long processed = LastKnownRequestProcessed(overlays.display());
+        action();
+        EXPECT_EQ(LastKnownRequestProcessed(overlays.display()), processed) << "a round trip";
+        return NextRequest(overlays.display()) - before;
+    };
+    picture.marks[0].argb = kBlue;
+    EXPECT_EQ(requests([&] { overlay->repaint(); }), 1u);
+    picture.marks[0].argb = 0x20000000; // a cell cut out of the shape
+    EXPECT_EQ(requests([&] { overlay->repaint(); }), 2u);
+    XSync(overlays.display(), False);
+    EXPECT_EQ(rootPixels(display_).pixel(5, 5), below.pixel(5, 5)) << "the root shows through";
 }
 
 // The top strip as shown, opaque, at the screen's pixels.
