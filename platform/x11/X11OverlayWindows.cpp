@@ -13,9 +13,9 @@
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -91,13 +91,8 @@ struct ChannelMasks {
     bool words() const { return red == 0xFF0000 && green == 0xFF00 && blue == 0xFF; }
 };
 
-// The machine's byte order, which the pixel words are in; the server converts if its own differs.
-int hostByteOrder() {
-    const std::uint32_t one = 1;
-    unsigned char first = 0;
-    std::memcpy(&first, &one, 1);
-    return first ? LSBFirst : MSBFirst;
-}
+// The machine's byte order, which the pixel words are in; Xlib converts if the server's differs.
+constexpr int kHostByteOrder = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
 
 } // namespace
 
@@ -310,7 +305,7 @@ private:
             direct_ = ximage_->bits_per_pixel == 32 && masks.words();
             if (direct_) {
                 ximage_->data = reinterpret_cast<char*>(image_.row(0));
-                ximage_->byte_order = hostByteOrder();
+                ximage_->byte_order = kHostByteOrder;
                 ximage_->bytes_per_line = image_.width() * 4;
             } else {
                 ximage_->data = static_cast<char*>(
