@@ -19,7 +19,7 @@ class AlertSound;
 class SdlSoundService final : public SoundService {
 public:
     struct Options {
-        // Searched in order for "<name>.<extension>", see searchFolders().
+        // Searched in order for "<name>.<extension>", see SoundFiles.
         QStringList folders;
         // How long the output stays open after the last sound ended.
         std::chrono::milliseconds idleClose{3000};
@@ -33,12 +33,8 @@ public:
     SdlSoundService(const SdlSoundService&) = delete;
     SdlSoundService& operator=(const SdlSoundService&) = delete;
 
-    // The lookup folders of a program whose bundle keeps its resources in `bundleResources`: those
-    // resources; the resources of the bundle that holds this bundle, if it sits in one; then the
-    // user's, the local and the system sound folders.
+    // See SoundFiles::searchFolders.
     static QStringList searchFolders(const QString& bundleResources);
-    // The file extensions tried for a name, in order: those SDL2_mixer can decode.
-    static const QStringList& extensions();
 
     Sound* soundNamed(const QString& name) override;
     void beep() override;

@@ -1,0 +1,162 @@
+#include "platform/desktop/PlayerSoundService.h"
+#include "platform/desktop/SoundPlayerProtocol.h"
+#include "tests/platform/support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <signal.h>
+
+using namespace std::chrono_literals;
+using SoundPlayerProtocol::Command;
+
+namespace {
+
+// The children of this process's threads: the player is the only one.
+QList<pid_t> childProcesses() {
+    QList<pid_t> children;
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file("/proc/self/task/" + task + "/children");
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& pid : file.readAll().simplified().split(' '))
+            if (!pid.isEmpty())
+                children << pid.toInt();
+    }
+    return children;
+}
+
+TEST(SoundPlayerProtocolTest, PathsSurviveAnyCharacterAndBrokenLinesAreRefused) {
+    const Command sound =
+        SoundPlayerProtocol::soundCommand(7, {"/a b/c%20.aiff", "/new\nline/ü.wav"});
+    const QByteArray line = SoundPlayerProtocol::encode(sound);
+    EXPECT_EQ(line.count('\n'), 1);
+    EXPECT_EQ(SoundPlayerProtocol::parseCommand(line.chopped(1)), sound);
+    const Command play = SoundPlayerProtocol::playCommand(7, 1ULL << 40);
+    EXPECT_EQ(SoundPlayerProtocol::parseCommand(SoundPlayerProtocol::encode(play).chopped(1)),
+              play);
+    for (const char* broken : {"", "play", "play x 1", "play 1", "volume 1 nan", "loops 1 2",
+                               "stop 1 2", "sound 1", "jump 1"})
+        EXPECT_FALSE(SoundPlayerProtocol::parseCommand(broken)) << broken;
+    const auto ended =
+        SoundPlayerProtocol::parseEnded(SoundPlayerProtocol::encodeEnded({3, 12}).chopped(1));
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(ended->sound, 3);
+    EXPECT_EQ(ended->play, 12u);
+}
+
+// Every sound here is a copy of the warning sound, a quarter of a second long, played by the
+// built player program.
+class PlayerSoundServiceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        ASSERT_TRUE(dir.isValid());
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        QDir().mkpath(dir.filePath("s"));
+    }
+
+    std::unique_ptr<PlayerSoundService> service(std::chrono::milliseconds idleClose = 3s,
+                                                const QString& player = KEYVIGIL_SOUND_PLAYER) {
+        EXPECT_TRUE(QFile::copy(KEYVIGIL_CAPS_SOUND, dir.filePath("s/CAPS.aiff")));
+        return std::make_unique<PlayerSoundService>(
+            PlayerSoundService::Options{player, {dir.filePath("s")}, idleClose, nullptr});
+    }
+
+    QTemporaryDir dir;
+};
+
+// A warning that comes while its sound plays must not start it a second time; the player is gone
+// once the sounds have been quiet for the idle spell.
+TEST_F(PlayerSoundServiceTest, PlaysOnceOrLoopsAndThePlayerEndsWhenQuiet) {
+    auto sounds = service(300ms);
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    EXPECT_EQ(sounds->soundNamed("Missing"), nullptr);
+    ASSERT_TRUE(caps->play());
+    EXPECT_FALSE(caps->play());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+    EXPECT_TRUE(sounds->isPlayerRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sounds->isPlayerRunning(); }, 5000));
+
+    // Looping turned on while playing once: it goes on after the pass.
+    ASSERT_TRUE(caps->play());
+    caps->setLoops(true);
+    QTest::qWait(700);
+    EXPECT_TRUE(caps->isPlaying());
+    EXPECT_TRUE(caps->stop());
+    EXPECT_FALSE(caps->stop());
+
+    // Looping turned off mid-play: the pass under way is the last.
+    ASSERT_TRUE(caps->play());
+    QTest::qWait(400);
+    EXPECT_TRUE(caps->isPlaying());
+    caps->setLoops(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+}
+
+// The disk driver writes what the device plays, so the file shows the sound and its volume, also
+// for a volume set before a new player started.
+TEST_F(PlayerSoundServiceTest, SoundsPlayAtTheirVolumeInEachNewPlayer) {
+    const QString output = dir.filePath("output.raw");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", output.toLocal8Bit());
+    auto sounds = service(50ms);
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    ASSERT_TRUE(caps->play());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sounds->isPlayerRunning(); }, 5000));
+    const int fullPeak = peakOfSamples(output);
+    EXPECT_GT(fullPeak, 14000); // the file is made at -6 dBFS
+
+    caps->setVolume(0.25f);
+    ASSERT_TRUE(caps->play());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sounds->isPlayerRunning(); }, 5000));
+    EXPECT_NEAR(peakOfSamples(output), fullPeak / 4, fullPeak / 40);
+    qunsetenv("SDL_DISKAUDIOFILE");
+}
+
+// A looping sound goes on in a new player when its player dies; a file that does not decode is
+// passed over for the next one of that name.
+TEST_F(PlayerSoundServiceTest, ALoopingSoundOutlivesItsPlayerAndBrokenFilesArePassedOver) {
+    QFile broken(dir.filePath("s/CAPS.aif"));
+    auto sounds = service();
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("not a sound") > 0);
+    broken.close();
+    ASSERT_TRUE(QFile::rename(dir.filePath("s/CAPS.aiff"), dir.filePath("s/CAPS.wav")));
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    caps->setLoops(true);
+    ASSERT_TRUE(caps->play());
+    QTest::qWait(1200);
+    ASSERT_TRUE(caps->isPlaying());
+    const QList<pid_t> children = childProcesses();
+    ASSERT_EQ(children.size(), 1);
+    ::kill(children.first(), SIGKILL);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QList<pid_t> now = childProcesses();
+            return now.size() == 1 && now != children;
+        },
+        5000));
+    QTest::qWait(700);
+    EXPECT_TRUE(caps->isPlaying());
+    caps->setLoops(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+}
+
+TEST_F(PlayerSoundServiceTest, WithoutThePlayerProgramSoundsExistButNothingPlays) {
+    auto sounds = service(3s, dir.filePath("no-player"));
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    EXPECT_FALSE(caps->play());
+    EXPECT_FALSE(caps->isPlaying());
+}
+
+} // namespace
