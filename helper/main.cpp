@@ -8,10 +8,11 @@
 #include "platform/desktop/CoreDumps.h"
 #include "platform/desktop/DBusNotifier.h"
 #include "platform/desktop/NetworkSandbox.h"
+#include "platform/desktop/PlayerSoundService.h"
 #include "platform/desktop/QtApplicationEventLoop.h"
-#include "platform/desktop/SdlSoundService.h"
 #include "platform/desktop/SettingsWindowLauncher.h"
 #include "platform/desktop/SignalAppleEventReceiver.h"
+#include "platform/desktop/SoundFiles.h"
 #include "platform/desktop/StatusIconHosts.h"
 #include "platform/desktop/StatusNotifierHost.h"
 #include "shared/BundleLayout.h"
@@ -86,8 +87,11 @@ int main(int argc, char** argv) {
     const std::unique_ptr<DisplayBackend> backend = backendEntry->create();
     SignalAppleEventReceiver appleEvents;
     QtApplicationEventLoop eventLoop;
-    SdlSoundService sounds({SdlSoundService::searchFolders(resources), std::chrono::seconds(3),
-                            backend->alertSound()});
+    // Sounds play in a program of their own, started at the first sound and ended after three
+    // quiet seconds: the sound library and its decoders never load into the helper.
+    PlayerSoundService sounds(
+        {QCoreApplication::applicationDirPath() + QStringLiteral("/keyvigil-sound-player"),
+         SoundFiles::searchFolders(resources), std::chrono::seconds(3), backend->alertSound()});
     DBusNotifier notifier(sessionBus);
 
     // The process-wide store: the helper makes it, and remakes it on every reopen; the status

@@ -22,8 +22,12 @@ public:
     virtual ~OverlayPicture() = default;
     // In points: the window's size at scale 1.
     virtual QSize size() const = 0;
-    // Draws the picture into `image`, which is size() × scale (rounded) and transparent.
+    // Draws the picture into `image`'s own pixels, which are size() × scale (rounded) and
+    // transparent; the image itself is kept, since the display server's buffer may be it.
     virtual void draw(PixelImage& image, double scale) const = 0;
+    // How opaque the window is as a whole, 0 to 1. Where windows cannot be see-through (an X11
+    // screen without a compositing manager) it is shown solid, cut to its outline.
+    virtual double opacity() const { return 1.0; }
 };
 
 // An indicator window: above every other window (full-screen ones included), undecorated and

@@ -129,6 +129,12 @@ PixelImage PixelImage::scaled(int width, int height) const {
     return result;
 }
 
+void PixelImage::copyFrom(const PixelImage& source) {
+    const int width = std::min(width_, source.width_);
+    for (int y = 0; y < std::min(height_, source.height_); ++y)
+        std::copy_n(source.row(y), width, row(y));
+}
+
 void PixelImage::drawOver(const PixelImage& source, QPoint at) {
     const QRect area = QRect(at, source.size()).intersected(QRect(0, 0, width_, height_));
     for (int y = area.top(); y <= area.bottom(); ++y) {

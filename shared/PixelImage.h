@@ -38,6 +38,9 @@ public:
     // The picture drawn `width` × `height`, each pixel the mean of the source pixels it covers
     // (or, enlarging, the nearer source pixel's blend): smooth at the scales screens use.
     PixelImage scaled(int width, int height) const;
+    // Replaces the pixels with `source`'s, top-left corners together, keeping this image's size
+    // and buffer (which a display server's image may point into).
+    void copyFrom(const PixelImage& source);
     // Drawn over this one with its top-left corner at `at`, where it is not fully transparent.
     void drawOver(const PixelImage& source, QPoint at);
 

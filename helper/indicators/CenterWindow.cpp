@@ -36,8 +36,5 @@ void CenterWindow::draw(PixelImage& image, double scale) const {
     PixelImage drawn = PixelImage::load(sharp || drawn_[0].isEmpty() ? drawn_[1] : drawn_[0]);
     if (drawn.isNull())
         return;
-    drawn = drawn.scaled(image.width(), image.height());
-    if (opacity_ < 1.0)
-        drawn.fade(opacity_);
-    image = std::move(drawn);
+    image.copyFrom(drawn.scaled(image.width(), image.height()));
 }

@@ -9,10 +9,10 @@
 
 // A window over the middle of the screen whose whole content is one image, scaled to fill it:
 // the image drawn at build time beside its vector source ("<name>.pixels", and "<name>@2x.pixels"
-// for two pixels a point), `opacity` times as opaque. The file is read only while the window is
-// drawn: it is drawn only when shown, and a copy kept in memory would hold up to a megabyte all
-// the time. The pixels are stored raw, ready to copy, so that showing them needs no image
-// decoder, fonts or vector drawing.
+// for two pixels a point), the window `opacity` times as opaque. The file is read only while the
+// window is drawn: it is drawn only when shown, and a copy kept in memory would hold up to a
+// megabyte all the time. The pixels are stored raw, ready to copy, so that showing them needs no
+// image decoder, fonts or vector drawing.
 class CenterWindow final : public QObject, public OverlayPicture {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ public:
     ~CenterWindow() override;
 
     bool hasImage() const { return !drawn_[0].isEmpty() || !drawn_[1].isEmpty(); }
-    double opacity() const { return opacity_; }
+    double opacity() const override { return opacity_; }
     OverlayWindow& window() { return *window_; }
 
     QSize size() const override { return size_; }

@@ -49,5 +49,5 @@ void MenuBarFlashStrip::draw(PixelImage& image, double) const {
     if (inverted_.isNull())
         image.fill(QRect(0, 0, image.width(), image.height()), PixelImage::argb(255, 0, 0, 0));
     else
-        image = inverted_.scaled(image.width(), image.height());
+        image.copyFrom(inverted_.scaled(image.width(), image.height()));
 }

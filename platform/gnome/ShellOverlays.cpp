@@ -63,6 +63,8 @@ public:
         PixelImage image(int(std::lround(size.width() * scale_)),
                          int(std::lround(size.height() * scale_)));
         picture_.draw(image, scale_);
+        if (picture_.opacity() < 1.0)
+            image.fade(picture_.opacity());
         owner_->companion_.show(id_, placementName(placement_), topLeft_, size, image);
     }
 

@@ -482,6 +482,8 @@ void LayerShellOverlays::Window::draw() {
     PixelImage image(int(std::lround(pictureSize.width() * scale)),
                      int(std::lround(pictureSize.height() * scale)));
     picture_.draw(image, scale);
+    if (picture_.opacity() < 1.0)
+        image.fade(picture_.opacity());
     // A strip along the top edge is stretched to the output's width.
     if (image.size() != pixels)
         image = image.scaled(pixels.width(), pixels.height());

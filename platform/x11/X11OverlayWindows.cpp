@@ -217,7 +217,8 @@ private:
                                 unsigned(size.width()), unsigned(size.height()), 0, depth_,
                                 InputOutput, visual, mask, &attributes);
 
-        XClassHint classHint{const_cast<char*>("keyvigil-helper"),
+        // The names the helper's windows have always had, which window-manager rules may name.
+        XClassHint classHint{const_cast<char*>("Keyvigil Helper"),
                              const_cast<char*>("Keyvigil Helper")};
         XSetClassHint(display, window_, &classHint);
         XStoreName(display, window_, "Keyvigil Helper");
@@ -273,6 +274,8 @@ private:
             image_.fill(QRect(QPoint(), size), 0);
         }
         picture_.draw(image_, owner_.scale_);
+        if (argb_ && picture_.opacity() < 1.0)
+            image_.fade(picture_.opacity());
         if (!argb_)
             reshape();
     }

@@ -149,9 +149,10 @@ void XEmbedTrayIcon::dock() {
     window_ = XCreateWindow(display, root, 0, 0, kFirstSide, kFirstSide, 0, depth_, InputOutput,
                             static_cast<Visual*>(visual_), mask, &attributes);
     gc_ = XCreateGC(display, window_, 0, nullptr);
-    XClassHint names{const_cast<char*>("keyvigil"), const_cast<char*>("Keyvigil")};
+    // The names the helper's windows have always had, which window-manager rules may name.
+    XClassHint names{const_cast<char*>("Keyvigil Helper"), const_cast<char*>("Keyvigil Helper")};
     XSetClassHint(display, window_, &names);
-    XStoreName(display, window_, "Keyvigil");
+    XStoreName(display, window_, "Keyvigil Helper");
     const long info[2] = {0, kXEmbedMapped};
     XChangeProperty(display, window_, infoAtom_, infoAtom_, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(info), 2);

@@ -2,6 +2,7 @@
 
 #include "platform/OverlayWindows.h"
 
+#include <stdexcept>
 #include <vector>
 
 // Indicator windows that draw their picture into memory at each showing and repaint, at the
@@ -56,7 +57,11 @@ public:
             const QSize size = picture.size();
             drawn = PixelImage(int(size.width() * owner_.scale + 0.5),
                                int(size.height() * owner_.scale + 0.5));
+            const std::uint32_t* buffer = drawn.bits();
             picture.draw(drawn, owner_.scale);
+            // A display server's image points into the buffer: a picture must draw into it.
+            if (drawn.bits() != buffer || drawn.size() != size * owner_.scale)
+                throw std::logic_error("the picture replaced the image it was to draw into");
         }
 
         FakeOverlayWindows& owner_;

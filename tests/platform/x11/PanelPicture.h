@@ -18,6 +18,7 @@ struct PanelPicture final : OverlayPicture {
         : points(points), panel(panel), marks(std::move(marks)) {}
 
     QSize size() const override { return points; }
+    double opacity() const override { return windowOpacity; }
     void draw(PixelImage& image, double scale) const override {
         const double radius = 6 * scale;
         for (int y = 0; y < image.height(); ++y)
@@ -36,4 +37,5 @@ struct PanelPicture final : OverlayPicture {
     QSize points;
     std::uint32_t panel;
     std::vector<Mark> marks;
+    double windowOpacity = 1.0;
 };

@@ -113,6 +113,9 @@ int wrongPixels(const OverlayPicture& picture, QPoint at, const PixelImage& shot
                 const PixelImage& below, bool compositing) {
     PixelImage drawn(picture.size().width(), picture.size().height());
     picture.draw(drawn, 1.0);
+    // The window as a whole is see-through only where a compositor blends it.
+    if (compositing)
+        drawn.fade(picture.opacity());
     int wrong = 0;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
@@ -233,12 +236,16 @@ protected:
     Display* const display_ = XOpenDisplay(nullptr);
     Window application_ = None;
     X11OverlayWindows overlays_;
-    // Like the Caps Lock picture: a translucent black panel with a white sign on it.
-    PanelPicture centre_{{200, 200},
-                         0x99000000,
-                         {{{90, 40, 20, 80}, 0xFFFFFFFF},
-                          {{60, 120, 80, 20}, 0xFFFFFFFF},
-                          {{70, 150, 60, 12}, 0xFFFFFFFF}}};
+    // Like the Caps Lock picture: a dark panel with a white sign on it, the window 0.4 opaque.
+    PanelPicture centre_ = [] {
+        PanelPicture picture{{200, 200},
+                             0xFF101010,
+                             {{{90, 40, 20, 80}, 0xFFFFFFFF},
+                              {{60, 120, 80, 20}, 0xFFFFFFFF},
+                              {{70, 150, 60, 12}, 0xFFFFFFFF}}};
+        picture.windowOpacity = 0.4;
+        return picture;
+    }();
     // Like the upper-left window: a grey frame of cells, one lit, one faint, one off.
     PanelPicture upperLeft_{{40, 20},
                             0xCC404040,
