@@ -97,29 +97,38 @@ PixelImage PixelImage::scaled(int width, int height) const {
         return {};
     if (width == width_ && height == height_)
         return *this;
-    // Along the rows first, then down the columns.
+    // Along the rows first, then down the columns. Only the few source rows one destination row
+    // covers are kept, scaled across, in a ring: a full-size intermediate image would be several
+    // times the size of the picture itself.
     const std::vector<Span> across = spans(width_, width);
     const std::vector<Span> down = spans(height_, height);
-    std::vector<Channels> wide(std::size_t(width) * std::size_t(height_));
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width; ++x) {
-            Channels sum{};
-            const Span& span = across[std::size_t(x)];
-            for (std::size_t k = 0; k < span.weights.size(); ++k) {
-                const Channels c = channels(row(y)[span.first + int(k)]);
-                for (int i = 0; i < 4; ++i)
-                    sum[i] += c[i] * span.weights[k];
-            }
-            wide[std::size_t(y) * std::size_t(width) + std::size_t(x)] = sum;
-        }
+    std::size_t ringRows = 1;
+    for (const Span& span : down)
+        ringRows = std::max(ringRows, span.weights.size());
+    std::vector<Channels> ring(ringRows * std::size_t(width));
+    int nextRow = 0; // the next source row to scale across
+    const auto wideRow = [&](int y) { return ring.data() + (std::size_t(y) % ringRows) * width; };
     PixelImage result(width, height);
     for (int y = 0; y < height; ++y) {
         const Span& span = down[std::size_t(y)];
+        const int last = span.first + int(span.weights.size()) - 1;
+        for (nextRow = std::max(nextRow, last + 1 - int(ringRows)); nextRow <= last; ++nextRow) {
+            Channels* wide = wideRow(nextRow);
+            for (int x = 0; x < width; ++x) {
+                Channels sum{};
+                const Span& columns = across[std::size_t(x)];
+                for (std::size_t k = 0; k < columns.weights.size(); ++k) {
+                    const Channels c = channels(row(nextRow)[columns.first + int(k)]);
+                    for (int i = 0; i < 4; ++i)
+                        sum[i] += c[i] * columns.weights[k];
+                }
+                wide[x] = sum;
+            }
+        }
         for (int x = 0; x < width; ++x) {
             Channels sum{};
             for (std::size_t k = 0; k < span.weights.size(); ++k) {
-                const Channels& c =
-                    wide[std::size_t(span.first + int(k)) * std::size_t(width) + std::size_t(x)];
+                const Channels& c = wideRow(span.first + int(k))[x];
                 for (int i = 0; i < 4; ++i)
                     sum[i] += c[i] * span.weights[k];
             }

@@ -36,5 +36,6 @@ void CenterWindow::draw(PixelImage& image, double scale) const {
     PixelImage drawn = PixelImage::load(sharp || drawn_[0].isEmpty() ? drawn_[1] : drawn_[0]);
     if (drawn.isNull())
         return;
-    image.copyFrom(drawn.scaled(image.width(), image.height()));
+    image.copyFrom(drawn.size() == image.size() ? drawn
+                                                : drawn.scaled(image.width(), image.height()));
 }
