@@ -22,10 +22,6 @@ constexpr std::uint32_t kTop = ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP;
 constexpr std::uint32_t kLeft = ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT;
 constexpr std::uint32_t kRight = ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
 
-const wl_buffer_listener bufferListener = {
-    [](void* data, wl_buffer*) { *static_cast<bool*>(data) = false; },
-};
-
 // The fractional scale's unit: a preferred scale of 180 is 1.5.
 constexpr double kFractionalUnit = 120.0;
 
@@ -90,6 +86,8 @@ public:
     void hide() override;
     bool isVisible() const override { return visible_; }
     void repaint() override { draw(); }
+    // The compositor is done with `buffer`: a draw that found none free is done now.
+    void bufferReleased(wl_buffer* buffer);
 
     // The layer surface, made while the window is shown.
     void map();
@@ -118,6 +116,8 @@ public:
     const Output* on_ = nullptr; // the output the compositor put it on, once it says
     int preferredScale_ = 0;     // in 120ths, where the compositor says
     bool configured_ = false;
+    QSize configuredSize_;
+    bool drawPending_ = false; // a draw found both buffers on screen
     Buffer buffers_[2];
 };
 
@@ -357,6 +357,8 @@ void LayerShellOverlays::Window::destroySurface() {
     on_ = nullptr;
     preferredScale_ = 0;
     configured_ = false;
+    configuredSize_ = QSize();
+    drawPending_ = false;
 }
 
 void LayerShellOverlays::Window::releaseBuffers() {
@@ -397,10 +399,11 @@ void LayerShellOverlays::Window::place() {
 }
 
 void LayerShellOverlays::configure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
-                                   std::uint32_t, std::uint32_t) {
+                                   std::uint32_t width, std::uint32_t height) {
     auto* window = static_cast<Window*>(data);
     zwlr_layer_surface_v1_ack_configure(layer, serial);
     window->configured_ = true;
+    window->configuredSize_ = QSize(int(width), int(height));
     window->draw();
 }
 
@@ -429,7 +432,20 @@ double LayerShellOverlays::Window::scale() const {
     return output ? output->scale : 1;
 }
 
+void LayerShellOverlays::Window::bufferReleased(wl_buffer* released) {
+    for (Buffer& buffer : buffers_)
+        if (buffer.buffer == released)
+            buffer.busy = false;
+    if (drawPending_) {
+        drawPending_ = false;
+        draw();
+    }
+}
+
 LayerShellOverlays::Buffer* LayerShellOverlays::Window::freeBuffer(const QSize& pixels) {
+    static const wl_buffer_listener bufferListener = {
+        [](void* data, wl_buffer* buffer) { static_cast<Window*>(data)->bufferReleased(buffer); },
+    };
     for (Buffer& buffer : buffers_) {
         if (buffer.busy)
             continue;
@@ -456,29 +472,37 @@ LayerShellOverlays::Buffer* LayerShellOverlays::Window::freeBuffer(const QSize& 
         wl_shm_pool_destroy(pool);
         close(fd);
         buffer.pixels = pixels;
-        wl_buffer_add_listener(buffer.buffer, &bufferListener, &buffer.busy);
+        wl_buffer_add_listener(buffer.buffer, &bufferListener, this);
         return &buffer;
     }
-    return nullptr; // both still on screen: the next repaint draws
+    return nullptr; // both still on screen
 }
 
 void LayerShellOverlays::Window::draw() {
     if (!configured_ || !visible_ || !owner_)
         return;
     const QSize pictureSize = picture_.size();
-    const Output* output = owner_->outputOf(*this);
-    const QSize size =
-        placement_ == OverlayPlacement::TopEdge && output && output->points().isValid()
-            ? QSize(output->points().width(), pictureSize.height())
-            : pictureSize;
+    QSize size = pictureSize;
+    if (placement_ == OverlayPlacement::TopEdge) {
+        // As wide as the compositor made the strip: the output's width in points, which only
+        // the compositor knows without the outputs' logical sizes.
+        const Output* output = owner_->outputOf(*this);
+        if (configuredSize_.width() > 0)
+            size.setWidth(configuredSize_.width());
+        else if (output && output->points().isValid())
+            size.setWidth(output->points().width());
+    }
     if (size.isEmpty())
         return;
     const double scale = this->scale();
     const QSize pixels(int(std::lround(size.width() * scale)),
                        int(std::lround(size.height() * scale)));
     Buffer* buffer = freeBuffer(pixels);
-    if (!buffer)
+    if (!buffer) {
+        // Drawn when the compositor lets one go, so the last change is never left off screen.
+        drawPending_ = true;
         return;
+    }
     PixelImage image(int(std::lround(pictureSize.width() * scale)),
                      int(std::lround(pictureSize.height() * scale)));
     picture_.draw(image, scale);
