@@ -12,10 +12,11 @@
 #include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
 
+// Brings Xlib, whose macros (Bool, Status) the Qt headers must come before.
+#include "platform/x11/XPixels.h"
+
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -61,39 +62,6 @@ std::vector<long> cardinals(Display* display, ::Window window, const char* name,
     return values;
 }
 
-// Turns 0xAARRGGBB words into a visual's pixel values and back, for visuals whose pixels are not
-// those words already.
-struct ChannelMasks {
-    unsigned long red;
-    unsigned long green;
-    unsigned long blue;
-
-    static int shift(unsigned long mask) { return mask ? __builtin_ctzl(mask) : 0; }
-    static int bits(unsigned long mask) { return __builtin_popcountl(mask); }
-    static unsigned long toMask(std::uint32_t channel, unsigned long mask) {
-        return (channel >> (8 - std::min(8, bits(mask)))) << shift(mask) & mask;
-    }
-    static std::uint32_t fromMask(unsigned long value, unsigned long mask) {
-        const int width = bits(mask);
-        if (width == 0)
-            return 0;
-        const unsigned long channel = (value & mask) >> shift(mask);
-        return std::uint32_t(channel * 255 / ((1ul << width) - 1));
-    }
-    unsigned long pixel(std::uint32_t argb) const {
-        return toMask(argb >> 16 & 0xFF, red) | toMask(argb >> 8 & 0xFF, green) |
-               toMask(argb & 0xFF, blue);
-    }
-    std::uint32_t argb(unsigned long pixel) const {
-        return 0xFF000000u | fromMask(pixel, red) << 16 | fromMask(pixel, green) << 8 |
-               fromMask(pixel, blue);
-    }
-    bool words() const { return red == 0xFF0000 && green == 0xFF00 && blue == 0xFF; }
-};
-
-// The machine's byte order, which the pixel words are in; Xlib converts if the server's differs.
-constexpr int kHostByteOrder = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
-
 } // namespace
 
 class X11OverlayWindows::Overlay final : public OverlayWindow {
@@ -137,6 +105,9 @@ public:
         visible_ = false;
         XUnmapWindow(owner_.display(), window_);
         XFlush(owner_.display());
+        // A hidden centre picture would keep megabytes; drawn again at the next showing.
+        dropImage();
+        image_ = PixelImage();
     }
 
     bool isVisible() const override { return visible_; }
@@ -169,7 +140,10 @@ public:
     }
 
     void handleEvent(const XEvent& event) {
-        if (event.type == Expose && event.xexpose.count == 0 && visible_) {
+        // The exposure of our own map comes before the put that followed it: the pixels are
+        // there already.
+        if (event.type == Expose && event.xexpose.count == 0 && visible_ &&
+            event.xexpose.serial >= putSerial_) {
             put();
         } else if (event.type == ConfigureNotify) {
             // Our own moves, the latest included, are where we put the window; an older move
@@ -217,25 +191,18 @@ private:
                                 unsigned(size.width()), unsigned(size.height()), 0, depth_,
                                 InputOutput, visual, mask, &attributes);
 
-        // The names the helper's windows have always had, which window-manager rules may name.
-        XClassHint classHint{const_cast<char*>("Keyvigil Helper"),
-                             const_cast<char*>("Keyvigil Helper")};
-        XSetClassHint(display, window_, &classHint);
-        XStoreName(display, window_, "Keyvigil Helper");
+        XPixels::nameWindow(display, window_);
         XWMHints hints{};
         hints.flags = InputHint;
         hints.input = False;
         XSetWMHints(display, window_, &hints);
-        // For compositors, which give notices their own effects; the window manager never sees
-        // the window.
-        const Atom type = XInternAtom(display,
-                                      placement_ == OverlayPlacement::TopLeft
-                                          ? "_NET_WM_WINDOW_TYPE_TOOLTIP"
-                                          : "_NET_WM_WINDOW_TYPE_NOTIFICATION",
-                                      False);
+        // The types the toolkit gave these windows, which compositors' rules may name; a tooltip
+        // or a notice would get their fades and shadows.
+        const Atom types[2] = {XInternAtom(display, "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", False),
+                               XInternAtom(display, "_NET_WM_WINDOW_TYPE_NORMAL", False)};
         XChangeProperty(display, window_, XInternAtom(display, "_NET_WM_WINDOW_TYPE", False),
-                        XA_ATOM, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&type),
-                        1);
+                        XA_ATOM, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(types),
+                        2);
         gc_ = XCreateGC(display, window_, 0, nullptr);
         if (clickThrough_)
             XShapeCombineRectangles(display, window_, ShapeInput, 0, 0, nullptr, 0, ShapeSet,
@@ -255,11 +222,7 @@ private:
     }
 
     void dropImage() {
-        if (!ximage_)
-            return;
-        if (ximage_->data == reinterpret_cast<char*>(image_.row(0)))
-            ximage_->data = nullptr; // the picture's own memory
-        XDestroyImage(ximage_);
+        XPixels::destroyImage(ximage_, direct_);
         ximage_ = nullptr;
     }
 
@@ -297,30 +260,20 @@ private:
     // The pixels to the window, in one request where the server takes them as they are.
     void put() {
         Display* display = owner_.display();
+        // Made again where the picture's buffer moved (a picture that replaced the image).
+        if (ximage_ && (ximage_->width != image_.width() || ximage_->height != image_.height() ||
+                        (direct_ && ximage_->data != reinterpret_cast<const char*>(image_.bits()))))
+            dropImage();
         if (!ximage_) {
             Visual* visual = argb_ ? static_cast<Visual*>(owner_.argbVisual_)
                                    : DefaultVisual(display, DefaultScreen(display));
-            const ChannelMasks masks{visual->red_mask, visual->green_mask, visual->blue_mask};
-            ximage_ = XCreateImage(display, visual, unsigned(depth_), ZPixmap, 0, nullptr,
-                                   unsigned(image_.width()), unsigned(image_.height()), 32, 0);
+            ximage_ = XPixels::createImage(display, visual, depth_, image_, &direct_);
             if (!ximage_)
                 return;
-            direct_ = ximage_->bits_per_pixel == 32 && masks.words();
-            if (direct_) {
-                ximage_->data = reinterpret_cast<char*>(image_.row(0));
-                ximage_->byte_order = kHostByteOrder;
-                ximage_->bytes_per_line = image_.width() * 4;
-            } else {
-                ximage_->data = static_cast<char*>(
-                    std::malloc(std::size_t(ximage_->bytes_per_line) * unsigned(image_.height())));
-            }
         }
-        if (!direct_) {
-            const ChannelMasks masks{ximage_->red_mask, ximage_->green_mask, ximage_->blue_mask};
-            for (int y = 0; y < image_.height(); ++y)
-                for (int x = 0; x < image_.width(); ++x)
-                    XPutPixel(ximage_, x, y, masks.pixel(image_.pixel(x, y)));
-        }
+        if (!direct_)
+            XPixels::write(image_, ximage_);
+        putSerial_ = NextRequest(display);
         XPutImage(display, window_, gc_, ximage_, 0, 0, 0, 0, unsigned(image_.width()),
                   unsigned(image_.height()));
     }
@@ -337,6 +290,7 @@ private:
     QPoint shownAt_;  // in points
     QPoint position_; // in pixels
     unsigned long moveSerial_ = 0;
+    unsigned long putSerial_ = 0; // the latest put's request
     PixelImage image_;
     XImage* ximage_ = nullptr;
     bool direct_ = false;
@@ -348,7 +302,10 @@ X11OverlayWindows::X11OverlayWindows(const char* displayName) : connection_(disp
     Display* display = connection_.display();
     if (!display)
         return;
-    const double dpi = resourceDpi(display);
+    // The toolkit's switch for the screen's own scale; its factor applies all the same.
+    const double dpi = qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING") == QLatin1String("0")
+                           ? 0
+                           : resourceDpi(display);
     scale_ = dpi > 0 ? dpi / 96 : 1.0;
     bool ok = false;
     const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
@@ -525,11 +482,13 @@ QPoint X11OverlayWindows::toPixels(QPoint points) {
 }
 
 QRect X11OverlayWindows::screenGeometry() {
-    return toPoints(screens().front());
+    const std::vector<QRect>& all = screens();
+    return all.empty() ? QRect() : toPoints(all.front());
 }
 
 QRect X11OverlayWindows::availableScreenGeometry() {
-    return toPoints(workArea(screens().front()));
+    const std::vector<QRect>& all = screens();
+    return all.empty() ? QRect() : toPoints(workArea(all.front()));
 }
 
 QRect X11OverlayWindows::workingScreenGeometry() {
@@ -572,7 +531,7 @@ QRect X11OverlayWindows::workingScreenGeometry() {
 
 PixelImage X11OverlayWindows::grabTopEdge(int height) {
     Display* display = connection_.display();
-    if (!display || height <= 0)
+    if (!display || height <= 0 || screens().empty())
         return {};
     const QRect screen = screens().front();
     const int rows = std::min(screen.height(), std::max(1, scaled(height, scale_)));
@@ -581,13 +540,7 @@ PixelImage X11OverlayWindows::grabTopEdge(int height) {
     connection_.processPendingEvents();
     if (!shot)
         return {};
-    const ChannelMasks masks{shot->red_mask, shot->green_mask, shot->blue_mask};
-    PixelImage image(screen.width(), rows);
-    for (int y = 0; y < rows; ++y) {
-        std::uint32_t* row = image.row(y);
-        for (int x = 0; x < screen.width(); ++x)
-            row[x] = masks.argb(XGetPixel(shot, x, y));
-    }
+    PixelImage image = XPixels::read(shot);
     XDestroyImage(shot);
     return image;
 }

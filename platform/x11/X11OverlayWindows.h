@@ -29,7 +29,7 @@ public:
     std::unique_ptr<OverlayWindow> makeOverlay(const OverlayPicture& picture,
                                                OverlayPlacement placement,
                                                bool clickThrough) override;
-    // The primary RandR screen, else the whole root window.
+    // The primary RandR screen, else the whole root window; empty without a display.
     QRect screenGeometry() override;
     // That screen within the window manager's work area.
     QRect availableScreenGeometry() override;
@@ -39,8 +39,8 @@ public:
     PixelImage grabTopEdge(int height) override;
 
     bool compositing() const { return compositor_.running(); }
-    // Pixels per point: the resources' Xft.dpi over 96, times QT_SCALE_FACTOR where set, the rule
-    // the desktop's toolkit programs size themselves by.
+    // Pixels per point: the resources' Xft.dpi over 96 (1 where QT_ENABLE_HIGHDPI_SCALING is 0),
+    // times QT_SCALE_FACTOR where set, the rule the desktop's toolkit programs size themselves by.
     double scale() const { return scale_; }
     // The connection, for the bell to share; null when the display cannot be opened.
     Display* display() const { return connection_.display(); }

@@ -4,11 +4,13 @@
 #include "shared/ProgramLog.h"
 
 #include <QProcess>
-#include <QSysInfo>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+
+// Brings Xlib, whose macros (Bool, Status) the Qt headers must come before.
+#include "platform/x11/XPixels.h"
 
 #include <algorithm>
 
@@ -18,23 +20,6 @@ constexpr long kRequestDock = 0;
 constexpr long kXEmbedMapped = 1;
 // Trays resize their icons at once; this is only where a window starts.
 constexpr int kFirstSide = 22;
-
-// One colour channel of an X pixel through its mask, as eight bits, and back.
-std::uint32_t channelOf(unsigned long pixel, unsigned long mask) {
-    if (mask == 0)
-        return 0;
-    const int shift = __builtin_ctzl(mask);
-    const unsigned long most = mask >> shift;
-    return std::uint32_t(((pixel & mask) >> shift) * 255 / most);
-}
-
-unsigned long pixelOf(std::uint32_t channel, unsigned long mask) {
-    if (mask == 0)
-        return 0;
-    const int shift = __builtin_ctzl(mask);
-    const unsigned long most = mask >> shift;
-    return ((channel * most + 127) / 255) << shift & mask;
-}
 
 } // namespace
 
@@ -74,8 +59,9 @@ void XEmbedTrayIcon::show(const QString& imagePath, const QString& toolTip) {
     if (!shown_ && x11_.isOpen()) {
         shown_ = true;
         trayChanged();
+        // Its round trips may have queued events the socket no longer shows.
+        x11_.processPendingEvents();
     }
-    x11_.processPendingEvents();
 }
 
 void XEmbedTrayIcon::setMenu(std::vector<StatusMenuEntry> entries) {
@@ -149,10 +135,7 @@ void XEmbedTrayIcon::dock() {
     window_ = XCreateWindow(display, root, 0, 0, kFirstSide, kFirstSide, 0, depth_, InputOutput,
                             static_cast<Visual*>(visual_), mask, &attributes);
     gc_ = XCreateGC(display, window_, 0, nullptr);
-    // The names the helper's windows have always had, which window-manager rules may name.
-    XClassHint names{const_cast<char*>("Keyvigil Helper"), const_cast<char*>("Keyvigil Helper")};
-    XSetClassHint(display, window_, &names);
-    XStoreName(display, window_, "Keyvigil Helper");
+    XPixels::nameWindow(display, window_);
     const long info[2] = {0, kXEmbedMapped};
     XChangeProperty(display, window_, infoAtom_, infoAtom_, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(info), 2);
@@ -225,8 +208,8 @@ void XEmbedTrayIcon::handleEvent(XEvent& event) {
             rest_.start();
         break;
     case LeaveNotify:
-        // The menu's grab takes the pointer too; only a real leave ends the tooltip.
-        if (event.xcrossing.window != window_ || event.xcrossing.mode != NotifyNormal)
+        // Any leave ends the tooltip, a grab's included; the menu's own grab leaves it open.
+        if (event.xcrossing.window != window_)
             break;
         rest_.stop();
         if (popup_ && !popupIsMenu_)
@@ -258,17 +241,16 @@ void XEmbedTrayIcon::draw() {
     if (alphaVisual_) {
         PixelImage canvas(size_.width(), size_.height());
         canvas.drawOver(picture, centred);
+        bool over = false;
         XImage* image =
-            XCreateImage(display, static_cast<Visual*>(visual_), 32, ZPixmap, 0,
-                         const_cast<char*>(reinterpret_cast<const char*>(canvas.bits())),
-                         unsigned(canvas.width()), unsigned(canvas.height()), 32, 0);
+            XPixels::createImage(display, static_cast<Visual*>(visual_), 32, canvas, &over);
         if (!image)
             return;
-        image->byte_order = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? LSBFirst : MSBFirst;
+        if (!over)
+            XPixels::write(canvas, image);
         XPutImage(display, window_, gc_, image, 0, 0, 0, 0, unsigned(size_.width()),
                   unsigned(size_.height()));
-        image->data = nullptr; // the canvas's
-        XDestroyImage(image);
+        XPixels::destroyImage(image, over);
         XFlush(display);
         return;
     }
@@ -278,24 +260,9 @@ void XEmbedTrayIcon::draw() {
                               unsigned(size_.height()), AllPlanes, ZPixmap);
     if (!below)
         return; // not on the screen yet: drawn at the next exposure
-    auto* visual = static_cast<Visual*>(visual_);
-    PixelImage canvas(size_.width(), size_.height());
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x) {
-            const unsigned long p = XGetPixel(below, x, y);
-            canvas.row(y)[x] = PixelImage::argb(255, int(channelOf(p, visual->red_mask)),
-                                                int(channelOf(p, visual->green_mask)),
-                                                int(channelOf(p, visual->blue_mask)));
-        }
+    PixelImage canvas = XPixels::read(below);
     canvas.drawOver(picture, centred);
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x) {
-            const std::uint32_t p = canvas.row(y)[x];
-            XPutPixel(below, x, y,
-                      pixelOf((p >> 16) & 0xFF, visual->red_mask) |
-                          pixelOf((p >> 8) & 0xFF, visual->green_mask) |
-                          pixelOf(p & 0xFF, visual->blue_mask));
-        }
+    XPixels::write(canvas, below);
     XPutImage(display, window_, gc_, below, 0, 0, 0, 0, unsigned(size_.width()),
               unsigned(size_.height()));
     XDestroyImage(below);
@@ -333,7 +300,10 @@ void XEmbedTrayIcon::startPopup(const QStringList& arguments,
                        QString::fromLocal8Bit(DisplayString(x11_.display())));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     popup->setProcessEnvironment(environment);
-    popup->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its complaints once each, however often it is started.
+    errors_.restarted();
+    QObject::connect(popup, &QProcess::readyReadStandardError, popup,
+                     [this, popup] { errors_.forward(popup->readAllStandardError()); });
     QObject::connect(popup, &QProcess::errorOccurred, popup,
                      [this, popup](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
@@ -370,7 +340,6 @@ void XEmbedTrayIcon::closePopup() {
     popup_ = nullptr;
     // Ended without a choice: nothing runs.
     popup->disconnect();
+    QObject::connect(popup, &QProcess::finished, popup, &QObject::deleteLater);
     popup->kill();
-    popup->waitForFinished(1000);
-    delete popup;
 }

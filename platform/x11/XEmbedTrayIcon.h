@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/StatusIcons.h"
+#include "platform/desktop/ChildErrors.h"
 #include "platform/x11/X11Connection.h"
 #include "shared/PixelImage.h"
 
@@ -74,6 +75,7 @@ private:
     std::vector<StatusMenuEntry> entries_;
 
     QProcess* popup_ = nullptr;
+    ChildErrors errors_;
     bool popupIsMenu_ = false;
     QTimer rest_;
     QPoint pointer_;

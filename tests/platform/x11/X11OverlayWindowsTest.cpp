@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 
 using namespace std::chrono_literals;
@@ -117,6 +118,17 @@ TEST_F(X11OverlayWindowsTest, IndicatorsBypassTheWindowManagerStayAboveAndLetCli
         EXPECT_TRUE(hints->flags & InputHint);
         EXPECT_FALSE(hints->input);
         XFree(hints);
+        // The toolkit's types, which compositors give no tooltip's or notice's effects.
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, left = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False), 0,
+                           4, False, XA_ATOM, &type, &format, &items, &left, &data);
+        ASSERT_EQ(items, 2u);
+        EXPECT_EQ(reinterpret_cast<Atom*>(data)[0],
+                  XInternAtom(display_, "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", False));
+        XFree(data);
         int count = 0;
         int ordering = 0;
         XRectangle* input = XShapeGetRectangles(display_, window, ShapeInput, &count, &ordering);
@@ -164,10 +176,14 @@ TEST_F(X11OverlayWindowsTest, ScaleFollowsTheResourcesDpi) {
     qputenv("QT_SCALE_FACTOR", "1.5");
     X11OverlayWindows factor;
     qunsetenv("QT_SCALE_FACTOR");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    X11OverlayWindows unscaled;
+    qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
     XDeleteProperty(display_, root, XA_RESOURCE_MANAGER);
     XSync(display_, False);
     EXPECT_EQ(overlays.scale(), 2.0);
     EXPECT_EQ(factor.scale(), 3.0);
+    EXPECT_EQ(unscaled.scale(), 1.0);
     EXPECT_EQ(overlays.screenGeometry(), QRect(0, 0, 640, 512));
 
     const PanelPicture picture({20, 12}, 0xFF808080, {{{2, 2, 5, 4}, kRed}});
@@ -205,6 +221,40 @@ TEST_F(X11OverlayWindowsTest, ARepaintSendsThePixelsAndAChangedShapeOnly) {
     EXPECT_EQ(requests([&] { overlay->repaint(); }), 2u);
     XSync(overlays.display(), False);
     EXPECT_EQ(rootPixels(display_).pixel(5, 5), below.pixel(5, 5)) << "the root shows through";
+}
+
+// A hidden picture keeps no pixels; shown again, it is drawn anew and its pixels go to the
+// server once, not again at the exposure of the map.
+TEST_F(X11OverlayWindowsTest, HidingFreesThePixelsAndAShowingPutsThemOnce) {
+    X11OverlayWindows overlays;
+    PanelPicture picture({600, 600}, kRed);
+    auto overlay = overlays.makeOverlay(picture, OverlayPlacement::Centre, false);
+    const auto inUse = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; };
+    const std::size_t before = inUse();
+    for (const std::uint32_t argb : {kRed, kBlue}) {
+        picture.panel = argb;
+        overlay->show({10, 10});
+        XSync(overlays.display(), False);
+        EXPECT_GE(inUse(), before + 600 * 600 * 4);
+        const unsigned long sent = NextRequest(overlays.display());
+        processEventsFor(100ms);
+        EXPECT_EQ(NextRequest(overlays.display()), sent) << "put again at the exposure";
+        EXPECT_EQ(rootPixels(display_).pixel(300, 300), argb);
+        overlay->hide();
+        EXPECT_LT(inUse(), before + 600 * 600) << "the pixels kept while hidden";
+    }
+}
+
+// Without a display nothing is shown and no screen is known.
+TEST_F(X11OverlayWindowsTest, WithoutADisplayEveryAnswerIsEmpty) {
+    X11OverlayWindows overlays("nowhere:0");
+    EXPECT_TRUE(overlays.screenGeometry().isEmpty());
+    EXPECT_TRUE(overlays.availableScreenGeometry().isEmpty());
+    EXPECT_TRUE(overlays.grabTopEdge(10).isNull());
+    const PanelPicture picture({10, 10}, kRed);
+    auto overlay = overlays.makeOverlay(picture, OverlayPlacement::TopLeft, false);
+    overlay->show({0, 0});
+    EXPECT_FALSE(overlay->isVisible());
 }
 
 // The top strip as shown, opaque, at the screen's pixels.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -142,7 +143,7 @@ protected:
                    ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
                    : QStringList();
     }
-    void send(Window icon, int type, int rootX, int rootY) {
+    void send(Window icon, int type, int rootX, int rootY, int mode = NotifyNormal) {
         XEvent event{};
         event.type = type;
         if (type == ButtonPress) {
@@ -152,7 +153,7 @@ protected:
             event.xbutton.y_root = rootY;
         } else {
             event.xcrossing.window = icon;
-            event.xcrossing.mode = NotifyNormal;
+            event.xcrossing.mode = mode;
             event.xcrossing.x_root = rootX;
             event.xcrossing.y_root = rootY;
         }
@@ -219,8 +220,27 @@ TEST_F(XEmbedTrayIconTest, AClickRunsTheChosenEntryAndTheTooltipGoesWithThePoint
     const pid_t tooltip = started()[1].section(' ', 0, 0).toInt();
     ASSERT_GT(tooltip, 0);
     EXPECT_EQ(kill(tooltip, 0), 0);
-    send(window, LeaveNotify, 0, 0);
+    // A leave for another client's grab too, which would leave the tooltip up for good.
+    send(window, LeaveNotify, 0, 0, NotifyGrab);
     EXPECT_TRUE(QTest::qWaitFor([&] { return kill(tooltip, 0) != 0; }));
+}
+
+// The popup program goes when the helper does, however it ended: its input reaches its end.
+TEST_F(XEmbedTrayIconTest, ThePopupEndsWithTheHelpersPipe) {
+    for (const QString mode : {"tooltip", "menu"}) {
+        SCOPED_TRACE(mode.toStdString());
+        QProcess popup;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        popup.setProcessEnvironment(environment);
+        popup.start(KEYVIGIL_TRAY_POPUP, {mode, "40", "30", "Caps Lock is on"});
+        ASSERT_TRUE(popup.waitForStarted());
+        EXPECT_FALSE(popup.waitForFinished(1000)) << "shown until ended";
+        popup.closeWriteChannel();
+        ASSERT_TRUE(popup.waitForFinished(3000));
+        EXPECT_EQ(popup.exitStatus(), QProcess::NormalExit);
+        EXPECT_TRUE(popup.readAllStandardOutput().isEmpty()) << "nothing chosen";
+    }
 }
 
 } // namespace
