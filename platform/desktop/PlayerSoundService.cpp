@@ -2,6 +2,7 @@
 
 #include "platform/AlertSound.h"
 #include "platform/desktop/SoundFiles.h"
+#include "shared/ProgramLog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +11,10 @@ using SoundPlayerProtocol::Command;
 using namespace SoundPlayerProtocol;
 
 namespace {
-// A player that dies sooner than this after its start is not started again for a looping sound,
-// so that a player that cannot run is not restarted in a loop.
-constexpr qint64 kSteadyRunMs = 1000;
+// A player that dies this soon after its start twice in a row is not started again for a looping
+// sound, so that a player that cannot run is not restarted in a loop.
+constexpr qint64 kSteadyRunMs = 5000;
+constexpr int kQuickEndsToGiveUp = 2;
 } // namespace
 
 // What the helper knows of one sound: the player holds the rest, and says when a play is over.
@@ -45,7 +47,8 @@ public:
         if (!playing_)
             return false;
         playing_ = false;
-        service_.send(*this, stopCommand(id_));
+        // Never a player started just to be told to stop: a finishing one stops every sound.
+        tellIfKnown(stopCommand(id_));
         service_.playingChanged();
         return true;
     }
@@ -150,7 +153,8 @@ void PlayerSoundService::ended(SoundPlayerProtocol::Ended ended) {
 
 void PlayerSoundService::playerExited(bool asked) {
     idleTimer_.stop();
-    const bool restartLoops = !asked && player_.runningMs() >= kSteadyRunMs;
+    quickEnds_ = !asked && player_.runningMs() < kSteadyRunMs ? quickEnds_ + 1 : 0;
+    const bool restartLoops = !asked && quickEnds_ < kQuickEndsToGiveUp;
     std::vector<PlayerSound*> looping;
     for (auto& [name, sound] : sounds_) {
         if (!sound)
@@ -158,6 +162,10 @@ void PlayerSoundService::playerExited(bool asked) {
         if (sound->isPlaying() && sound->loops() && restartLoops)
             looping.push_back(sound.get());
         sound->playerGone();
+    }
+    if (!asked && !restartLoops && !giveUpReported_) {
+        giveUpReported_ = true;
+        qCWarning(programLog, "the sound player keeps ending as it starts: looping sounds stop");
     }
     for (PlayerSound* sound : looping)
         sound->play();

@@ -15,7 +15,8 @@ class AlertSound;
 // Named sounds played by the sound player program, so that the sound library, its decoders and
 // the sound server's client never load into this process. The player starts at the first sound
 // and is ended after a quiet spell; one that dies is started again at the next command, and a
-// sound that was looping starts over in the new one. Lookups are remembered, misses included.
+// sound that was looping starts over in the new one, unless the player keeps dying at its start.
+// Lookups are remembered, misses included.
 class PlayerSoundService final : public SoundService {
 public:
     struct Options {
@@ -52,4 +53,7 @@ private:
     QTimer idleTimer_;
     std::unordered_map<QString, std::unique_ptr<PlayerSound>> sounds_;
     int nextId_ = 1;
+    // Players in a row that died soon after their start.
+    int quickEnds_ = 0;
+    bool giveUpReported_ = false;
 };

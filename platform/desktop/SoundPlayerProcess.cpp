@@ -10,19 +10,24 @@
 SoundPlayerProcess::SoundPlayerProcess(QString program) : program_(std::move(program)) {}
 
 SoundPlayerProcess::~SoundPlayerProcess() {
-    if (!process_)
-        return;
-    process_->disconnect();
-    process_->closeWriteChannel();
-    if (!process_->waitForFinished(500)) {
-        process_->kill();
-        process_->waitForFinished(500);
+    if (process_)
+        letGo();
+    // Players still closing their output get a moment to end before they are killed.
+    for (QProcess* leaving : context_.findChildren<QProcess*>()) {
+        leaving->disconnect();
+        if (!leaving->waitForFinished(500)) {
+            leaving->kill();
+            leaving->waitForFinished(500);
+        }
     }
 }
 
 bool SoundPlayerProcess::start() {
-    if (process_)
+    if (process_ && !finishing_)
         return true;
+    // A finishing player no longer reads its input: a new one takes the commands.
+    if (process_)
+        letGo();
     if (!QFileInfo(program_).isExecutable()) {
         reportFailure(QStringLiteral("%1 is missing").arg(program_));
         return false;
@@ -30,13 +35,18 @@ bool SoundPlayerProcess::start() {
     process_ = std::make_unique<QProcess>();
     QProcess* process = process_.get();
     finishing_ = false;
-    errors_.clear();
+    errors_.restarted();
     ++generation_;
     QObject::connect(process, &QProcess::readyReadStandardOutput, &context_,
                      [this] { readOutput(); });
     QObject::connect(process, &QProcess::readyReadStandardError, &context_,
                      [this] { forwardErrors(); });
-    QObject::connect(process, &QProcess::finished, &context_, [this] { gone(finishing_); });
+    QObject::connect(process, &QProcess::finished, &context_,
+                     [this](int code, QProcess::ExitStatus status) {
+                         if (!finishing_)
+                             reportUnaskedEnd(code, status);
+                         gone(finishing_);
+                     });
     QObject::connect(process, &QProcess::errorOccurred, &context_,
                      [this, process](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
@@ -69,20 +79,9 @@ void SoundPlayerProcess::readOutput() {
     }
 }
 
-// A player started at each warning after a quiet spell would repeat its start-up complaints.
 void SoundPlayerProcess::forwardErrors() {
-    if (!process_)
-        return;
-    errors_ += process_->readAllStandardError();
-    qsizetype end;
-    while ((end = errors_.indexOf('\n')) >= 0) {
-        const QByteArray line = errors_.left(end + 1);
-        errors_.remove(0, end + 1);
-        if (said_.contains(line))
-            continue;
-        said_.insert(line);
-        std::fputs(line.constData(), stderr);
-    }
+    if (process_)
+        errors_.forward(process_->readAllStandardError());
 }
 
 void SoundPlayerProcess::gone(bool asked) {
@@ -93,6 +92,25 @@ void SoundPlayerProcess::gone(bool asked) {
     process_.release()->deleteLater();
     if (exited_)
         exited_(asked);
+}
+
+void SoundPlayerProcess::letGo() {
+    QProcess* leaving = process_.release();
+    leaving->disconnect(&context_);
+    leaving->closeWriteChannel();
+    leaving->setParent(&context_);
+    QObject::connect(leaving, &QProcess::finished, leaving, &QObject::deleteLater);
+}
+
+void SoundPlayerProcess::reportUnaskedEnd(int code, QProcess::ExitStatus status) {
+    if (unaskedEndReported_)
+        return;
+    unaskedEndReported_ = true;
+    if (status == QProcess::CrashExit)
+        qCWarning(programLog, "the sound player ended unasked (%s)",
+                  qUtf8Printable(process_->errorString()));
+    else
+        qCWarning(programLog, "the sound player ended unasked with exit code %d", code);
 }
 
 void SoundPlayerProcess::reportFailure(const QString& reason) {

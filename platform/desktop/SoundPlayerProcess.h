@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktop/ChildErrors.h"
 #include "platform/desktop/SoundPlayerProtocol.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,8 @@ public:
     SoundPlayerProcess(const SoundPlayerProcess&) = delete;
     SoundPlayerProcess& operator=(const SoundPlayerProcess&) = delete;
 
-    // Starts the player unless it runs; false when it cannot be started.
+    // Starts the player unless one runs that still reads its input; false when it cannot be
+    // started.
     bool start();
     bool isRunning() const { return process_ != nullptr; }
     // Counts the starts: what a player was told is lost with it.
@@ -42,6 +44,10 @@ private:
     void readOutput();
     void forwardErrors();
     void gone(bool asked);
+    // Lets a finishing player end on its own, out of this object's way.
+    void letGo();
+    // Said once: a player that keeps dying would fill the log.
+    void reportUnaskedEnd(int code, QProcess::ExitStatus status);
     void reportFailure(const QString& reason);
 
     QString program_;
@@ -51,8 +57,8 @@ private:
     int generation_ = 0;
     bool finishing_ = false;
     bool failureReported_ = false;
-    QByteArray errors_;
-    QSet<QByteArray> said_;
+    bool unaskedEndReported_ = false;
+    ChildErrors errors_;
     std::function<void(SoundPlayerProtocol::Ended)> ended_;
     std::function<void(bool)> exited_;
 };

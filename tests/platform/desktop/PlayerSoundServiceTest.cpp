@@ -1,4 +1,5 @@
 #include "platform/desktop/PlayerSoundService.h"
+#include "platform/desktop/SoundPlayerProcess.h"
 #include "platform/desktop/SoundPlayerProtocol.h"
 #include "tests/platform/support/TestFiles.h"
 
@@ -149,6 +150,52 @@ TEST_F(PlayerSoundServiceTest, ALoopingSoundOutlivesItsPlayerAndBrokenFilesArePa
     EXPECT_TRUE(caps->isPlaying());
     caps->setLoops(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+}
+
+// Told to finish, a player no longer reads its input though it may not have ended yet: a sound
+// asked for then plays in a new player.
+TEST_F(PlayerSoundServiceTest, ASoundAskedForWhileThePlayerFinishesPlaysInANewOne) {
+    SoundPlayerProcess player(KEYVIGIL_SOUND_PLAYER);
+    QList<quint64> ended;
+    player.setEndedHandler([&](SoundPlayerProtocol::Ended e) { ended << e.play; });
+    ASSERT_TRUE(player.start());
+    player.finish();
+    ASSERT_TRUE(player.start());
+    player.send(SoundPlayerProtocol::soundCommand(1, {KEYVIGIL_CAPS_SOUND}));
+    player.send(SoundPlayerProtocol::playCommand(1, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ended.isEmpty(); }, 5000));
+    EXPECT_EQ(ended, QList<quint64>{5});
+}
+
+QStringList loggedLines;
+void collectLine(QtMsgType, const QMessageLogContext&, const QString& message) {
+    loggedLines << message;
+}
+
+// A player that dies at its start is started once more for a looping sound, then given up on;
+// each is said once.
+TEST_F(PlayerSoundServiceTest, APlayerThatKeepsDyingAtItsStartIsGivenUpOnForALoop) {
+    const QString player = dir.filePath("dying-player");
+    QFile script(player);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\necho >> '" + dir.filePath("starts") + "'\nexit 3\n").toUtf8());
+    script.close();
+    ASSERT_TRUE(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    auto sounds = service(3s, player);
+    Sound* caps = sounds->soundNamed("CAPS");
+    ASSERT_NE(caps, nullptr);
+    caps->setLoops(true);
+    loggedLines.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectLine);
+    ASSERT_TRUE(caps->play());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !caps->isPlaying(); }, 5000));
+    QTest::qWait(1000);
+    qInstallMessageHandler(previous);
+    QFile starts(dir.filePath("starts"));
+    ASSERT_TRUE(starts.open(QIODevice::ReadOnly));
+    EXPECT_EQ(starts.readAll().count('\n'), 2);
+    EXPECT_EQ(loggedLines.size(), 2) << loggedLines.join('\n').toStdString();
+    EXPECT_FALSE(sounds->isPlayerRunning());
 }
 
 TEST_F(PlayerSoundServiceTest, WithoutThePlayerProgramSoundsExistButNothingPlays) {
