@@ -1,17 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "platform/Sound.h"
 
-// A named sound. One object per name: playing one that is already playing starts nothing new.
-class Sound {
-public:
-    virtual ~Sound() = default;
-    virtual void setVolume(float volume) = 0;
-    virtual void setLoops(bool loops) = 0;
-    virtual bool play() = 0;
-    virtual bool stop() = 0;
-    virtual bool isPlaying() const = 0;
-};
+#include <QString>
 
 class SoundService {
 public:

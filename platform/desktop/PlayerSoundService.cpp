@@ -4,6 +4,8 @@
 #include "platform/desktop/SoundFiles.h"
 #include "shared/ProgramLog.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,13 +17,21 @@ namespace {
 // sound, so that a player that cannot run is not restarted in a loop.
 constexpr qint64 kSteadyRunMs = 5000;
 constexpr int kQuickEndsToGiveUp = 2;
+
+// The player takes file names as the file system spells them.
+std::vector<std::string> encodedPaths(const QStringList& paths) {
+    std::vector<std::string> encoded;
+    for (const QString& path : paths)
+        encoded.push_back(QFile::encodeName(path).toStdString());
+    return encoded;
+}
 } // namespace
 
 // What the helper knows of one sound: the player holds the rest, and says when a play is over.
 class PlayerSoundService::PlayerSound final : public Sound {
 public:
-    PlayerSound(PlayerSoundService& service, int id, QStringList paths)
-        : service_(service), id_(id), paths_(std::move(paths)) {}
+    PlayerSound(PlayerSoundService& service, int id, const QStringList& paths)
+        : service_(service), id_(id), paths_(encodedPaths(paths)) {}
 
     void setVolume(float volume) override {
         volume_ = std::clamp(std::isnan(volume) ? 0.0f : volume, 0.0f, 1.0f);
@@ -63,7 +73,7 @@ public:
     // Known to the player of that generation.
     int knownTo = 0;
 
-    void ended(quint64 play) {
+    void ended(std::uint64_t play) {
         if (playing_ && play == play_)
             playing_ = false;
     }
@@ -77,11 +87,11 @@ private:
 
     PlayerSoundService& service_;
     const int id_;
-    const QStringList paths_;
+    const std::vector<std::string> paths_;
     float volume_ = 1.0f;
     bool loops_ = false;
     bool playing_ = false;
-    quint64 play_ = 0;
+    std::uint64_t play_ = 0;
 };
 
 PlayerSoundService::PlayerSoundService(Options options)

@@ -13,8 +13,13 @@ constexpr const char* kLibraryName = "libSDL2_mixer-2.0.so.0";
 
 struct Loaded {
     std::optional<SdlMixerLibrary> library;
-    QString problem;
+    std::string problem;
 };
+
+std::string dlerrorText() {
+    const char* text = dlerror();
+    return text ? text : "unknown error";
+}
 
 template <typename Function> bool resolve(void* handle, const char* name, Function& function) {
     function = reinterpret_cast<Function>(dlsym(handle, name));
@@ -26,7 +31,7 @@ Loaded load() {
     // SDL comes in as the mixer's dependency, so its functions resolve through the same handle.
     void* handle = dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        loaded.problem = QString::fromLocal8Bit(dlerror());
+        loaded.problem = dlerrorText();
         return loaded;
     }
     SdlMixerLibrary l{};
@@ -47,8 +52,7 @@ Loaded load() {
                           resolve(handle, "Mix_HaltChannel", l.HaltChannel) &&
                           resolve(handle, "Mix_ExpireChannel", l.ExpireChannel);
     if (!complete) {
-        loaded.problem = QStringLiteral("%1 lacks a function: %2")
-                             .arg(QLatin1String(kLibraryName), QString::fromLocal8Bit(dlerror()));
+        loaded.problem = std::string(kLibraryName) + " lacks a function: " + dlerrorText();
         dlclose(handle);
         return loaded;
     }
@@ -60,7 +64,7 @@ Loaded load() {
 
 } // namespace
 
-const SdlMixerLibrary* SdlMixerLibrary::get(QString* problem) {
+const SdlMixerLibrary* SdlMixerLibrary::get(std::string* problem) {
     static const Loaded loaded = load();
     if (problem)
         *problem = loaded.problem;

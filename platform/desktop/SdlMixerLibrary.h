@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <QString>
+#include <string>
 
 // SDL2_mixer, opened the first time a sound needs it. Debian's build links every decoder and,
 // through them, some forty libraries; a program that never plays a sound maps none of them.
@@ -11,7 +11,7 @@
 struct SdlMixerLibrary {
     // The loaded library, or null when it cannot be loaded (`problem` then says why). Tried
     // once per process.
-    static const SdlMixerLibrary* get(QString* problem = nullptr);
+    static const SdlMixerLibrary* get(std::string* problem = nullptr);
 
     decltype(&::SDL_InitSubSystem) InitSubSystem;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem;

@@ -1,20 +1,21 @@
 #include "platform/desktop/SdlSound.h"
 
-#include "platform/desktop/SdlMixerDevice.h"
 #include "platform/desktop/SdlMixerLibrary.h"
+#include "platform/desktop/SdlMixerOutput.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
-SdlSound::SdlSound(SdlMixerDevice& device, QString path, Mix_Chunk* chunk)
-    : device_(device), path_(std::move(path)), chunk_(chunk) {
+SdlSound::SdlSound(SdlMixerOutput& output, std::string path, Mix_Chunk* chunk)
+    : output_(output), path_(std::move(path)), chunk_(chunk) {
     applyVolume();
 }
 
 SdlSound::~SdlSound() {
-    // A chunk exists only once the device has loaded the library.
+    // A chunk exists only once the output has loaded the library.
     if (chunk_)
-        device_.library()->FreeChunk(chunk_);
+        output_.library()->FreeChunk(chunk_);
 }
 
 void SdlSound::setVolume(float volume) {
@@ -25,7 +26,7 @@ void SdlSound::setVolume(float volume) {
 // The chunk's own volume scales whichever channel plays it, at once, also mid-play.
 void SdlSound::applyVolume() {
     if (chunk_)
-        device_.library()->VolumeChunk(chunk_,
+        output_.library()->VolumeChunk(chunk_,
                                        static_cast<int>(std::lround(volume_ * MIX_MAX_VOLUME)));
 }
 
@@ -38,13 +39,13 @@ void SdlSound::setLoops(bool loops) {
     if (playingLooped_) {
         // Looping off lets the pass under way finish; on again cancels that end.
         if (loops) {
-            device_.expire(channel_, 0);
+            output_.expire(channel_, 0);
         } else {
             const int pass = passMilliseconds();
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
                                      std::chrono::steady_clock::now() - started_)
                                      .count();
-            device_.expire(channel_, pass > 0 ? pass - static_cast<int>(elapsed % pass) : 1);
+            output_.expire(channel_, pass > 0 ? pass - static_cast<int>(elapsed % pass) : 1);
         }
     } else {
         restartLooping_ = loops;
@@ -59,16 +60,16 @@ bool SdlSound::play() {
 
 bool SdlSound::start() {
     restartLooping_ = false;
-    if (undecodable_ || !device_.open())
+    if (undecodable_ || !output_.open())
         return false;
     if (!chunk_) {
-        chunk_ = device_.load(path_);
+        chunk_ = output_.load(path_);
         undecodable_ = chunk_ == nullptr;
         if (!chunk_)
             return false;
         applyVolume();
     }
-    channel_ = device_.play(chunk_, loops_, this);
+    channel_ = output_.play(chunk_, loops_, this);
     if (channel_ < 0)
         return false;
     playingLooped_ = loops_;
@@ -80,13 +81,13 @@ bool SdlSound::stop() {
     restartLooping_ = false;
     if (!isPlaying())
         return false;
-    device_.halt(channel_);
+    output_.halt(channel_);
     channel_ = -1;
     return true;
 }
 
 bool SdlSound::isPlaying() const {
-    return device_.isPlaying(channel_, this);
+    return output_.isPlaying(channel_, this);
 }
 
 void SdlSound::channelsChanged() {
@@ -97,6 +98,6 @@ void SdlSound::channelsChanged() {
 int SdlSound::passMilliseconds() const {
     if (!chunk_)
         return 0;
-    constexpr int bytesPerSecond = SdlMixerDevice::kFrequency * SdlMixerDevice::kBytesPerFrame;
+    constexpr int bytesPerSecond = SdlMixerOutput::kFrequency * SdlMixerOutput::kBytesPerFrame;
     return static_cast<int>(std::int64_t(chunk_->alen) * 1000 / bytesPerSecond);
 }

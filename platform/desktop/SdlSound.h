@@ -1,19 +1,19 @@
 #pragma once
 
-#include "platform/SoundService.h"
-
-#include <QString>
+#include "platform/Sound.h"
 
 #include <chrono>
+#include <string>
 
-class SdlMixerDevice;
+class SdlMixerOutput;
 struct Mix_Chunk;
 
 // One sound file, decoded on first need and kept. Plays on at most one channel at a time.
 class SdlSound final : public Sound {
 public:
-    // `chunk` may be null: the file is then decoded when it is first played.
-    SdlSound(SdlMixerDevice& device, QString path, Mix_Chunk* chunk);
+    // `path` as the file system spells it. `chunk` may be null: the file is then decoded when
+    // it is first played.
+    SdlSound(SdlMixerOutput& output, std::string path, Mix_Chunk* chunk);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
@@ -24,7 +24,7 @@ public:
     bool stop() override;
     bool isPlaying() const override;
 
-    const QString& path() const { return path_; }
+    const std::string& path() const { return path_; }
     // Called after a channel has finished: a sound asked to loop while it played once starts over.
     void channelsChanged();
 
@@ -33,8 +33,8 @@ private:
     void applyVolume();
     int passMilliseconds() const;
 
-    SdlMixerDevice& device_;
-    QString path_;
+    SdlMixerOutput& output_;
+    std::string path_;
     Mix_Chunk* chunk_;
     float volume_ = 1.0f;
     bool loops_ = false;

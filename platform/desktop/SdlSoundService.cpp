@@ -3,6 +3,8 @@
 #include "platform/AlertSound.h"
 #include "platform/desktop/SoundFiles.h"
 
+#include <QFile>
+
 SdlSoundService::SdlSoundService(Options options)
     : options_(std::move(options)), device_(options_.idleClose) {
     device_.setFinishedHandler([this] {
@@ -31,11 +33,13 @@ Sound* SdlSoundService::soundNamed(const QString& name) {
 // The first file of a listed kind that decodes. Without an audio device nothing can be decoded:
 // the first file found then stands, to be decoded once a device is there.
 std::unique_ptr<SdlSound> SdlSoundService::find(const QString& name) {
-    for (const QString& path : SoundFiles::candidates(options_.folders, name)) {
-        if (!device_.open())
-            return std::make_unique<SdlSound>(device_, path, nullptr);
-        if (Mix_Chunk* chunk = device_.load(path))
-            return std::make_unique<SdlSound>(device_, path, chunk);
+    SdlMixerOutput& output = device_.output();
+    for (const QString& candidate : SoundFiles::candidates(options_.folders, name)) {
+        const std::string path = QFile::encodeName(candidate).toStdString();
+        if (!output.open())
+            return std::make_unique<SdlSound>(output, path, nullptr);
+        if (Mix_Chunk* chunk = output.load(path))
+            return std::make_unique<SdlSound>(output, path, chunk);
     }
     return nullptr;
 }

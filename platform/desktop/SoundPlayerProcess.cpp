@@ -61,7 +61,7 @@ bool SoundPlayerProcess::start() {
 
 void SoundPlayerProcess::send(const SoundPlayerProtocol::Command& command) {
     if (process_)
-        process_->write(SoundPlayerProtocol::encode(command));
+        process_->write(QByteArray::fromStdString(SoundPlayerProtocol::encode(command)));
 }
 
 void SoundPlayerProcess::finish() {
@@ -74,7 +74,9 @@ void SoundPlayerProcess::finish() {
 void SoundPlayerProcess::readOutput() {
     while (process_ && process_->canReadLine()) {
         const QByteArray line = process_->readLine().chopped(1);
-        if (const auto ended = SoundPlayerProtocol::parseEnded(line); ended && ended_)
+        if (const auto ended = SoundPlayerProtocol::parseEnded(
+                std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
+            ended && ended_)
             ended_(*ended);
     }
 }

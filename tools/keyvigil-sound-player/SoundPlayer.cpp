@@ -2,19 +2,14 @@
 
 using SoundPlayerProtocol::Command;
 
-namespace {
-// The helper ends the player when it has been quiet long enough; the output stays open until then.
-constexpr std::chrono::hours kNoIdleClose{24};
-} // namespace
-
-SoundPlayer::SoundPlayer(std::function<void(const QByteArray&)> say)
-    : say_(std::move(say)), device_(kNoIdleClose) {
-    device_.setFinishedHandler([this] { channelsChanged(); });
-}
+// The helper ends the player when it has been quiet long enough: the output stays open until then.
+SoundPlayer::SoundPlayer(Hooks hooks)
+    : say_(std::move(hooks.say)), output_({.channelEnded = std::move(hooks.channelEnded),
+                                           .opened = {},
+                                           .warn = std::move(hooks.warn)}) {}
 
 SoundPlayer::~SoundPlayer() {
-    device_.setFinishedHandler({});
-    // The sounds free their chunks before the device closes.
+    // The sounds free their chunks before the output closes.
     entries_.clear();
 }
 
@@ -53,7 +48,7 @@ void SoundPlayer::apply(const Command& command) {
     }
 }
 
-void SoundPlayer::play(int id, Entry& entry, quint64 play) {
+void SoundPlayer::play(int id, Entry& entry, std::uint64_t play) {
     if (entry.sound && entry.sound->isPlaying()) {
         entry.play = play;
         return;
@@ -72,11 +67,11 @@ void SoundPlayer::play(int id, Entry& entry, quint64 play) {
 bool SoundPlayer::decode(Entry& entry) {
     if (entry.sound)
         return true;
-    if (entry.undecodable || !device_.open())
+    if (entry.undecodable || !output_.open())
         return false;
-    for (const QString& path : std::as_const(entry.paths)) {
-        if (Mix_Chunk* chunk = device_.load(path)) {
-            entry.sound = std::make_unique<SdlSound>(device_, path, chunk);
+    for (const std::string& path : entry.paths) {
+        if (Mix_Chunk* chunk = output_.load(path)) {
+            entry.sound = std::make_unique<SdlSound>(output_, path, chunk);
             entry.sound->setVolume(entry.volume);
             entry.sound->setLoops(entry.loops);
             return true;

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
 
 #include <signal.h>
 
@@ -33,23 +35,33 @@ QList<pid_t> childProcesses() {
     return children;
 }
 
-TEST(SoundPlayerProtocolTest, PathsSurviveAnyCharacterAndBrokenLinesAreRefused) {
-    const Command sound =
-        SoundPlayerProtocol::soundCommand(7, {"/a b/c%20.aiff", "/new\nline/ü.wav"});
-    const QByteArray line = SoundPlayerProtocol::encode(sound);
-    EXPECT_EQ(line.count('\n'), 1);
-    EXPECT_EQ(SoundPlayerProtocol::parseCommand(line.chopped(1)), sound);
+TEST(SoundPlayerProtocolTest, PathsSurviveAnyByteAndBrokenLinesAreRefused) {
+    const Command sound = SoundPlayerProtocol::soundCommand(
+        7, {"/a b/c%20.aiff", "/new\nline/\xc3\xbc.wav", std::string("/nul\0\xff%", 9)});
+    const std::string line = SoundPlayerProtocol::encode(sound);
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+    EXPECT_EQ(SoundPlayerProtocol::parseCommand(std::string_view(line).substr(0, line.size() - 1)),
+              sound);
     const Command play = SoundPlayerProtocol::playCommand(7, 1ULL << 40);
-    EXPECT_EQ(SoundPlayerProtocol::parseCommand(SoundPlayerProtocol::encode(play).chopped(1)),
-              play);
-    for (const char* broken : {"", "play", "play x 1", "play 1", "volume 1 nan", "loops 1 2",
-                               "stop 1 2", "sound 1", "jump 1"})
+    const Command volume = SoundPlayerProtocol::volumeCommand(7, 0.25f);
+    for (const Command& command : {play, volume}) {
+        const std::string encoded = SoundPlayerProtocol::encode(command);
+        EXPECT_EQ(SoundPlayerProtocol::parseCommand(encoded.substr(0, encoded.size() - 1)), command)
+            << encoded;
+    }
+    for (const char* broken :
+         {"", "play", "play x 1", "play 1", "play 1 -2", "play 1 3x", "volume 1 nan",
+          "volume 1 0,5", "loops 1 2", "stop 1 2", "sound 1", "jump 1"})
         EXPECT_FALSE(SoundPlayerProtocol::parseCommand(broken)) << broken;
-    const auto ended =
-        SoundPlayerProtocol::parseEnded(SoundPlayerProtocol::encodeEnded({3, 12}).chopped(1));
+    // A stray '%' stands for itself.
+    EXPECT_EQ(SoundPlayerProtocol::parseCommand("sound 2 /a%2/b%")->paths,
+              std::vector<std::string>{"/a%2/b%"});
+    const std::string endedLine = SoundPlayerProtocol::encodeEnded({3, 12});
+    const auto ended = SoundPlayerProtocol::parseEnded(endedLine.substr(0, endedLine.size() - 1));
     ASSERT_TRUE(ended);
     EXPECT_EQ(ended->sound, 3);
     EXPECT_EQ(ended->play, 12u);
+    EXPECT_FALSE(SoundPlayerProtocol::parseEnded("ended 3"));
 }
 
 // Every sound here is a copy of the warning sound, a quarter of a second long, played by the
@@ -156,7 +168,7 @@ TEST_F(PlayerSoundServiceTest, ALoopingSoundOutlivesItsPlayerAndBrokenFilesArePa
 // asked for then plays in a new player.
 TEST_F(PlayerSoundServiceTest, ASoundAskedForWhileThePlayerFinishesPlaysInANewOne) {
     SoundPlayerProcess player(KEYVIGIL_SOUND_PLAYER);
-    QList<quint64> ended;
+    QList<std::uint64_t> ended;
     player.setEndedHandler([&](SoundPlayerProtocol::Ended e) { ended << e.play; });
     ASSERT_TRUE(player.start());
     player.finish();
@@ -164,7 +176,7 @@ TEST_F(PlayerSoundServiceTest, ASoundAskedForWhileThePlayerFinishesPlaysInANewOn
     player.send(SoundPlayerProtocol::soundCommand(1, {KEYVIGIL_CAPS_SOUND}));
     player.send(SoundPlayerProtocol::playCommand(1, 5));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !ended.isEmpty(); }, 5000));
-    EXPECT_EQ(ended, QList<quint64>{5});
+    EXPECT_EQ(ended, QList<std::uint64_t>{5});
 }
 
 QStringList loggedLines;

@@ -73,7 +73,8 @@ TEST_F(SoundServiceTest, FindsNamesInFolderOrderAndKeepsOneObjectPerName) {
                                                 {"", ""}};
     for (const auto& [name, path] : rows) {
         auto* sound = dynamic_cast<SdlSound*>(sounds.soundNamed(name));
-        EXPECT_EQ(sound ? sound->path() : QString(), path) << name.toStdString();
+        EXPECT_EQ(sound ? QFile::decodeName(sound->path().c_str()) : QString(), path)
+            << name.toStdString();
     }
     EXPECT_EQ(sounds.soundNamed("Both"), sounds.soundNamed("Both"));
     // A miss is remembered: a file added later is not picked up by this service.
