@@ -20,6 +20,16 @@ std::vector<Display*>& ownDisplays() {
     return displays;
 }
 
+std::vector<X11Connection*>& openConnections() {
+    static std::vector<X11Connection*> connections;
+    return connections;
+}
+
+bool stillOpen(X11Connection* connection) {
+    const auto& open = openConnections();
+    return std::find(open.begin(), open.end(), connection) != open.end();
+}
+
 XErrorHandler previousErrorHandler = nullptr;
 bool errorHandlerInstalled = false;
 
@@ -61,23 +71,38 @@ X11Connection::X11Connection(const char* displayName) {
                      [this] { processPendingEvents(); });
     // A reply read anywhere (a round trip in a timer, in another object's code) can pull events
     // into Xlib's queue without the socket turning readable again. Drain them before the loop
-    // sleeps; looking at the queue alone costs no system call.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, notifier_.get(),
-                         [this] {
-                             if (xcbHandler_)
-                                 processXcbEvents(false);
-                             else if (XEventsQueued(display_, QueuedAlready) > 0)
-                                 processPendingEvents();
-                             if (beforeSleep_)
-                                 beforeSleep_();
-                         });
+    // sleeps; looking at the queue alone costs no system call. One hook serves every
+    // connection: it runs at each wake-up, that is at every key.
+    static QAbstractEventDispatcher* hooked = nullptr;
+    if (auto* dispatcher = QAbstractEventDispatcher::instance();
+        dispatcher && dispatcher != hooked) {
+        hooked = dispatcher;
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] {
+            // A handler may close a connection, its own or another's.
+            const std::vector<X11Connection*> connections = openConnections();
+            for (X11Connection* connection : connections)
+                if (stillOpen(connection))
+                    connection->beforeSleep();
+        });
+    }
+    openConnections().push_back(this);
+}
+
+void X11Connection::beforeSleep() {
+    if (xcbHandler_)
+        processXcbEvents(false);
+    else if (XEventsQueued(display_, QueuedAlready) > 0)
+        processPendingEvents();
+    if (stillOpen(this) && beforeSleep_)
+        beforeSleep_();
 }
 
 X11Connection::~X11Connection() {
     if (!display_)
         return;
     notifier_.reset();
+    auto& open = openConnections();
+    open.erase(std::remove(open.begin(), open.end(), this), open.end());
     auto& own = ownDisplays();
     own.erase(std::remove(own.begin(), own.end(), display_), own.end());
     XCloseDisplay(display_);

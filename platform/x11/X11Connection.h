@@ -44,6 +44,9 @@ public:
     // this after such calls.
     void processPendingEvents();
 
+    // What the event loop runs before it sleeps: the queued events, then the handler above.
+    void beforeSleep();
+
 private:
     void processXcbEvents(bool readSocket);
 
