@@ -162,6 +162,7 @@ void XEmbedTrayIcon::undock() {
     // A tray that ended hands its icons back to the root: destroyed, not left on the desktop.
     XDestroyWindow(display, window_);
     window_ = 0;
+    background_ = {};
     if (colormap_)
         XFreeColormap(display, colormap_);
     colormap_ = 0;
@@ -185,12 +186,16 @@ void XEmbedTrayIcon::handleEvent(XEvent& event) {
         if (event.xconfigure.window == window_ &&
             QSize(event.xconfigure.width, event.xconfigure.height) != size_) {
             size_ = QSize(event.xconfigure.width, event.xconfigure.height);
+            background_ = {};
             draw();
         }
         break;
     case Expose:
-        if (event.xexpose.window == window_ && event.xexpose.count == 0)
+        if (event.xexpose.window == window_ && event.xexpose.count == 0) {
+            // The panel may have drawn a new background.
+            background_ = {};
             draw();
+        }
         break;
     case ButtonPress:
         if (event.xbutton.window == window_ &&
@@ -235,37 +240,34 @@ void XEmbedTrayIcon::draw() {
     if (window_ == 0 || size_.isEmpty() || imagePath_.isEmpty())
         return;
     Display* display = x11_.display();
-    const PixelImage& picture = pictureAt(std::min(size_.width(), size_.height()));
-    const QPoint centred((size_.width() - picture.width()) / 2,
-                         (size_.height() - picture.height()) / 2);
-    if (alphaVisual_) {
-        PixelImage canvas(size_.width(), size_.height());
-        canvas.drawOver(picture, centred);
-        bool over = false;
-        XImage* image =
-            XPixels::createImage(display, static_cast<Visual*>(visual_), 32, canvas, &over);
-        if (!image)
-            return;
-        if (!over)
-            XPixels::write(canvas, image);
-        XPutImage(display, window_, gc_, image, 0, 0, 0, 0, unsigned(size_.width()),
-                  unsigned(size_.height()));
-        XPixels::destroyImage(image, over);
-        XFlush(display);
-        return;
+    PixelImage canvas(size_.width(), size_.height());
+    if (!alphaVisual_) {
+        // The panel's background shows through the window, and the picture goes over it. It is
+        // read back once per exposure: a lock's change then costs no round trip to the server.
+        if (background_.size() != size_) {
+            XClearWindow(display, window_);
+            XImage* below = XGetImage(display, window_, 0, 0, unsigned(size_.width()),
+                                      unsigned(size_.height()), AllPlanes, ZPixmap);
+            if (!below)
+                return; // not on the screen yet: drawn at the next exposure
+            background_ = XPixels::read(below);
+            XDestroyImage(below);
+        }
+        canvas.copyFrom(background_);
     }
-    // The panel's background shows through the window; the picture goes over what is there.
-    XClearWindow(display, window_);
-    XImage* below = XGetImage(display, window_, 0, 0, unsigned(size_.width()),
-                              unsigned(size_.height()), AllPlanes, ZPixmap);
-    if (!below)
-        return; // not on the screen yet: drawn at the next exposure
-    PixelImage canvas = XPixels::read(below);
-    canvas.drawOver(picture, centred);
-    XPixels::write(canvas, below);
-    XPutImage(display, window_, gc_, below, 0, 0, 0, 0, unsigned(size_.width()),
+    const PixelImage& picture = pictureAt(std::min(size_.width(), size_.height()));
+    canvas.drawOver(picture, QPoint((size_.width() - picture.width()) / 2,
+                                    (size_.height() - picture.height()) / 2));
+    bool over = false;
+    XImage* image =
+        XPixels::createImage(display, static_cast<Visual*>(visual_), depth_, canvas, &over);
+    if (!image)
+        return;
+    if (!over)
+        XPixels::write(canvas, image);
+    XPutImage(display, window_, gc_, image, 0, 0, 0, 0, unsigned(size_.width()),
               unsigned(size_.height()));
-    XDestroyImage(below);
+    XPixels::destroyImage(image, over);
     XFlush(display);
 }
 

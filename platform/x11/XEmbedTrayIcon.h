@@ -71,6 +71,7 @@ private:
     QString toolTip_;
     // The current picture at the window's side; made again when either changes.
     QHash<QString, PixelImage> pictures_;
+    PixelImage background_; // the panel below the window, read at its last exposure
     int picturesSide_ = 0;
     std::vector<StatusMenuEntry> entries_;
 
