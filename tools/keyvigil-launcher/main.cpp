@@ -1,14 +1,10 @@
 #include "shared/CommandLine.h"
-#include "shared/ProgramLog.h"
 #include "tools/keyvigil-launcher/Launcher.h"
-
-#include <QCoreApplication>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
-    setProgramLogName("keyvigil.launcher");
     const ProgramDescription program{
         "keyvigil-launcher", "HOST PANE",
         "Started by Keyvigil Helper with a socket as its standard input: opens the settings "
@@ -17,18 +13,16 @@ int main(int argc, char* argv[]) {
     if (const auto status = handleStandardOptions(argc, argv, program))
         return *status;
     if (argc != 3) {
-        qCWarning(programLog, "usage: keyvigil-launcher HOST PANE");
+        Launcher::warn("usage: keyvigil-launcher HOST PANE");
         return 2;
     }
     // The socket moves off standard input, so that no program started here inherits it.
     const int socket = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
     const int null = open("/dev/null", O_RDONLY | O_CLOEXEC);
     if (socket < 0 || null < 0 || dup2(null, STDIN_FILENO) < 0) {
-        qCWarning(programLog, "no request socket on standard input");
+        Launcher::warn("no request socket on standard input");
         return 1;
     }
     close(null);
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    return Launcher::serve(socket, {arguments[1], arguments[2]});
+    return Launcher::serve(socket, {argv[1], argv[2]});
 }
