@@ -69,7 +69,21 @@ void StatusItem::show(std::uint32_t active) {
     if (!built_ || active == active_)
         return;
     active_ = active;
-    refresh();
+    refresh(false);
+    // Handed to the icon once the change has been handled, after the upper-left window's
+    // drawing has gone out: the panel's copy wakes the bus's thread or draws on another
+    // connection, and a lock's change shows first where it is shown beside the text typed.
+    if (icon_ && !handOverQueued_) {
+        handOverQueued_ = true;
+        QMetaObject::invokeMethod(
+            &handOver_,
+            [this] {
+                handOverQueued_ = false;
+                if (icon_)
+                    icon_->show(imagePath_, toolTip_);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void StatusItem::makeIcon() {
@@ -80,7 +94,7 @@ void StatusItem::makeIcon() {
     icon_->show(imagePath_, toolTip_);
 }
 
-void StatusItem::refresh() {
+void StatusItem::refresh(bool handOver) {
     const char* picture = "KVOpen";
     if ((active_ & (ModifierMask::capsLock | ModifierMask::shift | ModifierMask::numLock)) ==
         ModifierMask::numLock)
@@ -89,7 +103,7 @@ void StatusItem::refresh() {
         picture = "KVClosed";
     imagePath_ = resourcesPath_ + u'/' + QLatin1String(picture) + QStringLiteral(".svg");
     toolTip_ = toolTipFor(active_, KVHelperObject_.warningsPausedUntil());
-    if (icon_)
+    if (icon_ && handOver)
         icon_->show(imagePath_, toolTip_);
 }
 

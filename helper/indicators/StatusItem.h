@@ -37,7 +37,8 @@ public:
 
 private:
     void makeIcon();
-    void refresh();
+    // Works out the picture and the tooltip, and hands them to the icon at once when asked.
+    void refresh(bool handOver = true);
     std::vector<StatusMenuEntry> menu();
 
     const QString resourcesPath_;
@@ -50,4 +51,6 @@ private:
     QString imagePath_;
     QString toolTip_;
     QMetaObject::Connection pauseChanged_;
+    QObject handOver_; // the queued hand-over to the icon goes with it
+    bool handOverQueued_ = false;
 };

@@ -28,8 +28,21 @@ protected:
 TEST_F(StatusItemTest, PictureAndTooltipSayWhichWatchedKeysAreOnUntilRemoved) {
     item->show(0x400); // not built yet: nothing happens
     item->build();
-    for (const std::uint32_t active : {0x400u, 0x10000u, 0x10400u, 0x10200u, 0u})
+    // Each change reaches the icon once it has been handled; changes within one come as the
+    // last of them.
+    for (const std::uint32_t active : {0x400u, 0x10000u, 0x10400u, 0x10200u, 0u}) {
+        const qsizetype before = calls().size();
         item->show(active);
+        EXPECT_EQ(calls().size(), before);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(calls().size(), before + 1);
+    }
+    const QStringList handled = calls();
+    item->show(0x400);
+    item->show(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls(), handled + QStringList{"show KVOpen.svg No watched key is on"});
+    calls() = handled;
     EXPECT_EQ(calls(),
               (QStringList{"makeIcon", "show KVOpen.svg No watched key is on",
                            "show KVClosed.svg Caps Lock is on", "show KVNumLock.svg Num Lock is on",
