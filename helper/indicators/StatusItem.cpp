@@ -4,11 +4,16 @@
 #include "shared/ProgramLog.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
 
 StatusItem::StatusItem(const QString& resourcesPath, KVObject& KVHelperObject,
                        StatusIconHost& hosts)
     : resourcesPath_(resourcesPath), KVHelperObject_(KVHelperObject), hosts_(hosts) {
+    handOver_.run = [this] {
+        if (icon_)
+            icon_->show(imagePath_, toolTip_);
+    };
     hosts_.setAppearedHandler([this] {
         if (built_ && !icon_)
             makeIcon();
@@ -73,17 +78,20 @@ void StatusItem::show(std::uint32_t active) {
     // Handed to the icon once the change has been handled, after the upper-left window's
     // drawing has gone out: the panel's copy wakes the bus's thread or draws on another
     // connection, and a lock's change shows first where it is shown beside the text typed.
-    if (icon_ && !handOverQueued_) {
-        handOverQueued_ = true;
-        QMetaObject::invokeMethod(
-            &handOver_,
-            [this] {
-                handOverQueued_ = false;
-                if (icon_)
-                    icon_->show(imagePath_, toolTip_);
-            },
-            Qt::QueuedConnection);
+    // Ahead of the centre windows, which are shown after the change too but take milliseconds.
+    if (icon_ && !handOver_.queued) {
+        handOver_.queued = true;
+        QCoreApplication::postEvent(&handOver_, new QEvent(QEvent::User), Qt::HighEventPriority);
     }
+}
+
+bool StatusItem::HandOver::event(QEvent* event) {
+    if (event->type() != QEvent::User)
+        return QObject::event(event);
+    queued = false;
+    if (run)
+        run();
+    return true;
 }
 
 void StatusItem::makeIcon() {

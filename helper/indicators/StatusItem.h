@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // The status item: its picture shows whether a watched key is active (Num Lock alone has a
@@ -51,6 +52,10 @@ private:
     QString imagePath_;
     QString toolTip_;
     QMetaObject::Connection pauseChanged_;
-    QObject handOver_; // the queued hand-over to the icon goes with it
-    bool handOverQueued_ = false;
+    // The hand-over to the icon after a modifier change, posted to itself; it goes with it.
+    struct HandOver : QObject {
+        bool event(QEvent* event) override;
+        std::function<void()> run;
+        bool queued = false;
+    } handOver_;
 };
