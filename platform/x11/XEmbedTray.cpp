@@ -1,5 +1,6 @@
 #include "platform/x11/XEmbedTray.h"
 
+#include "platform/x11/TraySelection.h"
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/XEmbedTrayIcon.h"
 
@@ -38,18 +39,8 @@ void XEmbedTray::watchTraySelection() {
 }
 
 void XEmbedTray::findTrayOwner() {
-    Display* display = x11_->display();
-    // A tray ends with its owner window. The selection is asked again once that window is
-    // watched, so that an owner gone in between is not kept as a live tray.
-    Window owner = XGetSelectionOwner(display, traySelection_);
-    while (owner != None) {
-        XSelectInput(display, owner, StructureNotifyMask);
-        const Window again = XGetSelectionOwner(display, traySelection_);
-        if (again == owner)
-            break;
-        owner = again;
-    }
-    trayOwner_ = owner;
+    // A tray ends with its owner window.
+    trayOwner_ = watchedTrayOwner(x11_->display(), traySelection_);
 }
 
 void XEmbedTray::trayEvent(const XEvent& event) {

@@ -1,6 +1,7 @@
 #include "platform/x11/XEmbedTrayIcon.h"
 
 #include "platform/desktop/StatusPictures.h"
+#include "platform/x11/TraySelection.h"
 #include "shared/ProgramLog.h"
 
 #include <QProcess>
@@ -71,15 +72,7 @@ void XEmbedTrayIcon::setMenu(std::vector<StatusMenuEntry> entries) {
 // Docks in the tray that now owns the selection, if another than the one holding the icon.
 void XEmbedTrayIcon::trayChanged() {
     Display* display = x11_.display();
-    // Asked again once the owner is watched, so that an owner gone in between is not taken.
-    Window owner = XGetSelectionOwner(display, traySelection_);
-    while (owner != None) {
-        XSelectInput(display, owner, StructureNotifyMask);
-        const Window again = XGetSelectionOwner(display, traySelection_);
-        if (again == owner)
-            break;
-        owner = again;
-    }
+    const Window owner = watchedTrayOwner(display, traySelection_);
     if (owner == trayOwner_ && window_ != 0)
         return;
     undock();

@@ -6,7 +6,7 @@
 #include "platform/x11/X11ModifierMasks.h"
 
 #include "tests/platform/support/TestEventLoop.h"
-#include "tests/platform/support/XvfbServer.h"
+#include "tests/platform/support/XvfbTest.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -33,29 +33,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-// Tests that need an X server get a private Xvfb, named in $DISPLAY for the code under test
-// and for the tools the test runs. Without Xvfb they are skipped.
-class XvfbTest : public ::testing::Test {
-protected:
-    // Before the fixtures, whose members may connect to the display.
-    static void SetUpTestSuite() {
-        ensureApplication();
-        server_ = std::make_unique<XvfbServer>();
-        if (server_->isRunning())
-            setenv("DISPLAY", server_->displayName().c_str(), 1);
-        else
-            unsetenv("DISPLAY"); // never the user's own display
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
-    void SetUp() override {
-        if (!server_->isRunning())
-            GTEST_SKIP() << "Xvfb is not available";
-    }
-
-    static inline std::unique_ptr<XvfbServer> server_;
-};
 
 EventMonitor::Handler recordInto(std::vector<MonitorEvent>& events) {
     return [&events](const MonitorEvent& event) {

@@ -1,7 +1,7 @@
 // The indicator windows on a private Xvfb, looked at from a connection of the test's own.
 #include "platform/x11/X11OverlayWindows.h"
 #include "tests/platform/support/TestEventLoop.h"
-#include "tests/platform/support/XvfbServer.h"
+#include "tests/platform/support/XvfbTest.h"
 #include "tests/platform/x11/PanelPicture.h"
 
 #include <gtest/gtest.h>
@@ -27,21 +27,12 @@ namespace {
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kBlue = 0xFF0000FF;
 
-class X11OverlayWindowsTest : public ::testing::Test {
+class X11OverlayWindowsTest : public XvfbTest {
 protected:
-    static void SetUpTestSuite() {
-        ensureApplication();
-        server_ = std::make_unique<XvfbServer>();
-        if (server_->isRunning())
-            setenv("DISPLAY", server_->displayName().c_str(), 1);
-        else
-            unsetenv("DISPLAY"); // never the user's own display
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
     void SetUp() override {
-        if (!server_->isRunning())
-            GTEST_SKIP() << "Xvfb is not available";
+        XvfbTest::SetUp();
+        if (IsSkipped())
+            return;
         display_ = XOpenDisplay(nullptr);
         ASSERT_NE(display_, nullptr);
     }
@@ -91,7 +82,6 @@ protected:
         return window;
     }
 
-    static inline std::unique_ptr<XvfbServer> server_;
     Display* display_ = nullptr;
 };
 

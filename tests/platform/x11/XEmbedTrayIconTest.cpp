@@ -2,7 +2,7 @@
 #include "platform/x11/XEmbedTrayIcon.h"
 #include "platform/desktop/StatusPictures.h"
 #include "tests/platform/support/TestEventLoop.h"
-#include "tests/platform/support/XvfbServer.h"
+#include "tests/platform/support/XvfbTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,21 +90,12 @@ private:
     Window tray_ = 0;
 };
 
-class XEmbedTrayIconTest : public ::testing::Test {
+class XEmbedTrayIconTest : public XvfbTest {
 protected:
-    static void SetUpTestSuite() {
-        ensureApplication();
-        server_ = std::make_unique<XvfbServer>();
-        if (server_->isRunning())
-            setenv("DISPLAY", server_->displayName().c_str(), 1);
-        else
-            unsetenv("DISPLAY"); // never the user's own display
-    }
-    static void TearDownTestSuite() { server_.reset(); }
-
     void SetUp() override {
-        if (!server_->isRunning())
-            GTEST_SKIP() << "Xvfb is not available";
+        XvfbTest::SetUp();
+        if (IsSkipped())
+            return;
         display_ = XOpenDisplay(nullptr);
         ASSERT_NE(display_, nullptr);
         // The pictures as the build bakes them: a red square with one half-transparent blue
@@ -161,7 +152,6 @@ protected:
         XSync(display_, False);
     }
 
-    static inline std::unique_ptr<XvfbServer> server_;
     Display* display_ = nullptr;
     QTemporaryDir folder_;
 };
