@@ -37,7 +37,8 @@ QList<pid_t> childProcesses() {
 
 TEST(SoundPlayerProtocolTest, PathsSurviveAnyByteAndBrokenLinesAreRefused) {
     const Command sound = SoundPlayerProtocol::soundCommand(
-        7, {"/a b/c%20.aiff", "/new\nline/\xc3\xbc.wav", std::string("/nul\0\xff%", 9)});
+        7, {"/a b/c%20.aiff", "/new\nline/\xc3\xbc.wav",
+            std::string("/nul\0\xff%", sizeof("/nul\0\xff%") - 1)});
     const std::string line = SoundPlayerProtocol::encode(sound);
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
     EXPECT_EQ(SoundPlayerProtocol::parseCommand(std::string_view(line).substr(0, line.size() - 1)),
