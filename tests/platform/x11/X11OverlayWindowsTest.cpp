@@ -231,15 +231,17 @@ TEST_F(X11OverlayWindowsTest, HidingFreesThePixelsAndAShowingPutsThemOnce) {
         picture.panel = argb;
         overlay->show({10, 10});
         XSync(overlays.display(), False);
-        if (counted)
+        if (counted) {
             EXPECT_GE(inUse(), before + 600 * 600 * 4);
+        }
         const unsigned long sent = NextRequest(overlays.display());
         processEventsFor(100ms);
         EXPECT_EQ(NextRequest(overlays.display()), sent) << "put again at the exposure";
         EXPECT_EQ(rootPixels(display_).pixel(300, 300), argb);
         overlay->hide();
-        if (counted)
+        if (counted) {
             EXPECT_LT(inUse(), before + 600 * 600) << "the pixels kept while hidden";
+        }
     }
 }
 
