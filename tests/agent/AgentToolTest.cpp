@@ -182,6 +182,7 @@ TEST_F(AgentSupervisor, StopsAtOnceWhileWaitingToRestart) {
     EXPECT_TRUE(log[1].endsWith("starting it again in 2 s"));
 }
 
+// The agent tool's and the Restart tool's failures.
 TEST_F(AgentSupervisor, FailuresExitOneAndBadCommandLinesTwoWithOneLine) {
     const QString program = writeProgram();
     const QString agentFile = writeAgentFile(program);
@@ -190,12 +191,14 @@ TEST_F(AgentSupervisor, FailuresExitOneAndBadCommandLinesTwoWithOneLine) {
     const QString noProgram = path("no-program.plist");
     writeFile(noProgram, "<plist version=\"1.0\"><dict><key>Label</key><string>x</string>"
                          "</dict></plist>");
+    const QString restart = QStringLiteral(KEYVIGIL_RESTART_PROGRAM);
     struct Case {
         QStringList arguments;
         int status;
         const char* said;
+        const QString& tool = kAgent;
     };
-    for (const auto& [arguments, status, said] :
+    for (const auto& [arguments, status, said, tool] :
          {Case{{"load", path("missing.plist")}, 1, "cannot read the agent file"},
           Case{{"unload", path("missing.plist")}, 1, "cannot read the agent file"},
           Case{{"load", noProgram}, 1, "has no Program string"},
@@ -203,12 +206,18 @@ TEST_F(AgentSupervisor, FailuresExitOneAndBadCommandLinesTwoWithOneLine) {
           Case{
               {"load", writeAgentFile("bin/relative", "relative.plist")}, 1, "is no absolute path"},
           Case{{}, 2, "usage:"}, Case{{"load"}, 2, "usage:"},
-          Case{{"start", agentFile}, 2, "usage:"},
-          Case{{"load", agentFile, "more"}, 2, "usage:"}}) {
-        const Result result = run(kAgent, arguments);
+          Case{{"start", agentFile}, 2, "usage:"}, Case{{"load", agentFile, "more"}, 2, "usage:"},
+          Case{{"bundle", "999999999"}, 1, "cannot read the program of process 999999999", restart},
+          Case{{}, 2, "usage:", restart}, Case{{"bundle"}, 2, "usage:", restart},
+          Case{{"bundle", "12abc"}, 2, "usage:", restart},
+          Case{{"bundle", "0"}, 2, "usage:", restart}, Case{{"bundle", "-5"}, 2, "usage:", restart},
+          Case{{"", "1"}, 2, "usage:", restart},
+          Case{{"bundle", "1", "more"}, 2, "usage:", restart}}) {
+        const Result result = run(tool, arguments);
+        const QString name = tool == kAgent ? "keyvigil.agent: " : "keyvigil.restart: ";
         EXPECT_EQ(result.status, status) << arguments.join(' ').toStdString();
         EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
-        EXPECT_TRUE(result.err.startsWith("keyvigil.agent: ") && result.err.contains(said))
+        EXPECT_TRUE(result.err.startsWith(name) && result.err.contains(said))
             << result.err.toStdString();
     }
     environment.insert("KEYVIGIL_AGENT_MODE", "bogus");
@@ -256,7 +265,7 @@ protected:
 };
 
 // Stop leaves the unit enabled, so that the next login starts the helper again.
-TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitStopKeepsItAndUnloadRemovesIt) {
+TEST_F(AgentUserManager, InstallsStartsStopsAndRemovesTheUnitAndNamesAFailingStep) {
     Result result = run(kAgent, {"load", agentFile});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(takeCalls(),
@@ -286,35 +295,14 @@ TEST_F(AgentUserManager, LoadInstallsAndStartsTheUnitStopKeepsItAndUnloadRemoves
     EXPECT_FALSE(QFile::exists(unitFile));
     EXPECT_EQ(run(kAgent, {"unload", agentFile}).status, 0);
     EXPECT_EQ(takeCalls(), QStringList{"--user show --property=Version"});
-}
 
-TEST_F(AgentUserManager, AFailingStepExitsOneNamingIt) {
+    // A failing step exits 1, naming it, and the steps after it are not taken.
     environment.insert("FAIL", "enable");
-    const Result result = run(kAgent, {"load", agentFile});
+    result = run(kAgent, {"load", agentFile});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "keyvigil.agent: systemctl --user enable " + kUnit +
                               " failed: Failed to do it: boom\n");
     EXPECT_FALSE(takeCalls().contains("--user restart " + kUnit));
-}
-
-using Restart = AgentSandbox;
-
-TEST_F(Restart, BadArgumentsExitTwoAndAnUnknownProcessOne) {
-    const QString restart = QStringLiteral(KEYVIGIL_RESTART_PROGRAM);
-    for (const QStringList& arguments : {QStringList{},
-                                         {"bundle"},
-                                         {"bundle", "12abc"},
-                                         {"bundle", "0"},
-                                         {"bundle", "-5"},
-                                         {"", "1"},
-                                         {"bundle", "1", "more"}}) {
-        const Result result = run(restart, arguments);
-        EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
-        EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
-    }
-    const Result result = run(restart, {"bundle", "999999999"});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "keyvigil.restart: cannot read the program of process 999999999\n");
 }
 
 } // namespace

@@ -93,15 +93,17 @@ std::optional<Target> localTarget(const QString& from, const QString& href) {
     return Target{QDir::cleanPath(QFileInfo(from).path() + u'/' + url.path()), url.fragment()};
 }
 
+void expectWellMade(const Page& page, const std::string& where) {
+    EXPECT_EQ(page.error.toStdString(), "") << where;
+    EXPECT_FALSE(page.title.isEmpty()) << where << " has no title";
+    EXPECT_TRUE(page.linksStylesheet) << where;
+    EXPECT_EQ(page.fixedColour.toStdString(), "") << where << " sets a colour";
+}
+
 TEST(HelpBook, EveryPageIsWellFormedTitledAndTakesItsLookFromTheStylesheet) {
     ASSERT_TRUE(book().count(kStartPage)) << "no start page in " << kBook.toStdString();
-    for (const auto& [name, page] : book()) {
-        const std::string where = name.toStdString();
-        EXPECT_EQ(page.error.toStdString(), "") << where;
-        EXPECT_FALSE(page.title.isEmpty()) << where << " has no title";
-        EXPECT_TRUE(page.linksStylesheet) << where;
-        EXPECT_EQ(page.fixedColour.toStdString(), "") << where << " sets a colour";
-    }
+    for (const auto& [name, page] : book())
+        expectWellMade(page, name.toStdString());
     QFile css(kBook + u'/' + kStylesheet);
     ASSERT_TRUE(css.open(QIODevice::ReadOnly)) << "no " << kStylesheet.toStdString();
     QString rules = QString::fromUtf8(css.readAll());
@@ -154,11 +156,8 @@ TEST(HelpBook, EachTranslatedPageHasTheSectionsOfItsEnglishPageAndLinksAsItDoes)
             const std::string where = (language + u'/' + name).toStdString();
             const auto english = book().find(name);
             ASSERT_NE(english, book().end()) << where << " translates no English page";
-            EXPECT_EQ(page.error.toStdString(), "") << where;
+            expectWellMade(page, where);
             EXPECT_EQ(page.language, language) << where;
-            EXPECT_FALSE(page.title.isEmpty()) << where << " has no title";
-            EXPECT_TRUE(page.linksStylesheet) << where;
-            EXPECT_EQ(page.fixedColour.toStdString(), "") << where << " sets a colour";
             for (const QString& id : english->second.ids)
                 EXPECT_TRUE(page.ids.count(id))
                     << where << " lacks the section " << id.toStdString();

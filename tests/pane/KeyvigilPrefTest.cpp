@@ -598,68 +598,67 @@ protected:
         return fakes.services.openedURLs.isEmpty() ? QString() : fakes.services.openedURLs.last();
     }
     QString plainMail() { return QUrl::fromPercentEncoding(mail().toUtf8()); }
+    void addLongLog() {
+        for (int i = 0; i < 3000; ++i)
+            fakes.support.logLines.append(
+                QStringLiteral("Keyvigil line %1 %2").arg(i).arg(QString(40, u'x')));
+    }
     QString mailHead() const {
         return "mailto:support@keyvigil.org?Subject=KeyVigil v6.2&body=" + kIntroduction +
                pref.prefs()->description();
     }
 };
 
-TEST_F(HelpAndMail, TheFirstRequestLeavesFourKeysThenLaunchesTheViewer) {
+TEST_F(HelpAndMail, AHelpRequestLeavesFourKeysAndLaunchesOrWakesTheViewerThatLeavingQuits) {
     pressHelp(QStringLiteral("capitals"));
-    const RVPrefs store = handoff();
-    EXPECT_EQ(store.objectForKey("Help Folder Path")->toString(),
+    EXPECT_EQ(handoff().objectForKey("Help Folder Path")->toString(),
               bundle + "/Contents/Resources/Keyvigil Help");
-    EXPECT_EQ(store.objectForKey("Path")->toString(), "index.html");
-    EXPECT_EQ(store.objectForKey("Anchor")->toString(), "capitals");
-    EXPECT_EQ(store.objectForKey("Help Book Folder")->toString(), "Keyvigil Help");
-    EXPECT_FALSE(store.objectForKey("PSNlow"));
-    EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
-
+    EXPECT_EQ(handoff().objectForKey("Path")->toString(), "index.html");
+    EXPECT_EQ(handoff().objectForKey("Anchor")->toString(), "capitals");
+    EXPECT_EQ(handoff().objectForKey("Help Book Folder")->toString(), "Keyvigil Help");
+    EXPECT_FALSE(handoff().objectForKey("PSNlow"));
+    pref.willUnselect(); // no viewer recorded: nothing is sent
+    EXPECT_EQ(fakes.journal.take(), QStringList{"launch application " + helpViewer()});
     // An empty title is an empty anchor; no anchor removes the key.
     pressHelp(QString());
     EXPECT_EQ(handoff().objectForKey("Anchor")->toString(), "");
     showHelp(QStringLiteral("Keyvigil Help"), std::nullopt, std::nullopt, bundle, fakes.platform);
     EXPECT_FALSE(handoff().objectForKey("Anchor"));
-}
 
-TEST_F(HelpAndMail, ARunningViewerIsWokenAndOneThatHasQuitIsLaunchedAgain) {
+    // A running viewer is woken; one that has quit is launched again.
     recordViewer(5150, true);
+    fakes.journal.clear();
     showHelp(QStringLiteral("Keyvigil Help"), QStringLiteral("indicators.html"), std::nullopt,
              bundle, fakes.platform);
     EXPECT_EQ(handoff().objectForKey("Path")->toString(), "indicators.html");
-    EXPECT_EQ(fakes.journal.entries(), QStringList{"send rapp 5150"});
-
-    fakes.journal.clear();
+    EXPECT_EQ(fakes.journal.take(), QStringList{"send rapp 5150"});
     fakes.services.processes.clear();
     pressHelp(QStringLiteral("tray"));
-    EXPECT_EQ(fakes.journal.entries(), QStringList{"launch application " + helpViewer()});
-}
+    EXPECT_EQ(fakes.journal.take(), QStringList{"launch application " + helpViewer()});
 
-TEST_F(HelpAndMail, LeavingQuitsTheViewerOnlyWhenItShowsThisBook) {
-    pref.willUnselect(); // no viewer recorded: nothing is sent
+    // Leaving quits the viewer only when it shows this book.
     recordViewer(5150, true);
     RVPrefs store = handoff();
     store.setObjectForKey(PlistValue::fromString("Other Help"), QStringLiteral("Help Book Folder"));
     ASSERT_TRUE(store.synchronize());
     pref.willUnselect();
     EXPECT_FALSE(fakes.journal.entries().contains("send quit 5150"));
-
     pressHelp(QStringLiteral("running"));
     fakes.journal.clear();
     pref.willUnselect();
     EXPECT_TRUE(fakes.journal.entries().contains("send quit 5150"));
 }
 
-TEST_F(HelpAndMail, AMailWithNothingToReportHoldsTheSettingsAndAnEmptyLogSection) {
+// The mail holds the settings, the agent folder, the named log lines and Keyvigil's reports cut;
+// one too long for a link leaves out reports, then the oldest lines, and says so.
+TEST_F(HelpAndMail, AMailHoldsWhatThereIsToReportAndFitsInOneLink) {
     const QString url = mail();
     EXPECT_TRUE(url.startsWith("mailto:support@keyvigil.org?Subject=KeyVigil%20v6.2&body=%0A%0A"))
         << qPrintable(url.left(80));
     EXPECT_EQ(QUrl::fromPercentEncoding(url.toUtf8()), mailHead() + kLogHeader);
     EXPECT_EQ(fakes.support.attributesAsked, QStringList{home + "/Library/LaunchAgents"});
     EXPECT_TRUE(QUrl::fromEncoded(url.toUtf8(), QUrl::StrictMode).isValid());
-}
 
-TEST_F(HelpAndMail, AMailTakesTheAgentFolderTheNamedLogLinesAndKeyvigilsReportsCut) {
     fakes.support.agentFolder =
         PlistValue::Dictionary{{"NSFileType", PlistValue::fromString("NSFileTypeDirectory")},
                                {"NSFilePosixPermissions", PlistValue::fromInt(493)}};
@@ -679,22 +678,17 @@ TEST_F(HelpAndMail, AMailTakesTheAgentFolderTheNamedLogLinesAndKeyvigilsReportsC
                   kLogHeader + "Dec  7 05:40:12 host Keyvigil Helper[12]: no tray\r" +
                   "Dec  7 05:40:13 host System Preferences[13]: loaded\r" + kCrashHeader +
                   "Process: Keyvigil Helper\nThread 0::\nmain\n" + kCrashHeader);
-}
 
-TEST_F(HelpAndMail, ATooLongMailLeavesOutReportsThenTheOldestLinesAndSaysSo) {
-    for (int i = 0; i < 3000; ++i)
-        fakes.support.logLines.append(
-            QStringLiteral("Keyvigil line %1 %2").arg(i).arg(QString(40, u'x')));
+    addLongLog();
     fakes.support.reports = {{"Keyvigil Helper.crash", QString(20000, u' ')}};
-    const QString url = mail();
-    EXPECT_LE(url.size(), kLongestMailURL);
-    EXPECT_GT(url.size(), kLongestMailURL - 200);
-    const QString text = QUrl::fromPercentEncoding(url.toUtf8());
+    const QString longURL = mail();
+    EXPECT_LE(longURL.size(), kLongestMailURL);
+    EXPECT_GT(longURL.size(), kLongestMailURL - 200);
+    const QString text = QUrl::fromPercentEncoding(longURL.toUtf8());
     EXPECT_FALSE(text.contains(kCrashHeader));
     EXPECT_FALSE(text.contains("Keyvigil line 0 "));
     EXPECT_TRUE(text.contains("Keyvigil line 2999 "));
     EXPECT_TRUE(text.endsWith("so that the mail fits in one link.)\n"));
-
     // A mail that fits says nothing of the sort.
     fakes.support.logLines.resize(10);
     EXPECT_FALSE(plainMail().contains("left out"));
@@ -703,9 +697,7 @@ TEST_F(HelpAndMail, ATooLongMailLeavesOutReportsThenTheOldestLinesAndSaysSo) {
 TEST_F(HelpAndMail, WithoutAMailProgramTheWholeMailIsOfferedToCopyOrSave) {
     mail();
     EXPECT_TRUE(fakes.form[O::supportMailOffer].hidden); // a mail program took it
-    for (int i = 0; i < 3000; ++i)
-        fakes.support.logLines.append(
-            QStringLiteral("Keyvigil line %1 %2").arg(i).arg(QString(40, u'x')));
+    addLongLog();
     fakes.services.openFailure = "no program is set to open mailto links";
     mail();
     const QString& said = fakes.form[O::supportMailOfferMsg].text;
