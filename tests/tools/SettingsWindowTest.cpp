@@ -145,14 +145,17 @@ TEST_F(SettingsWindow, EveryMnemonicIsUniqueWithinItsTabAndTheAlwaysShownControl
     }
 }
 
-// The controls of every page, none lying over another.
-void expectNoOverlaps(QTabWidget& tabs, const QWidget& window) {
+// The controls of every page, none lying over another, and each page scrolling or not.
+void expectPagesLaidOut(QTabWidget& tabs, const QWidget& window, bool scrolling) {
     for (int tab = 0; tab < tabs.count(); ++tab) {
         tabs.setCurrentIndex(tab);
         QCoreApplication::processEvents();
+        const auto* scrollArea = tabs.widget(tab)->findChild<QScrollArea*>();
+        ASSERT_NE(scrollArea, nullptr);
+        EXPECT_EQ(scrollArea->verticalScrollBar()->maximum() > 0, scrolling)
+            << "tab " << tab << " at " << window.width() << "x" << window.height();
         QList<const QWidget*> shownWidgets;
-        const QWidget* page = tabs.widget(tab)->findChild<QScrollArea*>()->widget();
-        for (const QWidget* widget : page->findChildren<QWidget*>())
+        for (const QWidget* widget : scrollArea->widget()->findChildren<QWidget*>())
             if (widget->isVisible() && !widget->parentWidget()->inherits("QAbstractScrollArea") &&
                 !widget->parentWidget()->inherits("QComboBox"))
                 shownWidgets.append(widget);
@@ -174,25 +177,11 @@ TEST_F(SettingsWindow, FitsTheScreenWithItsPagesScrollingAndNothingOverlapping) 
     EXPECT_TRUE(available.contains(window->frameGeometry()))
         << window->frameGeometry().width() << "x" << window->frameGeometry().height() << " in "
         << available.width() << "x" << available.height();
-    for (int tab = 0; tab < tabs()->count(); ++tab) {
-        tabs()->setCurrentIndex(tab);
-        QCoreApplication::processEvents();
-        const auto* page = tabs()->widget(tab)->findChild<QScrollArea*>();
-        ASSERT_NE(page, nullptr);
-        EXPECT_GT(page->verticalScrollBar()->maximum(), 0) << "tab " << tab;
-    }
-    expectNoOverlaps(*tabs(), *window);
-
+    expectPagesLaidOut(*tabs(), *window, true);
     // At the size it asks for, as on a screen with room, every page fits without scrolling.
     const QSize fitted = window->size();
     window->resize(window->sizeHint());
-    expectNoOverlaps(*tabs(), *window);
-    for (int tab = 0; tab < tabs()->count(); ++tab) {
-        tabs()->setCurrentIndex(tab);
-        QCoreApplication::processEvents();
-        EXPECT_EQ(tabs()->widget(tab)->findChild<QScrollArea*>()->verticalScrollBar()->maximum(), 0)
-            << "tab " << tab;
-    }
+    expectPagesLaidOut(*tabs(), *window, false);
     window->resize(fitted);
 }
 
