@@ -6,7 +6,7 @@
 
 // Keyboard access as a test sets it, and the user's answer to a confirmation. A grant or revoke
 // records itself and answers `problem`; when that is empty it changes `isGranted` as the real
-// one would, and reading follows when `readableWhenGranted`.
+// one would, and reading follows it.
 class FakeKeyboardAccess : public KeyboardAccess, public ConfirmationService {
 public:
     explicit FakeKeyboardAccess(Journal& journal) : journal_(journal) {}
@@ -31,7 +31,6 @@ public:
     bool readable = false;
     bool lights = false;
     bool isGranted = false;
-    bool readableWhenGranted = true;
     std::optional<QString> problem;
     bool confirms = true;
     Confirmation lastConfirmation;
@@ -42,7 +41,7 @@ private:
         if (problem)
             return problem;
         isGranted = grants;
-        readable = grants && readableWhenGranted;
+        readable = grants;
         return std::nullopt;
     }
 

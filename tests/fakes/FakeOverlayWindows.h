@@ -22,7 +22,6 @@ public:
         void show(QPoint at) override {
             topLeft = at;
             visible = true;
-            ++shows;
             draw();
         }
         void hide() override { visible = false; }
@@ -47,7 +46,6 @@ public:
         const bool clickThrough;
         QPoint topLeft;
         bool visible = false;
-        int shows = 0;
         int repaints = 0;
         PixelImage drawn;
         std::function<void(QPoint)> moved;

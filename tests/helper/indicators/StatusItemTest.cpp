@@ -42,8 +42,7 @@ TEST_F(StatusItemTest, PictureAndTooltipSayWhichWatchedKeysAreOnUntilRemoved) {
     item->show(0);
     QCoreApplication::processEvents();
     EXPECT_EQ(calls(), handled + QStringList{"show KVOpen.svg No watched key is on"});
-    calls() = handled;
-    EXPECT_EQ(calls(),
+    EXPECT_EQ(handled,
               (QStringList{"makeIcon", "show KVOpen.svg No watched key is on",
                            "show KVClosed.svg Caps Lock is on", "show KVNumLock.svg Num Lock is on",
                            "show KVClosed.svg Caps Lock and Num Lock are on",
