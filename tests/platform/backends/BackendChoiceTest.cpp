@@ -8,112 +8,68 @@ namespace {
 
 using Server = BackendEntry::Server;
 
-// A backend that can run when `works` says so of the session.
-BackendEntry entry(const char* name, Server server,
-                   std::function<bool(const DisplaySession&)> works) {
+// A backend that can run when the session names its display (":0" for X11).
+BackendEntry entry(Server server) {
+    const char* name = server == Server::X11 ? "X11" : "Wayland";
     return {QString::fromLatin1(name),
             server,
             QByteArray(name).toLower(),
-            [works](const DisplaySession& session) {
-                return works(session) ? QString() : QStringLiteral("cannot open the display");
+            [server](const DisplaySession& session) {
+                const bool works = server == Server::X11 ? session.x11Display == QLatin1String(":0")
+                                                         : !session.waylandDisplay.isEmpty();
+                return works ? QString() : QStringLiteral("cannot open the display");
             },
             {}};
 }
 
-bool hasX11(const DisplaySession& session) {
-    return session.x11Display == QLatin1String(":0");
-}
-
-struct Case {
-    const char* what;
-    DisplaySession session;
-    bool withWayland;
-    BackendUse use;
-    const char* chosen; // nullptr: none
-    QStringList lines;
-};
-
 TEST(BackendChoiceTest, PicksTheBackendForTheSessionAndSaysWhyForEachOneSkipped) {
-    const Case cases[] = {
-        {"X11 session",
-         {"x11", "", ":0", ""},
-         false,
-         BackendUse::Helper,
-         "X11",
-         {"using the X11 backend (display :0)"}},
-        {"a session that does not say, with DISPLAY",
-         {"", "", ":0", ""},
-         false,
-         BackendUse::Helper,
-         "X11",
-         {"using the X11 backend (display :0)"}},
-        {"Wayland with Xwayland, no Wayland backend built",
-         {"wayland", "wayland-0", ":0", "GNOME"},
-         false,
-         BackendUse::Helper,
-         "X11",
-         {"this build has no Wayland backend; trying X11 through Xwayland",
-          "using the X11 backend (display :0)",
-          "this is a Wayland session: only keys typed into X11 (Xwayland) windows are seen, and "
-          "Caps Lock and Num Lock only while such a window has the focus"}},
-        {"the window needs no keys",
-         {"wayland", "wayland-0", ":0", ""},
-         false,
-         BackendUse::Window,
-         "X11",
-         {"this build has no Wayland backend; trying X11 through Xwayland",
-          "using the X11 backend (display :0)"}},
-        {"Wayland backend first in a Wayland session",
-         {"wayland", "wayland-0", ":0", ""},
-         true,
-         BackendUse::Helper,
-         "Wayland",
-         {"using the Wayland backend (display wayland-0)"}},
-        {"an X11 session never takes the Wayland backend",
-         {"x11", "wayland-0", ":0", ""},
-         true,
-         BackendUse::Helper,
-         "X11",
-         {"using the X11 backend (display :0)"}},
-        {"a display that cannot be opened",
-         {"x11", "", ":99", ""},
-         false,
-         BackendUse::Helper,
-         nullptr,
-         {"no display server can be used (X11: cannot open the display)"}},
-        {"Wayland without Xwayland",
-         {"wayland", "wayland-0", "", ""},
-         false,
-         BackendUse::Helper,
-         nullptr,
-         {"no display server can be used (this build has no Wayland backend; X11: cannot open "
-          "the display)"}},
-        {"no display at all",
-         {"tty", "", "", ""},
-         false,
-         BackendUse::Window,
-         nullptr,
-         {"no display server can be used (X11: cannot open the display)"}},
+    const QString x11 = "using the X11 backend (display :0)";
+    const QString noWayland = "this build has no Wayland backend; trying X11 through Xwayland\n";
+    const QString onlyXwayland =
+        "\nthis is a Wayland session: only keys typed into X11 (Xwayland) windows are seen, and "
+        "Caps Lock and Num Lock only while such a window has the focus";
+    const QString none = "no display server can be used (";
+    const auto session = [](const char* type, const char* wayland, const char* x11) {
+        return DisplaySession{type, wayland, x11, "GNOME"};
     };
-    for (const Case& test : cases) {
-        std::vector<BackendEntry> table{entry("X11", Server::X11, hasX11)};
-        if (test.withWayland)
-            table.insert(table.begin(),
-                         entry("Wayland", Server::Wayland, [](const DisplaySession& s) {
-                             return !s.waylandDisplay.isEmpty();
-                         }));
-        const BackendChoice choice = chooseBackend(test.session, table, test.use);
-        EXPECT_EQ(choice.entry ? choice.entry->name : QString(), QString(test.chosen)) << test.what;
-        EXPECT_EQ(choice.lines, test.lines) << test.what;
+    constexpr auto helper = BackendUse::Helper, window = BackendUse::Window;
+    const std::vector<Server> both{Server::Wayland, Server::X11}, onlyX11{Server::X11}, neither;
+    const struct {
+        const char* what;
+        DisplaySession session;
+        std::vector<Server> backends;
+        BackendUse use;
+        const char* chosen; // nullptr: none
+        QString lines;
+    } rows[] = {
+        {"X11 session", session("x11", "", ":0"), onlyX11, helper, "X11", x11},
+        {"a session that does not say, with DISPLAY", session("", "", ":0"), onlyX11, helper, "X11",
+         x11},
+        {"Wayland with Xwayland, no Wayland backend built", session("wayland", "wayland-0", ":0"),
+         onlyX11, helper, "X11", noWayland + x11 + onlyXwayland},
+        {"the window needs no keys", session("wayland", "wayland-0", ":0"), onlyX11, window, "X11",
+         noWayland + x11},
+        {"Wayland backend first in a Wayland session", session("wayland", "wayland-0", ":0"), both,
+         helper, "Wayland", "using the Wayland backend (display wayland-0)"},
+        {"a Wayland backend that cannot run, then X11", session("wayland", "", ":0"), both, helper,
+         "X11", "cannot use the Wayland backend: cannot open the display\n" + x11 + onlyXwayland},
+        {"an X11 session never takes the Wayland backend", session("x11", "wayland-0", ":0"), both,
+         helper, "X11", x11},
+        {"a display that cannot be opened", session("x11", "", ":99"), onlyX11, helper, nullptr,
+         none + "X11: cannot open the display)"},
+        {"Wayland without Xwayland", session("wayland", "wayland-0", ""), onlyX11, helper, nullptr,
+         none + "this build has no Wayland backend; X11: cannot open the display)"},
+        {"a build without backends", session("x11", "", ":0"), neither, helper, nullptr,
+         none + "this build has no X11 backend)"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<BackendEntry> table;
+        for (const Server server : row.backends)
+            table.push_back(entry(server));
+        const BackendChoice choice = chooseBackend(row.session, table, row.use);
+        EXPECT_EQ(choice.entry ? choice.entry->name : QString(), QString(row.chosen));
+        EXPECT_EQ(choice.lines.join('\n'), row.lines);
     }
-}
-
-TEST(BackendChoiceTest, ABuildWithoutBackendsSaysSo) {
-    const BackendChoice choice =
-        chooseBackend({"x11", "", ":0", ""}, std::span<const BackendEntry>(), BackendUse::Helper);
-    EXPECT_EQ(choice.entry, nullptr);
-    EXPECT_EQ(choice.lines,
-              QStringList{"no display server can be used (this build has no X11 backend)"});
 }
 
 } // namespace

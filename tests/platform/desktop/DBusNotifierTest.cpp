@@ -1,11 +1,10 @@
 #include "platform/desktop/DBusNotifier.h"
-#include "tests/platform/support/TestFiles.h"
+#include "tests/platform/support/PrivateBus.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,28 +38,21 @@ public:
     }
 };
 
-// A private bus for the test program, with the server on its own connection.
-class DBusNotifierTest : public ::testing::Test {
+// The server on a connection of its own to the suite's bus.
+class DBusNotifierTest : public PrivateBusTest {
 protected:
     static void SetUpTestSuite() {
-        ensureApplication();
-        daemon = new QProcess;
-        daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-        ASSERT_TRUE(daemon->waitForReadyRead(10000)) << "dbus-daemon did not start";
-        address = QString::fromUtf8(daemon->readLine()).trimmed();
+        PrivateBusTest::SetUpTestSuite();
         auto server = QDBusConnection::connectToBus(address, "keyvigil-test-server");
         recorder = new NotificationsServer;
         ASSERT_TRUE(server.registerVirtualObject("/org/freedesktop/Notifications", recorder));
         ASSERT_TRUE(server.registerService("org.freedesktop.Notifications"));
     }
-
     static void TearDownTestSuite() {
         QDBusConnection::disconnectFromBus("keyvigil-test-server");
         QDBusConnection::disconnectFromBus("keyvigil-test-client");
         delete recorder;
-        daemon->kill();
-        daemon->waitForFinished();
-        delete daemon;
+        PrivateBusTest::TearDownTestSuite();
     }
 
     void SetUp() override { recorder->received.clear(); }
@@ -78,8 +70,6 @@ protected:
         return {name, description, name, {}, 2, false, false};
     }
 
-    static inline QProcess* daemon = nullptr;
-    static inline QString address;
     static inline NotificationsServer* recorder = nullptr;
 };
 

@@ -3,17 +3,15 @@
 #include "platform/desktop/StatusNotifierItem.h"
 #include "platform/desktop/StatusPictures.h"
 #include "shared/PixelImage.h"
-#include "tests/platform/support/TestFiles.h"
+#include "tests/platform/support/PrivateBus.h"
+#include "tests/shared/TempHome.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -29,9 +27,8 @@ QString bakePadlock(const QTemporaryDir& folder, const QString& name) {
         picture.fill(QRect(size / 8, size / 2, size * 3 / 4, size / 2),
                      PixelImage::argb(255, 220, 30, 30));
         picture.fill(QRect(size - 1, 0, 1, 1), PixelImage::argb(128, 100, 0, 0));
-        QFile out(folder.filePath(QStringLiteral("%1-%2.pixels").arg(name).arg(size)));
-        if (!out.open(QIODevice::WriteOnly) || out.write(picture.packed()) < 0)
-            return {};
+        writeFile(folder.filePath(QStringLiteral("%1-%2.pixels").arg(name).arg(size)),
+                  picture.packed());
     }
     return folder.filePath(name + ".svg");
 }
@@ -55,22 +52,9 @@ public:
     }
 };
 
-// A private bus with the watcher on a connection of its own, which also plays the panel.
-class StatusNotifierTest : public ::testing::Test {
+// The watcher on a connection of its own to the suite's bus, which also plays the panel.
+class StatusNotifierTest : public PrivateBusTest {
 protected:
-    static void SetUpTestSuite() {
-        ensureApplication();
-        daemon = new QProcess;
-        daemon->start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-        ASSERT_TRUE(daemon->waitForReadyRead(10000)) << "dbus-daemon did not start";
-        address = QString::fromUtf8(daemon->readLine()).trimmed();
-    }
-    static void TearDownTestSuite() {
-        daemon->kill();
-        daemon->waitForFinished();
-        delete daemon;
-    }
-
     void SetUp() override { startWatcher(); }
     void TearDown() override {
         stopWatcher();
@@ -115,8 +99,6 @@ protected:
         return panel().call(call, QDBus::BlockWithGui, 5000);
     }
 
-    static inline QProcess* daemon = nullptr;
-    static inline QString address;
     Watcher watcher;
 };
 
@@ -155,9 +137,7 @@ TEST_F(StatusNotifierTest, TheItemShowsItsPictureTooltipAndMenuToThePanelAndRere
                    {"Pause Warnings for 5 Minutes", [&] { ++paused; }}});
     EXPECT_TRUE(watcher.registered.isEmpty()); // nothing to show yet
     QTemporaryDir pictures;
-    const QString closed = bakePadlock(pictures, "KVClosed");
-    ASSERT_FALSE(closed.isEmpty());
-    icon->show(closed, "Caps Lock is on");
+    icon->show(bakePadlock(pictures, "KVClosed"), "Caps Lock is on");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.registered.isEmpty(); }, 5000));
     EXPECT_EQ(watcher.registered, QStringList{service});
 
