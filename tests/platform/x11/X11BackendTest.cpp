@@ -163,18 +163,15 @@ TEST_F(X11EventMonitorTest, HeldKeyRepeatsAtTheKeyboardRateUntilReleased) {
 // each event is freed once handled, so the heap ends about where it started.
 TEST_F(X11EventMonitorTest, BurstIsDeliveredWholeAndLeavesNoQueueBehind) {
     constexpr int taps = 3000;
-    Display* sender = XOpenDisplay(nullptr);
-    ASSERT_NE(sender, nullptr);
-    const KeyCode key = XKeysymToKeycode(sender, XK_a);
+    const KeyCode key = XKeysymToKeycode(display_, XK_a);
     events_.reserve(taps + 16);
     processEventsFor(50ms);
     const std::size_t heapBefore = mallinfo2().uordblks;
     for (int i = 0; i < taps; ++i) {
-        XTestFakeKeyEvent(sender, key, True, 0);
-        XTestFakeKeyEvent(sender, key, False, 0);
+        XTestFakeKeyEvent(display_, key, True, 0);
+        XTestFakeKeyEvent(display_, key, False, 0);
     }
-    XSync(sender, False);
-    XCloseDisplay(sender);
+    XSync(display_, False);
 
     EXPECT_TRUE(processEventsUntil([&] { return count(kEventRawKeyDown) >= taps; }, 10s));
     processEventsFor(50ms);
@@ -187,32 +184,29 @@ TEST_F(X11EventMonitorTest, BurstIsDeliveredWholeAndLeavesNoQueueBehind) {
 
 // One key's mapping changed, then a whole new layout.
 TEST_F(X11EventMonitorTest, CharactersAreLatin1AndFollowKeymapChanges) {
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr);
     const auto type = [&](KeyCode key) {
-        XTestFakeKeyEvent(display, key, True, 0);
-        XTestFakeKeyEvent(display, key, False, 0);
-        XSync(display, False);
+        XTestFakeKeyEvent(display_, key, True, 0);
+        XTestFakeKeyEvent(display_, key, False, 0);
+        XSync(display_, False);
         return next(kEventRawKeyDown).kchr;
     };
-    const KeyCode q = XKeysymToKeycode(display, XK_q);
+    const KeyCode q = XKeysymToKeycode(display_, XK_q);
     const std::pair<KeySym, std::uint8_t> rows[] = {{XK_eacute, 0xE9},  {XK_ydiaeresis, 0xFF},
                                                     {XK_Amacron, 0x1A}, {XK_EuroSign, 0x1A},
                                                     {XK_F5, 0x10},      {XK_Up, 0x1E}};
     for (auto [keysym, character] : rows) {
         SCOPED_TRACE(XKeysymToString(keysym));
         KeySym keysyms[] = {keysym, keysym};
-        XChangeKeyboardMapping(display, q, 2, keysyms, 1);
-        XSync(display, False);
+        XChangeKeyboardMapping(display_, q, 2, keysyms, 1);
+        XSync(display_, False);
         processEventsFor(100ms);
         EXPECT_EQ(type(q), character);
     }
 
-    const KeyCode y = XKeysymToKeycode(display, XK_y);
+    const KeyCode y = XKeysymToKeycode(display_, XK_y);
     ASSERT_EQ(QProcess::execute(QStringLiteral("setxkbmap"), {"-layout", "de"}), 0);
     processEventsFor(200ms);
     EXPECT_EQ(type(y), 'z'); // the German layout swaps Y and Z
-    XCloseDisplay(display);
 }
 
 // What the server cannot easily be brought to: Lock or Num Lock in the effective state alone
@@ -268,23 +262,21 @@ void setProperty(Display* display, Window window, const char* name, Atom type, l
 
 // A window without _NET_WM_PID is traced to its client through the X-Resource extension.
 TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
-    Display* display = XOpenDisplay(nullptr);
-    ASSERT_NE(display, nullptr);
-    const Window root = DefaultRootWindow(display);
+    const Window root = DefaultRootWindow(display_);
     X11FrontProcess front;
     EXPECT_EQ(front.frontProcessName(), nullptr);
 
     const QString self = QFileInfo(QFile::symLinkTarget("/proc/self/exe")).fileName();
     for (const bool withPid : {true, false}) {
         SCOPED_TRACE(withPid ? "with _NET_WM_PID" : "without _NET_WM_PID");
-        const Window window = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+        const Window window = XCreateSimpleWindow(display_, root, 0, 0, 10, 10, 0, 0, 0);
         if (withPid)
-            setProperty(display, window, "_NET_WM_PID", XA_CARDINAL, getpid());
-        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(window));
+            setProperty(display_, window, "_NET_WM_PID", XA_CARDINAL, getpid());
+        setProperty(display_, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(window));
         ASSERT_TRUE(processEventsUntil([&] { return front.frontProcessName() != nullptr; }));
         EXPECT_EQ(*front.frontProcessName(), self);
 
-        setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, None);
+        setProperty(display_, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, None);
         EXPECT_TRUE(processEventsUntil([&] { return front.frontProcessName() == nullptr; }));
     }
 
@@ -300,7 +292,7 @@ TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
     ASSERT_NE(closing, nullptr);
     const Window gone = XCreateSimpleWindow(closing, root, 0, 0, 10, 10, 0, 0, 0);
     XCloseDisplay(closing);
-    setProperty(display, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(gone));
+    setProperty(display_, root, "_NET_ACTIVE_WINDOW", XA_WINDOW, long(gone));
     X11FrontProcess atStart;
     processEventsFor(100ms);
     qInstallMessageHandler(previous);
@@ -308,7 +300,6 @@ TEST_F(X11Test, FrontProcessNameIsTheActiveWindowsOwnerAndNullWithoutOne) {
     EXPECT_EQ(atStart.frontProcessName(), nullptr);
     EXPECT_EQ(front.frontProcessName(), nullptr);
     EXPECT_EQ(xErrors, 0);
-    XCloseDisplay(display);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 //
 // The server is Xorg with its dummy driver, whose outputs switch on and off like monitors; where
 // it cannot start (not installed, no permission), Xvfb with one screen, and the cases that need
-// two are skipped. KEYVIGIL_SCREENSHOTS names a folder to keep the screenshots in.
+// two are skipped.
 #include "platform/x11/X11OverlayWindows.h"
 #include "tests/platform/support/TestEventLoop.h"
 #include "tests/platform/support/XvfbServer.h"
@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -86,17 +85,6 @@ void startServer(const QTemporaryDir& folder) {
     server = std::make_unique<XvfbServer>();
     if (server->isRunning())
         setenv("DISPLAY", server->displayName().c_str(), 1);
-}
-
-void keep(const PixelImage& image, const QRect& area, const QString& name, int enlarge = 1) {
-    const QByteArray folder = qgetenv("KEYVIGIL_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    const QImage whole(reinterpret_cast<const uchar*>(image.bits()), image.width(), image.height(),
-                       QImage::Format_ARGB32_Premultiplied);
-    whole.copy(area)
-        .scaled(area.size() * enlarge)
-        .save(QDir(QString::fromLocal8Bit(folder)).filePath(name));
 }
 
 int distance(std::uint32_t a, std::uint32_t b) {
@@ -276,8 +264,6 @@ TEST_F(X11IndicatorScreensTest, OnTwoScreensThePictureGoesWhereTheUserWorks) {
     auto upperLeft = overlays_.makeOverlay(upperLeft_, OverlayPlacement::TopLeft, false);
     centre->show(centred(overlays_.workingScreenGeometry(), centre_.size()));
     upperLeft->show(overlays_.availableScreenGeometry().topLeft());
-    const PixelImage shot = screenshot();
-    keep(shot, QRect(0, 0, shot.width(), shot.height()), QStringLiteral("x11-two-screens.png"));
 
     XMoveWindow(display_, application_, 700, 100); // mostly on the right
     XSync(display_, False);
@@ -305,12 +291,7 @@ TEST_F(X11IndicatorScreensTest, TranslucentIndicatorsKeepTheirOutlineWithOrWitho
     const QPoint upperLeftAt(20, 20);
     centre->show(centreAt);
     upperLeft->show(upperLeftAt);
-    const QRect around(centreAt - QPoint(60, 60), centre_.size() + QSize(120, 120));
-    const QRect corner(QPoint(), QSize(80, 60));
-
-    PixelImage shot = screenshot();
-    keep(shot, around, QStringLiteral("x11-no-compositor.png"));
-    keep(shot, corner, QStringLiteral("x11-upper-left-no-compositor.png"), 4);
+    const PixelImage shot = screenshot();
     EXPECT_EQ(wrongPixels(centre_, centreAt, shot, below, false), 0);
     EXPECT_EQ(wrongPixels(upperLeft_, upperLeftAt, shot, below, false), 0);
 
@@ -326,10 +307,7 @@ TEST_F(X11IndicatorScreensTest, TranslucentIndicatorsKeepTheirOutlineWithOrWitho
     ASSERT_TRUE(shownWithin(
         [&] { return wrongPixels(centre_, centreAt, screenshot(), below, true) == 0; }, 3s))
         << wrongPixels(centre_, centreAt, screenshot(), below, true) << " pixels not blended";
-    shot = screenshot();
-    keep(shot, around, QStringLiteral("x11-compositor.png"));
-    keep(shot, corner, QStringLiteral("x11-upper-left-compositor.png"), 4);
-    EXPECT_EQ(wrongPixels(upperLeft_, upperLeftAt, shot, below, true), 0);
+    EXPECT_EQ(wrongPixels(upperLeft_, upperLeftAt, screenshot(), below, true), 0);
 
     compositor.terminate();
     ASSERT_TRUE(compositor.waitForFinished());

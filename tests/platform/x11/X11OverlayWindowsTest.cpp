@@ -29,18 +29,6 @@ constexpr std::uint32_t kBlue = 0xFF0000FF;
 
 class X11OverlayWindowsTest : public XvfbTest {
 protected:
-    void SetUp() override {
-        XvfbTest::SetUp();
-        if (IsSkipped())
-            return;
-        display_ = XOpenDisplay(nullptr);
-        ASSERT_NE(display_, nullptr);
-    }
-    void TearDown() override {
-        if (display_)
-            XCloseDisplay(display_);
-    }
-
     // Our indicator windows, bottom to top.
     std::vector<Window> ourWindows() {
         Window root = None;
@@ -81,8 +69,6 @@ protected:
         XSync(display_, False);
         return window;
     }
-
-    Display* display_ = nullptr;
 };
 
 // Never managed nor focused, raised at each showing, clicks let through only where asked (the

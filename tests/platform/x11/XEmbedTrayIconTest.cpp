@@ -3,9 +3,8 @@
 #include "platform/desktop/StatusPictures.h"
 #include "tests/platform/support/TestEventLoop.h"
 #include "tests/platform/support/XvfbTest.h"
+#include "tests/shared/TempHome.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,30 +93,22 @@ class XEmbedTrayIconTest : public XvfbTest {
 protected:
     void SetUp() override {
         XvfbTest::SetUp();
-        if (IsSkipped())
+        if (IsSkipped() || HasFatalFailure())
             return;
-        display_ = XOpenDisplay(nullptr);
-        ASSERT_NE(display_, nullptr);
         // The pictures as the build bakes them: a red square with one half-transparent blue
         // pixel at its top-left corner, on clear ground.
         for (const int size : StatusPictures::bakedSizes) {
             PixelImage picture(size, size);
             picture.fill(QRect(size / 4, size / 4, size / 2, size / 2), kRed);
             picture.fill(QRect(size / 4, size / 4, 1, 1), kHalfBlue);
-            QFile out(folder_.filePath(QStringLiteral("KVClosed-%1.pixels").arg(size)));
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(picture.packed());
+            writeFile(folder_.filePath(QStringLiteral("KVClosed-%1.pixels").arg(size)),
+                      picture.packed());
         }
         // The popup: says how it was started, and for the menu chooses the second entry.
-        QFile popup(folder_.filePath("popup"));
-        ASSERT_TRUE(popup.open(QIODevice::WriteOnly));
-        popup.write("#!/bin/sh\necho \"$$ $*\" >>\"$(dirname \"$0\")/started\"\n"
-                    "[ \"$1\" = menu ] && echo 1 && exit 0\nexec sleep 30\n");
-        popup.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    void TearDown() override {
-        if (display_)
-            XCloseDisplay(display_);
+        writeFile(folder_.filePath("popup"),
+                  "#!/bin/sh\necho \"$$ $*\" >>\"$(dirname \"$0\")/started\"\n"
+                  "[ \"$1\" = menu ] && echo 1 && exit 0\nexec sleep 30\n",
+                  true);
     }
 
     std::uint32_t pixel(Window window, int x, int y) {
@@ -129,10 +120,8 @@ protected:
         return value;
     }
     QStringList started() {
-        QFile file(folder_.filePath("started"));
-        return file.open(QIODevice::ReadOnly)
-                   ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                   : QStringList();
+        return QString::fromUtf8(readFile(folder_.filePath("started")))
+            .split('\n', Qt::SkipEmptyParts);
     }
     void send(Window icon, int type, int rootX, int rootY, int mode = NotifyNormal) {
         XEvent event{};
@@ -152,7 +141,6 @@ protected:
         XSync(display_, False);
     }
 
-    Display* display_ = nullptr;
     QTemporaryDir folder_;
 };
 
