@@ -1,19 +1,37 @@
 """The private desktop of scripts/private_desktop.py with what the end-to-end tests add: a
 notification recorder on its session bus unless a real server is asked for, and the helper run
-with its sound written to a file."""
+with its sound written to a file; and what every suite shares: the build, a desktop for a test,
+and running the suite."""
 
 import json
+import os
 import signal
 import subprocess
 import sys
 import threading
 import time
+import unittest
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
 
 import private_desktop  # noqa: E402
 from private_desktop import HELPER_RELATIVE, AudioFile, pids_running, wait_for  # noqa: E402,F401
+
+BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
+
+
+def main():
+    """Runs the calling suite, naming each test as it runs."""
+    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+
+
+def start_desktop(test, **options):
+    """A Desktop for `test`, stopped when it ends."""
+    desktop = Desktop(BUILD_DIR, **options)
+    test.addCleanup(desktop.stop)
+    desktop.start()
+    return desktop
 
 
 class Desktop(private_desktop.Desktop):

@@ -3,33 +3,25 @@ the companion loaded from the installed tree, Caps Lock and Num Lock switched th
 remote desktop, notifications on a private bus, the indicators in the Shell's own screenshots, the
 front application from the companion, and the fall-back when the companion is switched off."""
 
-import json
-import os
 import shutil
-import subprocess
-import sys
-import tempfile
 import textwrap
 import unittest
 from pathlib import Path
 
-from test_wayland_e2e import (BUILD_DIR, DATA, HELPER_INSTALLED, VIEWER_RELATIVE, QRect,
-                              differing_colour_area, inside, keyboard_events, pixel)
+from desktop import main
+from test_wayland_e2e import (CAPITALS, CAPS_OFF, CAPS_ON, COMMON, LOCKS, NUM_OFF, NUM_ON, RED,
+                              CompositorSession, QRect, differing_area, pixel)
 
-COMPANION = "keyvigil@keyvigil.org"
 TOOL = Path(__file__).resolve().parent / "gnome_shell_tool.py"
 
 # GNOME Shell looks for logind on the system bus: an empty private one stands in. A Shell stopped
 # within a minute of its start leaves a file that disables every extension at the next start.
 # The recorder takes the notifications' name before the Shell's own service can.
-COMMON = textwrap.dedent("""\
-    set -u
-    cd "$T"
+SHELL = COMMON + textwrap.dedent("""\
     dbus-daemon --session --nofork --address=unix:path=$T/sysbus > /dev/null 2>&1 & SB=$!
     for i in $(seq 50); do [ -S $T/sysbus ] && break; sleep 0.1; done
     export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$T/sysbus
-    "$BUILD/tests/e2e/notify_recorder" > notes.jsonl 2> recorder.log & N=$!
-    for i in $(seq 100); do grep -q ready notes.jsonl 2>/dev/null && break; sleep 0.05; done
+    start_recorder
     rm -f "$XDG_RUNTIME_DIR/gnome-shell-disable-extensions"
     gsettings set org.gnome.shell enabled-extensions "['keyvigil@keyvigil.org']"
     gsettings set org.gnome.desktop.interface scaling-factor "$SCALE"
@@ -42,37 +34,29 @@ COMMON = textwrap.dedent("""\
     for i in $(seq 100); do companion GetLocks > /dev/null 2>&1 && break; sleep 0.2; done
     export WAYLAND_DISPLAY=wl-keyvigil
     keys() { /usr/bin/python3 "$TOOL" keys "$@"; }
+    shot() { /usr/bin/python3 "$TOOL" shot "$T/$1"; }
     # The overview, open at start, would take the keys: Escape closes it.
     keys code:1
-    start_helper() {  # $1: a name for its output
-        wc -l < notes.jsonl > "start-$1"
-        SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
-            -e /dev/input/event3=keyboard.events -- "$PREFIX/$HELPER" > "helper-$1.log" 2>&1 & H=$!
-        sleep 2
-    }
-    stop_helper() { sleep "$1"; kill $H; wait $H; }
     """)
 
-SESSION = COMMON + textwrap.dedent("""\
+SESSION = SHELL + textwrap.dedent("""\
     start_helper alone
     keys code:58 sleep:500 code:58 sleep:500 code:69 sleep:500 code:69
     stop_helper 6
     start_helper shown
     keys code:58 code:69 sleep:1500
-    /usr/bin/python3 "$TOOL" shot "$T/shown.png"
+    shot shown.png
     keys code:58 code:69
     stop_helper 1
-    /usr/bin/python3 "$TOOL" shot "$T/hidden.png"
+    shot hidden.png
     # A helper that ends without hiding its pictures takes them with it.
     start_helper killed
     keys code:58 sleep:1500
     # The helper itself, not umockdev-run around it.
     pkill -KILL -P $H; wait $H; sleep 0.5
-    /usr/bin/python3 "$TOOL" shot "$T/killed.png"
+    shot killed.png
     keys code:58
-    # The help viewer, an excluded application, in front.
-    QT_QPA_PLATFORM=wayland "$VIEWER/Contents/MacOS/Help Viewer" > viewer.log 2>&1 & V=$!
-    sleep 2
+    start_viewer
     companion GetFront > front.txt; echo $V > viewer.pid
     start_helper excluded; stop_helper 6
     kill $V
@@ -84,94 +68,44 @@ SESSION = COMMON + textwrap.dedent("""\
     # button (Alt+T) does.
     QT_QPA_PLATFORM=wayland "$PREFIX/bin/keyvigil-preferences" > window.log 2>&1 & P=$!
     sleep 3; keys down:56 code:34 up:56 sleep:1000
-    /usr/bin/python3 "$TOOL" shot "$T/window-off.png"
+    shot window-off.png
     companion GetLocks > before-click.txt 2>&1
     keys down:56 code:20 up:56 sleep:1500
     companion GetLocks > after-click.txt 2>&1
-    /usr/bin/python3 "$TOOL" shot "$T/window-on.png"
+    shot window-on.png
     kill $P; wait $P
     kill $N $G; wait $G; kill $SB
     """)
 
 # GNOME's look at twice the size, set before the Shell starts: it takes the scale only then.
-SCALED = COMMON + textwrap.dedent("""\
+SCALED = SHELL + textwrap.dedent("""\
     start_helper scaled
     keys code:58 sleep:1500
-    /usr/bin/python3 "$TOOL" shot "$T/scaled.png"
+    shot scaled.png
     keys code:58
     stop_helper 1
     kill $N $G; wait $G; kill $SB
     """)
 
-
-class GnomeSession(unittest.TestCase):
-    """Runs `session` once for the class, at GNOME's `scale`, and reads what each helper run
-    gave."""
-    session = ""
-    scale = 1
-
-    @classmethod
-    def setUpClass(cls):
-        cls.tmp = tmp = Path(tempfile.mkdtemp(prefix="keyvigil-gnome-"))
-        if not os.environ.get("KEYVIGIL_KEEP"):
-            cls.addClassCleanup(shutil.rmtree, tmp, ignore_errors=True)
-        (tmp / "run").mkdir(mode=0o700)
-        (tmp / "home").mkdir()
-        (tmp / "keyboard.events").write_text(keyboard_events(with_lights=False))
-        shutil.copy(DATA / "keyboard.umockdev", tmp / "keyboard.umockdev")
-        (tmp / "session.sh").write_text(cls.session)
-        prefix = tmp / "prefix"
-        subprocess.run(["cmake", "--install", str(BUILD_DIR), "--prefix", str(prefix)],
-                       check=True, capture_output=True)
-        # The Shell finds the companion where Keyvigil installed it, among the system's data.
-        env = {"PATH": os.environ["PATH"], "HOME": str(tmp / "home"), "T": str(tmp),
-               "XDG_RUNTIME_DIR": str(tmp / "run"),
-               "XDG_DATA_DIRS": f"{prefix / 'share'}:/usr/local/share:/usr/share",
-               "BUILD": str(BUILD_DIR), "PREFIX": str(prefix), "HELPER": HELPER_INSTALLED,
-               "VIEWER": str(prefix / VIEWER_RELATIVE), "TOOL": str(TOOL),
-               # The settings window stops only the helpers of this suite.
-               "KEYVIGIL_PROCESS_SCOPE": f"gnome-e2e-{os.getpid()}",
-               "KEYVIGIL_AGENT_MODE": "supervisor", "SCALE": str(cls.scale)}
-        defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
-        for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
-                        ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
-                        ["showCapsCenter", "-bool", "YES"], ["showCapsUpperLeft", "-bool", "YES"],
-                        ["showNumUpperLeft", "-bool", "YES"],
-                        ["excludeApplicationsArray", "-array", str(prefix / VIEWER_RELATIVE)]):
-            subprocess.run(defaults + setting, env=env, check=True, capture_output=True)
-        # HOME is set before the bus starts: the settings service it starts takes the bus's.
-        subprocess.run(["dbus-run-session", "--", "bash", str(tmp / "session.sh")], env=env,
-                       timeout=150, check=False, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
-        notes = [json.loads(line) for line in (tmp / "notes.jsonl").read_text().splitlines()
-                 if "summary" in line]
-        # Each run's notifications: from where it began to where the next run began.
-        starts = sorted((path.stat().st_mtime_ns, path.name[6:], int(path.read_text()) - 1)
-                        for path in tmp.glob("start-*"))
-        ends = [start for _, _, start in starts[1:]] + [len(notes)]
-        cls.runs = {name: [(n["summary"], n["body"]) for n in notes[start:end]]
-                    for (_, name, start), end in zip(starts, ends)}
-
-    def log(self, name):
-        path = self.tmp / f"helper-{name}.log"
-        return path.read_text() if path.exists() else (self.tmp / "shell.log").read_text()
-
-    def assert_lines(self, name, *lines):
-        for line in lines:
-            self.assertIn("keyvigil.helper: " + line, self.log(name).splitlines(), self.log(name))
+needs_gnome = unittest.skipUnless(
+    shutil.which("gnome-shell") and shutil.which("umockdev-run") and shutil.which("gsettings"),
+    "needs gnome-shell (with gjs), umockdev and gsettings")
 
 
-@unittest.skipUnless(shutil.which("gnome-shell") and shutil.which("umockdev-run")
-                     and shutil.which("gsettings"),
-                     "needs gnome-shell (with gjs), umockdev and gsettings")
+class GnomeSession(CompositorSession):
+    """The keyboard's keys without its lights: the Shell tells the locks. No status item."""
+    compositor_log, with_lights, timeout = "shell.log", False, 150
+    env = {"TOOL": str(TOOL), "SCALE": "1", "SETTLE": "2"}
+    settings = {key: value for key, value in CompositorSession.settings.items()
+                if key != "showCapsMenuBar"}
+
+
+@needs_gnome
 class GnomeShell(GnomeSession):
     session = SESSION
 
     def test_lock_warnings_through_the_companion_and_capitals_from_the_keyboard(self):
-        self.assertEqual(self.runs.get("alone"),
-                         [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
-                          ("NUM LOCK Off", ""), ("Too Many CAPS Typed", "5 CAPS typed.")],
-                         self.log("alone"))
+        self.assertEqual(self.runs.get("alone"), LOCKS + [CAPITALS], self.log("alone"))
         self.assert_lines("alone", "using the GNOME Shell backend (display wl-keyvigil)",
                           "GNOME Shell session, through Keyvigil's GNOME Shell companion: Caps "
                           "Lock, Num Lock and the application in front from the Shell, "
@@ -181,26 +115,18 @@ class GnomeShell(GnomeSession):
         """The upper-left cells of Caps Lock and Num Lock in red at the screen's corner, over
         the Shell's top bar, and the Caps Lock picture over the middle of the free area; both
         gone once the locks are off, and when the helper is killed while they show."""
-        shot, hidden = self.tmp / "shown.png", self.tmp / "hidden.png"
+        shot, hidden, killed = (self.tmp / f"{name}.png" for name in ("shown", "hidden", "killed"))
         self.assertTrue(shot.exists() and hidden.exists(), self.log("shown"))
-        self.assertEqual(self.runs.get("shown"),
-                         [("CAPS LOCK On", ""), ("NUM LOCK On", ""), ("CAPS LOCK Off", ""),
-                          ("NUM LOCK Off", "")], self.log("shown"))
-        self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
-        self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
-        self.assertNotEqual(pixel(hidden, 4, 11), (255, 0, 0), "Caps Lock cell, gone")
-        background = pixel(shot, 1200, 700)
+        self.assertEqual(self.runs.get("shown"), [CAPS_ON, NUM_ON, CAPS_OFF, NUM_OFF],
+                         self.log("shown"))
+        self.assertEqual(self.runs.get("killed"), [CAPS_ON], self.log("killed"))
+        self.assert_cells(shot)
         # The top bar and the privileged-user banner below it are the Shell's own.
-        area = differing_colour_area(shot, background, ignore=[QRect(0, 0, 1280, 120)])
-        self.assertTrue(area and inside(area, QRect(390, 32, 500, 768)), area)
-        self.assertGreater(area.width, 300, area)
-        self.assertIsNone(differing_colour_area(hidden, background,
-                                                ignore=[QRect(0, 0, 1280, 120)]))
-        killed = self.tmp / "killed.png"
-        self.assertEqual(self.runs.get("killed"), [("CAPS LOCK On", "")], self.log("killed"))
-        self.assertNotEqual(pixel(killed, 4, 11), (255, 0, 0), "Caps Lock cell, gone")
-        self.assertIsNone(differing_colour_area(killed, background,
-                                                ignore=[QRect(0, 0, 1280, 120)]))
+        background, bars = pixel(shot, 1200, 700), [QRect(0, 0, 1280, 120)]
+        self.assert_picture(shot, background, bars, QRect(390, 32, 500, 768), 300)
+        for gone in (hidden, killed):
+            self.assertNotEqual(pixel(gone, 4, 11), RED, f"Caps Lock cell in {gone.name}")
+            self.assertIsNone(differing_area(gone, background, bars), gone.name)
 
     def test_an_excluded_application_in_front_counts_no_capitals(self):
         pid = int((self.tmp / "viewer.pid").read_text())
@@ -221,25 +147,21 @@ class GnomeShell(GnomeSession):
                       (self.tmp / "window.log").read_text())
 
 
-@unittest.skipUnless(shutil.which("gnome-shell") and shutil.which("umockdev-run")
-                     and shutil.which("gsettings"),
-                     "needs gnome-shell (with gjs), umockdev and gsettings")
+@needs_gnome
 class GnomeShellAtTwiceTheScale(GnomeSession):
     session = SCALED
-    scale = 2
+    env = dict(GnomeSession.env, SCALE="2")
 
     def test_at_twice_the_scale_the_indicators_are_twice_the_pixels(self):
         """The Caps Lock cell, pixels 1 to 7 of the corner at scale 1 with a gap at 8, covers 2
         to 15 with the gap at 16 and 17; the centre picture is wider than the screen's middle."""
         shot = self.tmp / "scaled.png"
         self.assertTrue(shot.exists(), self.log("scaled"))
-        for x in (3, 14):
-            self.assertEqual(pixel(shot, x, 22), (255, 0, 0), f"Caps Lock cell at {x}")
-        self.assertNotEqual(pixel(shot, 16, 22), (255, 0, 0), "the gap, twice as far")
-        background = pixel(shot, 1270, 790)
-        area = differing_colour_area(shot, background, ignore=[QRect(0, 0, 1280, 140)])
-        self.assertTrue(area and area.width > 600, area)
+        self.assert_cells(shot, [(3, 22), (14, 22)])
+        self.assertNotEqual(pixel(shot, 16, 22), RED, "the gap, twice as far")
+        self.assert_picture(shot, pixel(shot, 1270, 790), [QRect(0, 0, 1280, 140)],
+                            wider_than=600)
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

@@ -2,23 +2,18 @@
 
 import os
 import subprocess
-import sys
 import time
 import unittest
 from pathlib import Path
 
-from desktop import HELPER_RELATIVE, Desktop, Helper, wait_for
-
-BUILD_DIR = os.environ.get("KEYVIGIL_BUILD_DIR", "build")
+from desktop import BUILD_DIR, HELPER_RELATIVE, Helper, main, start_desktop, wait_for
 
 
 class HelperTest(unittest.TestCase):
     settings = {}
 
     def setUp(self):
-        self.desktop = Desktop(BUILD_DIR)
-        self.desktop.start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop = start_desktop(self)
         self.desktop.write_settings(self.settings)
         self.helper = Helper(self.desktop)
         self.addCleanup(self.helper.stop)
@@ -99,11 +94,8 @@ class LateTray(HelperTest):
 
 class Isolation(HelperTest):
     def test_a_settings_window_on_another_desktop_leaves_this_helper_running(self):
-        other = Desktop(BUILD_DIR)
-        other.start()
-        self.addCleanup(other.stop)
-        other.spawn([os.path.join(BUILD_DIR, "keyvigil-preferences"),
-                     os.path.join(BUILD_DIR, "Keyvigil.prefPane")])
+        other = start_desktop(self)
+        other.spawn([str(BUILD_DIR / "keyvigil-preferences"), str(BUILD_DIR / "Keyvigil.prefPane")])
         self.assertTrue(other.find_window("^Keyvigil$"), "the settings window did not open")
         time.sleep(1.0)
         self.assertIsNone(self.helper.proc.poll(), "the other desktop's window stopped the helper")
@@ -129,7 +121,7 @@ class Diagnostics(unittest.TestCase):
     def run_helper(self, *args, **env):
         environment = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
         environment.update(env)
-        return subprocess.run([os.path.join(BUILD_DIR, HELPER_RELATIVE), *args], env=environment,
+        return subprocess.run([BUILD_DIR / HELPER_RELATIVE, *args], env=environment,
                               capture_output=True, text=True, timeout=10)
 
     def test_options_and_a_missing_display(self):
@@ -148,9 +140,7 @@ class Diagnostics(unittest.TestCase):
             self.assertIn("no display server can be used", run.stderr)
 
     def test_without_a_session_bus_no_bus_is_started_and_one_line_says_so(self):
-        desktop = Desktop(BUILD_DIR)
-        desktop.start()
-        self.addCleanup(desktop.stop)
+        desktop = start_desktop(self)
         desktop.write_settings({"warnWithGrowl": True, "showCapsMenuBar": True})
         helper = Helper(desktop, DBUS_SESSION_BUS_ADDRESS=None)
         desktop.key("Caps_Lock")
@@ -169,4 +159,4 @@ class Diagnostics(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

@@ -8,14 +8,12 @@ import shutil
 import signal
 import struct
 import subprocess
-import sys
 import tempfile
 import unittest
 from pathlib import Path
 
-from desktop import Desktop, pids_running, wait_for
+from desktop import BUILD_DIR, main, pids_running, start_desktop, wait_for
 
-BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 SOURCE_DIR = Path(__file__).resolve().parents[2]
 BUNDLE = "lib/keyvigil/Keyvigil.prefPane"
 HELPER = BUNDLE + "/Contents/Resources/Keyvigil Helper.app/Contents/MacOS/Keyvigil Helper"
@@ -88,9 +86,7 @@ class InstalledTree(unittest.TestCase):
 
 class InstalledWindow(unittest.TestCase):
     def test_the_installed_window_runs_the_installed_helper_and_uninstall_takes_everything(self):
-        desktop = Desktop(BUILD_DIR)
-        desktop.start()
-        self.addCleanup(desktop.stop)
+        desktop = start_desktop(self)
         prefix = desktop.tmp / "local"
         install(prefix)
         self.assertFalse((prefix / "share/lintian").exists(), "the package's lintian override")
@@ -134,4 +130,4 @@ class InstalledWindow(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

@@ -8,15 +8,12 @@ import re
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
-import time
 import unittest
 from pathlib import Path
 
-from desktop import Desktop, said, wait_for
+from desktop import BUILD_DIR, main, said, start_desktop, wait_for
 
-BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 BUNDLE = BUILD_DIR / "Keyvigil.prefPane"
 PROGRAM = BUNDLE / "Contents/Resources/keyvigil-keyboard-access"
 RULE = "etc/udev/rules.d/70-keyvigil-keyboard-access.rules"
@@ -35,9 +32,7 @@ exec "$program" --root '{system}' "$@"
 
 class KeyboardAccess(unittest.TestCase):
     def setUp(self):
-        self.desktop = Desktop(BUILD_DIR, window_manager=["icewm"])
-        self.desktop.start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop = start_desktop(self, window_manager=["icewm"])
         tmp = self.desktop.tmp
         # Out of the desktop's own folder, which only its user may enter.
         self.system = Path(tempfile.mkdtemp(prefix="keyvigil-system-"))
@@ -55,11 +50,6 @@ class KeyboardAccess(unittest.TestCase):
                                     KEYVIGIL_SYSTEM_ROOT=str(self.system),
                                     XDG_STATE_HOME=str(tmp / "state"))
 
-    def open_window(self, **session):
-        host, window = self.desktop.open_settings_window(self, BUNDLE, dict(self.env, **session))
-        self.desktop.keys_into(window, "alt+g")
-        return host, window
-
     def message(self, window, first=False):
         """The group's text, copied from the window. From the switch, which has the focus at
         first, it is four stops on (past the help button, the tabs and the page's scroll area);
@@ -75,26 +65,14 @@ class KeyboardAccess(unittest.TestCase):
         self.assertTrue(wait_for(lambda: not self.desktop.find_window(f"^{re.escape(title)}$", 0),
                                  5.0), f"{title!r} stayed")
 
-    def close(self, host):
-        host.send_signal(signal.SIGTERM)
-        self.assertEqual(host.wait(15), 0)
-        return said(host)
-
-    def test_an_x11_session_needs_nothing_and_offers_nothing(self):
-        host, window = self.open_window()
-        self.assertEqual(self.message(window, first=True), "In an X11 session Keyvigil sees every "
-                         "key typed: all its warnings work, and nothing needs to be allowed.")
-        self.desktop.keys_into(window, "alt+a")
-        self.assertFalse(self.desktop.find_window("Keyboard", 1.0))
-        self.close(host)
-        self.assertFalse(self.log.exists())
-
     def test_on_wayland_access_is_allowed_and_taken_back_only_after_the_user_says_so(self):
         if any(os.access(node, os.R_OK) for node in glob.glob("/dev/input/event*")):
             self.skipTest("this user can read the keyboards without Keyvigil")
         # No compositor answers there: the desktop is told by its name.
-        host, window = self.open_window(XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="sway",
-                                        WAYLAND_DISPLAY="wayland-keyvigil-none")
+        host, window = self.desktop.open_settings_window(self, BUNDLE, dict(
+            self.env, XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="sway",
+            WAYLAND_DISPLAY="wayland-keyvigil-none"))
+        self.desktop.keys_into(window, "alt+g")
         self.assertIn("Keyvigil must be allowed to read the keyboard.",
                       self.message(window, first=True))
 
@@ -120,9 +98,11 @@ class KeyboardAccess(unittest.TestCase):
         self.assertEqual(self.log.read_text().splitlines()[1:], [f"{PROGRAM} grant",
                                                                  f"{PROGRAM} revoke"])
         self.assertTrue(self.message(window).startswith("Keyboard access is taken back."))
+        host.send_signal(signal.SIGTERM)
+        self.assertEqual(host.wait(15), 0)
         self.assertIn("Keyboard Access Not Allowed: Keyboard access was not allowed: the "
-                      "administrator's password was not given.", self.close(host))
+                      "administrator's password was not given.", said(host))
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

@@ -6,15 +6,13 @@ import plistlib
 import shutil
 import signal
 import subprocess
-import sys
 import time
 import unittest
-from pathlib import Path
 from urllib.parse import unquote
 
-from desktop import HELPER_RELATIVE, Desktop, Helper, pids_running, said, wait_for
+from desktop import (BUILD_DIR, HELPER_RELATIVE, Helper, main, pids_running, said, start_desktop,
+                     wait_for)
 
-BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
 AGENT_FILE = "Library/LaunchAgents/org.keyvigil.Keyvigil.helper.plist"
 # What the next login runs to load the agent again.
 AUTOSTART_ENTRY = ".config/autostart/org.keyvigil.Keyvigil.helper.desktop"
@@ -25,9 +23,7 @@ class PaneTest(unittest.TestCase):
     window_manager = None
 
     def setUp(self):
-        self.desktop = Desktop(BUILD_DIR, home_name="it's home", window_manager=self.window_manager)
-        self.desktop.start()
-        self.addCleanup(self.desktop.stop)
+        self.desktop = start_desktop(self, home_name="it's home", window_manager=self.window_manager)
         # A copy of the bundle in the home, so that every path the pane writes has the quote.
         self.bundle = self.desktop.home / "Keyvigil.prefPane"
         shutil.copytree(BUILD_DIR / "Keyvigil.prefPane", self.bundle, symlinks=True)
@@ -272,4 +268,4 @@ class HelpAndSupport(PaneTest):
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

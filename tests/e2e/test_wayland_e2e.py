@@ -1,25 +1,22 @@
 """Keyvigil Helper end to end in Wayland sessions: headless sway and KWin, a keyboard replayed
 by umockdev (its keys and its lock lights), notifications on a private bus, the front
 application from sway's IPC or a KWin script. sway refuses to run as root, so its session runs as
-"nobody" then."""
+"nobody" then. The sessions' set-up, the start of their scripts and the screenshots' checks serve
+the GNOME suite too."""
 
 import json
 import os
 import shutil
 import subprocess
-import sys
 import tempfile
 import textwrap
 import unittest
 from collections import namedtuple
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
-from private_desktop import HELPER_RELATIVE  # noqa: E402
+from desktop import BUILD_DIR, HELPER_RELATIVE, main
 
-BUILD_DIR = Path(os.environ.get("KEYVIGIL_BUILD_DIR", "build")).resolve()
-SOURCE_DIR = Path(__file__).resolve().parents[2]
-DATA = SOURCE_DIR / "tests/data/wayland"
+DATA = Path(__file__).resolve().parents[2] / "tests/data/wayland"
 VIEWER_RELATIVE = "lib/keyvigil/Keyvigil.prefPane/Contents/Resources/Help Viewer.app"
 HELPER_INSTALLED = "lib/keyvigil/" + HELPER_RELATIVE
 TEST_PROGRAMS = ("tests/e2e/notify_recorder", "tests/e2e/kwin_keys", "tests/e2e/kwin_shot")
@@ -27,6 +24,11 @@ TEST_PROGRAMS = ("tests/e2e/notify_recorder", "tests/e2e/kwin_keys", "tests/e2e/
 # evdev codes
 KEY_CAPSLOCK, KEY_NUMLOCK, KEY_LEFTSHIFT, LED_NUML, LED_CAPSL = 58, 69, 42, 0, 1
 HELLOWORLD = [35, 18, 38, 38, 24, 17, 24, 19, 38, 32]
+# The notifications a run gives, as (summary, body), and the indicators' red.
+CAPS_ON, CAPS_OFF = ("CAPS LOCK On", ""), ("CAPS LOCK Off", "")
+NUM_ON, NUM_OFF = ("NUM LOCK On", ""), ("NUM LOCK Off", "")
+LOCKS, CAPITALS = [CAPS_ON, CAPS_OFF, NUM_ON, NUM_OFF], ("Too Many CAPS Typed", "5 CAPS typed.")
+RED = (255, 0, 0)
 
 
 def keyboard_events(with_lights=True):
@@ -126,9 +128,6 @@ def differing_area(image, reference, ignore):
     return QRect(min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
 
 
-differing_colour_area = differing_area  # the GNOME suite's name for it
-
-
 def focused_pid(node):
     """The process of the focused window in sway's tree."""
     if node.get("focused") and "pid" in node:
@@ -140,8 +139,10 @@ def focused_pid(node):
     return None
 
 
-# The part of a session script every compositor shares: the notification recorder, and the
-# helper run with the replayed keyboard, each run's notifications told apart by where it began.
+# The start of every session's script: the notification recorder, the helper run with the
+# replayed keyboard (each run's notifications told apart by where it began; then $SETTLE seconds
+# for it to start) and the help viewer, a native Wayland window that takes the focus, an excluded
+# application.
 COMMON = textwrap.dedent("""\
     set -u
     cd "$T"
@@ -154,9 +155,9 @@ COMMON = textwrap.dedent("""\
         SDL_AUDIODRIVER=dummy umockdev-run -d keyboard.umockdev \\
             -e /dev/input/event3="${2:-keyboard.events}" -- "$PREFIX/$HELPER" \\
             > "helper-$1.log" 2>&1 & H=$!
+        sleep "$SETTLE"
     }
     stop_helper() { sleep "$1"; kill $H; wait $H; }
-    # The help viewer, a native Wayland window, takes the focus; it is an excluded application.
     start_viewer() {
         QT_QPA_PLATFORM=wayland "$VIEWER/Contents/MacOS/Help Viewer" > viewer.log 2>&1 & V=$!
         sleep 2
@@ -224,10 +225,15 @@ KWIN = COMMON + textwrap.dedent("""\
     """)
 
 
-class WaylandSession(unittest.TestCase):
-    """Runs `session` once for the class and reads what each helper run gave."""
-    session = ""
+class CompositorSession(unittest.TestCase):
+    """Runs `session` once for the class, as `as_user`, with Keyvigil installed and `settings`
+    written, and reads what each helper run gave."""
+    session, compositor_log, as_user, timeout = "", "", [], 90
     with_lights = True
+    env = {"SETTLE": "0"}
+    settings = {"warnWithGrowl": True, "warnCapsLock": True, "warnNumLock": True,
+                "warnWithSound": False, "showCapsCenter": True, "showCapsUpperLeft": True,
+                "showNumUpperLeft": True, "showCapsMenuBar": True}
 
     @classmethod
     def prepare(cls, tmp, build):
@@ -235,10 +241,9 @@ class WaylandSession(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.tmp = Path(tempfile.mkdtemp(prefix="keyvigil-wayland-"))
+        cls.tmp = tmp = Path(tempfile.mkdtemp(prefix=f"keyvigil-{cls.__name__.lower()}-"))
         if not os.environ.get("KEYVIGIL_KEEP"):
-            cls.addClassCleanup(shutil.rmtree, cls.tmp, ignore_errors=True)
-        tmp = cls.tmp
+            cls.addClassCleanup(shutil.rmtree, tmp, ignore_errors=True)
         (tmp / "run").mkdir()
         (tmp / "home").mkdir()
         (tmp / "keyboard.events").write_text(keyboard_events(cls.with_lights))
@@ -254,54 +259,62 @@ class WaylandSession(unittest.TestCase):
             (build / program).parent.mkdir(parents=True, exist_ok=True)
             shutil.copy2(BUILD_DIR / program, build / program)
         viewer = prefix / VIEWER_RELATIVE
-        # Nothing tells the helper it is in a Wayland session but the compositor's socket.
+        # Nothing tells the helper it is in a Wayland session but the compositor's socket. GNOME
+        # Shell finds the companion where Keyvigil installed it, among the system's data; a
+        # settings window stops only the helpers of this session.
         env = {"PATH": os.environ["PATH"], "HOME": str(tmp / "home"), "T": str(tmp),
                "XDG_RUNTIME_DIR": str(tmp / "run"),
-               "XDG_DATA_DIRS": f"{tmp / 'xdg'}:{prefix / 'share'}:/usr/share",
+               "XDG_DATA_DIRS": f"{tmp / 'xdg'}:{prefix / 'share'}:/usr/local/share:/usr/share",
                "BUILD": str(build), "PREFIX": str(prefix), "HELPER": HELPER_INSTALLED,
-               "VIEWER": str(viewer)}
+               "VIEWER": str(viewer), "KEYVIGIL_PROCESS_SCOPE": str(tmp),
+               "KEYVIGIL_AGENT_MODE": "supervisor", **cls.env}
         cls.prepare(tmp, build)
-        as_user = cls.as_user()
-        if as_user:
+        if cls.as_user:
             for path in [tmp, *tmp.rglob("*")]:
                 shutil.chown(path, "nobody", "nogroup")
         os.chmod(tmp / "run", 0o700)
-        defaults = [str(prefix / "bin/keyvigil-defaults"), "write"]
-        for setting in (["warnWithGrowl", "-bool", "YES"], ["warnCapsLock", "-bool", "YES"],
-                        ["warnNumLock", "-bool", "YES"], ["warnWithSound", "-bool", "NO"],
-                        ["showCapsCenter", "-bool", "YES"], ["showCapsUpperLeft", "-bool", "YES"],
-                        ["showNumUpperLeft", "-bool", "YES"], ["showCapsMenuBar", "-bool", "YES"],
-                        ["excludeApplicationsArray", "-array", str(viewer)]):
-            subprocess.run(as_user + defaults + setting, env=env, check=True,
-                           capture_output=True)
-        subprocess.run(as_user + ["dbus-run-session", "--", "bash", str(tmp / "session.sh")],
-                       env=env, timeout=90, check=False, stdout=subprocess.DEVNULL,
+        for key, value in dict(cls.settings, excludeApplicationsArray=[str(viewer)]).items():
+            kind, values = ("-array", value) if isinstance(value, list) else ("-bool", ["YES" if value else "NO"])
+            subprocess.run([*cls.as_user, str(prefix / "bin/keyvigil-defaults"), "write", key, kind,
+                            *values], env=env, check=True, capture_output=True)
+        # HOME is set before the bus starts: the settings service it starts takes the bus's.
+        subprocess.run([*cls.as_user, "dbus-run-session", "--", "bash", str(tmp / "session.sh")],
+                       env=env, timeout=cls.timeout, check=False, stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
-        # The notifications each helper run gave, told apart by where each run began.
+        # Each run's notifications: from where it began to where the next run began.
         notes = [json.loads(line) for line in (tmp / "notes.jsonl").read_text().splitlines()]
-        starts = {name: int((tmp / f"start-{name}").read_text())
-                  for name in ("alone", "shown", "second", "excluded")
-                  if (tmp / f"start-{name}").exists()}
-        cls.runs = {}
-        for name, start in starts.items():
-            end = min([s for s in starts.values() if s > start], default=len(notes))
-            cls.runs[name] = [(n["summary"], n["body"]) for n in notes[start:end]]
-
-    @classmethod
-    def as_user(cls):
-        return []
+        starts = sorted((path.stat().st_mtime_ns, path.name[6:], int(path.read_text()))
+                        for path in tmp.glob("start-*"))
+        ends = [start for _, _, start in starts[1:]] + [len(notes)]
+        cls.runs = {name: [(n["summary"], n["body"]) for n in notes[start:end]]
+                    for (_, name, start), end in zip(starts, ends)}
 
     def log(self, name):
-        return (self.tmp / f"helper-{name}.log").read_text()
+        path = self.tmp / f"helper-{name}.log"
+        return (path if path.exists() else self.tmp / self.compositor_log).read_text()
 
     def assert_lines(self, name, *lines):
         for line in lines:
             self.assertIn("keyvigil.helper: " + line, self.log(name).splitlines(), self.log(name))
 
+    def assert_cells(self, shot, cells=((4, 11), (12, 11))):
+        """The upper-left window's cells (those of Caps Lock and Num Lock at scale 1) are red."""
+        for x, y in cells:
+            self.assertEqual(pixel(shot, x, y), RED, f"the cell at {x}, {y}")
+
+    def assert_picture(self, shot, reference, ignore, box=None, wider_than=0):
+        """Outside `ignore`, `shot` differs from `reference` only in an area inside `box` and
+        wider than `wider_than`: the centre picture."""
+        area = differing_area(shot, reference, ignore)
+        self.assertTrue(area and (box is None or inside(area, box)), area)
+        self.assertGreater(area.width, wider_than, area)
+
 
 @unittest.skipUnless(shutil.which("sway") and shutil.which("umockdev-run"), "needs sway and umockdev")
-class Sway(WaylandSession):
-    session = SWAY
+class Sway(CompositorSession):
+    session, compositor_log = SWAY, "sway.log"
+    as_user = (["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
+               if os.geteuid() == 0 else [])
 
     @classmethod
     def prepare(cls, tmp, build):
@@ -312,15 +325,8 @@ class Sway(WaylandSession):
                                        "bar {\n  status_command while :; do echo; sleep 60; done\n"
                                        "  tray_output *\n}\n")
 
-    @classmethod
-    def as_user(cls):
-        return (["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"]
-                if os.geteuid() == 0 else [])
-
     def test_locks_and_a_run_of_capitals_from_the_keyboard_device(self):
-        self.assertEqual(self.runs.get("alone"),
-                         [("CAPS LOCK On", ""), ("Too Many CAPS Typed", "5 CAPS typed."),
-                          ("CAPS LOCK Off", ""), ("NUM LOCK On", ""), ("NUM LOCK Off", "")],
+        self.assertEqual(self.runs.get("alone"), [CAPS_ON, CAPITALS, CAPS_OFF, NUM_ON, NUM_OFF],
                          self.log("alone"))
         self.assert_lines("alone", "using the Wayland backend (display wayland-1)",
                           "Wayland session on a wlroots compositor",
@@ -335,17 +341,13 @@ class Sway(WaylandSession):
         shot, bare = self.tmp / "shown.png", self.tmp / "first.png"
         self.assertTrue(shot.exists() and bare.exists(), self.log("shown"))
         self.assert_lines("shown", "indicators drawn on the compositor's overlay layer")
-        self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
-        self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
+        self.assert_cells(shot)
         # Title bars, borders and the bar change with the focus; only the picture may change
-        # besides.
+        # besides: 500 points square, centred, a third of the spare height above it.
         focus = [QRect(0, 0, 800, 33), QRect(0, 560, 800, 40), QRect(0, 0, 3, 600),
                  QRect(396, 0, 9, 600), QRect(796, 0, 4, 600)]
-        changed = differing_area(shot, bare, focus)
-        # The picture: 500 points square, centred, a third of the spare height above it.
-        self.assertTrue(changed and inside(changed, QRect(150, 33, 500, 500)), changed)
-        self.assertGreater(changed.width, 300, changed)
-        self.assertEqual(self.runs.get("shown"), [("CAPS LOCK On", ""), ("NUM LOCK On", "")])
+        self.assert_picture(shot, bare, focus, QRect(150, 33, 500, 500), 300)
+        self.assertEqual(self.runs.get("shown"), [CAPS_ON, NUM_ON])
         focused = focused_pid(json.loads((self.tmp / "clicked.txt").read_text()))
         self.assertEqual(focused, int((self.tmp / "left.pid").read_text()))
 
@@ -354,13 +356,11 @@ class Sway(WaylandSession):
         pixels wide, and not on the first output."""
         shot = self.tmp / "second.png"
         self.assertTrue(shot.exists(), self.log("second"))
-        background = pixel(shot, 1500, 100)
         # The upper-left window, made anew by this helper, is there too; so is the bar.
-        area = differing_area(shot, background, [QRect(0, 0, 60, 60), QRect(0, 1120, 1600, 80)])
-        self.assertTrue(area, self.log("second"))
-        self.assertTrue(inside(area, QRect(300, 66, 1000, 1000)), area)
-        self.assertGreater(area.width, 900, area)
-        self.assertEqual(pixel(shot, 8, 22), (255, 0, 0), "the upper-left window, at scale 2")
+        self.assert_picture(shot, pixel(shot, 1500, 100),
+                            [QRect(0, 0, 60, 60), QRect(0, 1120, 1600, 80)],
+                            QRect(300, 66, 1000, 1000), 900)
+        self.assert_cells(shot, [(8, 22)])
         self.assertEqual(pixel(self.tmp / "first.png", 250, 300), (255, 255, 255),
                          "no picture on the first output")
 
@@ -370,17 +370,13 @@ class Sway(WaylandSession):
 
     def test_an_excluded_application_in_front_counts_no_capitals_but_locks_still_warn(self):
         self.assertIn("Keyvigil Help", (self.tmp / "front.txt").read_text())
-        self.assertEqual(self.runs.get("excluded"),
-                         [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
-                          ("NUM LOCK Off", "")],
-                         self.log("excluded"))
+        self.assertEqual(self.runs.get("excluded"), LOCKS, self.log("excluded"))
 
 
 @unittest.skipUnless(shutil.which("kwin_wayland") and shutil.which("umockdev-run"),
                      "needs KWin and umockdev")
-class KWin(WaylandSession):
-    session = KWIN
-    with_lights = False
+class KWin(CompositorSession):
+    session, compositor_log, with_lights = KWIN, "kwin.log", False
 
     @classmethod
     def prepare(cls, tmp, build):
@@ -394,9 +390,7 @@ class KWin(WaylandSession):
             "X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input\n")
 
     def test_locks_from_kwin_and_a_run_of_capitals_from_the_keyboard_device(self):
-        self.assertEqual(self.runs.get("alone"),
-                         [("CAPS LOCK On", ""), ("CAPS LOCK Off", ""), ("NUM LOCK On", ""),
-                          ("NUM LOCK Off", ""), ("Too Many CAPS Typed", "5 CAPS typed.")],
+        self.assertEqual(self.runs.get("alone"), LOCKS + [CAPITALS],
                          self.log("alone") + (self.tmp / "keys.log").read_text())
         self.assert_lines("alone", "Wayland session on KDE Plasma (KWin)",
                           "Caps Lock and Num Lock from KWin", "keys from 1 keyboard(s)",
@@ -411,13 +405,10 @@ class KWin(WaylandSession):
         shot = self.tmp / "shown.png"
         self.assertTrue(shot.exists(), (self.tmp / "shot.log").read_text() + self.log("shown"))
         self.assert_lines("shown", "indicators drawn on the compositor's overlay layer")
-        self.assertEqual(pixel(shot, 4, 11), (255, 0, 0), "Caps Lock cell")
-        self.assertEqual(pixel(shot, 12, 11), (255, 0, 0), "Num Lock cell")
-        background = pixel(shot, 790, 590)
-        area = differing_area(shot, background, [QRect(0, 0, 40, 40)])
-        self.assertTrue(area and inside(area, QRect(150, 33, 500, 500)), area)
-        self.assertGreater(area.width, 400, area)
+        self.assert_cells(shot)
+        self.assert_picture(shot, pixel(shot, 790, 590), [QRect(0, 0, 40, 40)],
+                            QRect(150, 33, 500, 500), 400)
 
 
 if __name__ == "__main__":
-    unittest.main(argv=[sys.argv[0], "-v", *sys.argv[1:]])
+    main()

@@ -15,7 +15,17 @@ using Session = DesktopSession;
 const QString kAllow = QStringLiteral("Allow Keyboard Access…");
 const QString kTakeBack = QStringLiteral("Take Keyboard Access Back…");
 
+// The group says what works in each session and offers only what the user can change. On GNOME
+// it says where the Shell companion stands before what keyboard access adds, and its button turns
+// the companion on wherever that is what is missing.
 TEST(KeyboardAccessTexts, SayWhatWorksInEachSessionAndOfferOnlyWhatTheUserCanChange) {
+    const QString turnOn = QStringLiteral("Turn On the GNOME Shell Companion");
+    using State = CompanionState;
+    const auto gnome = [](CompanionStatus companion, bool readable = false) {
+        KeyboardAccessFacts facts{Session::Gnome, Method::SeatRule, readable};
+        facts.companion = std::move(companion);
+        return facts;
+    };
     const struct {
         KeyboardAccessFacts facts;
         const char* says;
@@ -57,13 +67,35 @@ TEST(KeyboardAccessTexts, SayWhatWorksInEachSessionAndOfferOnlyWhatTheUserCanCha
         {{Session::Wlroots, Method::SeatRule, false, true, false, Change::Revoked},
          "Keyboard access is taken back. Caps Lock",
          kAllow},
+        // Where the Shell companion stands comes first.
+        {gnome({State::Missing}),
+         "not installed; installing Keyvigil again installs it. No warnings work yet: GNOME",
+         kAllow},
+        {gnome({State::NotLoaded}), "turn it on here, then log out and back in", turnOn},
+        {gnome({State::NotLoaded, true}),
+         "is turned on, but GNOME starts a newly installed extension only when you log in", kAllow},
+        {gnome({State::Disabled}), "installed but turned off", turnOn},
+        {gnome({State::Disabled}, true), "All warnings work", turnOn},
+        {gnome({State::Failed, true, 0, QStringLiteral("TypeError: x is undefined")}),
+         "could not start Keyvigil's companion (TypeError: x is undefined)", kAllow},
+        // Running, the locks work without keyboard access.
+        {gnome({State::Running, true, 1}),
+         "shows the indicators. Caps Lock and Num Lock warnings work. To count capital letters",
+         kAllow},
+        {gnome({State::Running, true, 2}),
+         "does not match this Keyvigil (interface version 2, Keyvigil's 1)", kAllow},
     };
     for (const auto& row : rows) {
-        const KeyboardAccessTexts texts = keyboardAccessTexts(row.facts);
+        const KeyboardAccessTexts texts = keyboardAccessTexts(row.facts, 1);
         SCOPED_TRACE(texts.message.toStdString());
         EXPECT_TRUE(texts.message.contains(QString::fromUtf8(row.says)));
         EXPECT_EQ(texts.button, row.button);
+        EXPECT_EQ(texts.buttonTurnsOnCompanion, row.button == turnOn);
     }
+    // Other desktops never hear of it.
+    KeyboardAccessFacts kde{Session::KdePlasma};
+    kde.companion = {State::Disabled};
+    EXPECT_FALSE(keyboardAccessTexts(kde).message.contains("companion"));
 }
 
 // Nothing runs without the user's confirmation, which says what any program could then read.
@@ -94,51 +126,6 @@ TEST(KeyboardAccessGroup, ChangesOnlyAfterConfirmingAndSaysWhyNot) {
     EXPECT_TRUE(fakes.form[Outlet::accessibilityMessage].text.contains("from its next start"));
     group.willSelect(); // a new visit forgets the change
     EXPECT_FALSE(fakes.form[Outlet::accessibilityMessage].text.contains("next start"));
-}
-
-// On GNOME the group says where the Shell companion stands before what keyboard access adds, and
-// its button turns the companion on wherever that is what is missing.
-TEST(KeyboardAccessTexts, OnGnomeTellWhereTheCompanionStands) {
-    const QString turnOn = QStringLiteral("Turn On the GNOME Shell Companion");
-    const auto gnome = [](CompanionStatus companion, bool readable = false) {
-        KeyboardAccessFacts facts{Session::Gnome, Method::SeatRule, readable};
-        facts.companion = std::move(companion);
-        return facts;
-    };
-    using State = CompanionState;
-    const struct {
-        KeyboardAccessFacts facts;
-        const char* says;
-        QString button;
-    } rows[] = {
-        {gnome({State::Missing}),
-         "not installed; installing Keyvigil again installs it. No warnings work yet: GNOME",
-         kAllow},
-        {gnome({State::NotLoaded}), "turn it on here, then log out and back in", turnOn},
-        {gnome({State::NotLoaded, true}),
-         "is turned on, but GNOME starts a newly installed extension only when you log in", kAllow},
-        {gnome({State::Disabled}), "installed but turned off", turnOn},
-        {gnome({State::Disabled}, true), "All warnings work", turnOn},
-        {gnome({State::Failed, true, 0, QStringLiteral("TypeError: x is undefined")}),
-         "could not start Keyvigil's companion (TypeError: x is undefined)", kAllow},
-        // Running, the locks work without keyboard access.
-        {gnome({State::Running, true, 1}),
-         "shows the indicators. Caps Lock and Num Lock warnings work. To count capital letters",
-         kAllow},
-        {gnome({State::Running, true, 2}),
-         "does not match this Keyvigil (interface version 2, Keyvigil's 1)", kAllow},
-    };
-    for (const auto& row : rows) {
-        const KeyboardAccessTexts texts = keyboardAccessTexts(row.facts, 1);
-        SCOPED_TRACE(texts.message.toStdString());
-        EXPECT_TRUE(texts.message.contains(QString::fromUtf8(row.says)));
-        EXPECT_EQ(texts.button, row.button);
-        EXPECT_EQ(texts.buttonTurnsOnCompanion, row.button == turnOn);
-    }
-    // Other desktops never hear of it.
-    KeyboardAccessFacts kde{Session::KdePlasma};
-    kde.companion = {State::Disabled};
-    EXPECT_FALSE(keyboardAccessTexts(kde).message.contains("companion"));
 }
 
 // The companion is turned on only by the button, without touching keyboard access; a failure is
