@@ -1,6 +1,6 @@
 #include "platform/desktop/MenuBarFlashStrip.h"
 #include "tests/fakes/FakeOverlayWindows.h"
-#include "tests/platform/support/TestFiles.h"
+#include "tests/platform/support/TestEventLoop.h"
 
 #include <QTest>
 

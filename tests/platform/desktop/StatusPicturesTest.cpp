@@ -1,8 +1,7 @@
 #include "platform/desktop/StatusPictures.h"
+#include "tests/shared/TempHome.h"
 
-#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,11 +10,9 @@ namespace {
 QStringList said;
 
 void bake(const QTemporaryDir& folder, const QString& name, std::initializer_list<int> sizes) {
-    for (const int size : sizes) {
-        QFile out(folder.filePath(QStringLiteral("%1-%2.pixels").arg(name).arg(size)));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(PixelImage(size, size, PixelImage::argb(255, size, 0, 0)).packed());
-    }
+    for (const int size : sizes)
+        writeFile(folder.filePath(QStringLiteral("%1-%2.pixels").arg(name).arg(size)),
+                  PixelImage(size, size, PixelImage::argb(255, size, 0, 0)).packed());
 }
 
 TEST(StatusPicturesTest, ASizeComesFromTheSmallestBakedOneAtLeastAsLargeElseTheLargest) {
@@ -37,10 +34,7 @@ TEST(StatusPicturesTest, ASizeComesFromTheSmallestBakedOneAtLeastAsLargeElseTheL
 TEST(StatusPicturesTest, MissingFilesAreSaidOnceAndLeaveTheirSizesOut) {
     QTemporaryDir folder;
     bake(folder, "KVClosed", {16, 48});
-    QFile damaged(folder.filePath("KVClosed-32.pixels"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("KVPX");
-    damaged.close();
+    writeFile(folder.filePath("KVClosed-32.pixels"), "KVPX"); // damaged
     const QString closed = folder.filePath("KVClosed.svg");
     said.clear();
     const QtMessageHandler previous = qInstallMessageHandler(
