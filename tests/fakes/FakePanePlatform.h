@@ -307,22 +307,9 @@ struct FakePanePlatform {
     RVTableViewArray excludeWordsTable{wordsView, {{"UniqueWord", "Word"}}};
     RVTableViewArray excludeApplicationsTable{applicationsView,
                                               {{"Nonalphabetized", "Application"}}};
-    PanePlatform platform{services,
-                          form,
-                          services,
-                          services,
-                          services,
-                          services,
-                          services,
-                          sounds,
-                          images,
-                          excludeWordsTable,
-                          excludeApplicationsTable,
-                          services,
-                          support,
-                          keyboardAccess,
-                          keyboardAccess,
-                          textExport,
-                          {},
-                          1265.0};
+    // Each service in the order PanePlatform lists them.
+    PanePlatform platform =
+        PanePlatform(services, form, services, services, services, services, services, sounds,
+                     images, excludeWordsTable, excludeApplicationsTable, services, support,
+                     keyboardAccess, keyboardAccess, textExport, QStringList(), 1265.0);
 };
