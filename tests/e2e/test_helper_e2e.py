@@ -19,16 +19,27 @@ class HelperTest(unittest.TestCase):
         self.addCleanup(self.helper.stop)
 
 
-class LockWarnings(HelperTest):
+class Locks(HelperTest):
     settings = {"warnCapsLock": True, "warnCapsLockContinuously": True, "warnNumLock": True,
-                "warnWithSound": True, "warnSound": "CAPS", "warnWithGrowl": True}
+                "warnWithSound": True, "warnSound": "CAPS", "warnWithGrowl": True,
+                "showCapsCenter": True, "showNumCenter": True, "showCapsUpperLeft": True,
+                "showOtherUpperLeft": True}
 
-    def test_caps_lock_loops_its_sound_until_off_and_num_lock_notifies_alone(self):
+    def centre_windows(self, *sizes):
+        return [w for w in self.desktop.windows() if w[:2] in sizes]
+
+    def test_each_lock_notifies_and_shows_its_window_and_caps_lock_loops_its_sound_until_off(self):
+        # 15 high with the other keys, on the 900-point screen's top bar at y = 4.
+        self.assertIn((17, 15, 0, 4), self.desktop.windows())
+        self.assertEqual(self.centre_windows((500, 500), (268, 335)), [])
+
         self.desktop.key("Caps_Lock")
         self.assertTrue(self.desktop.wait_for_notification("CAPS LOCK On"))
         note = self.desktop.received()[0]
         self.assertEqual((note["app_name"], note["urgency"]), ("Keyvigil", 1))
         self.assertTrue(wait_for(lambda: self.helper.sound_heard_since(0), 3.0), "no sound played")
+        self.assertTrue(wait_for(lambda: self.centre_windows((500, 500)), 3.0),
+                        "Caps Lock window not shown")
 
         self.desktop.key("Caps_Lock")
         self.assertTrue(self.desktop.wait_for_notification("CAPS LOCK Off"))
@@ -39,29 +50,9 @@ class LockWarnings(HelperTest):
 
         self.desktop.key("Num_Lock")
         self.assertTrue(self.desktop.wait_for_notification("NUM LOCK On"))
+        self.assertTrue(wait_for(lambda: self.centre_windows((268, 335)), 3.0))
         self.desktop.key("Num_Lock")
         self.assertTrue(self.desktop.wait_for_notification("NUM LOCK Off"))
-
-
-class Windows(HelperTest):
-    settings = {"showCapsCenter": True, "showNumCenter": True, "showCapsUpperLeft": True,
-                "showOtherUpperLeft": True, "warnWithSound": False}
-
-    def centre_windows(self, *sizes):
-        return [w for w in self.desktop.windows() if w[:2] in sizes]
-
-    def test_centre_and_upper_left_windows(self):
-        # 15 high with the other keys, on the 900-point screen's top bar at y = 4.
-        windows = self.desktop.windows()
-        self.assertIn((17, 15, 0, 4), windows)
-        self.assertEqual(self.centre_windows((500, 500), (268, 335)), [])
-
-        self.desktop.key("Caps_Lock")
-        self.assertTrue(wait_for(lambda: self.centre_windows((500, 500)), 3.0),
-                        "Caps Lock window not shown")
-        self.desktop.key("Num_Lock")
-        self.assertTrue(wait_for(lambda: self.centre_windows((268, 335)), 3.0))
-        self.desktop.key("Caps_Lock", "Num_Lock")
         self.assertTrue(wait_for(lambda: not self.centre_windows((500, 500), (268, 335)), 3.0))
 
 
