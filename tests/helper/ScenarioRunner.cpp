@@ -160,8 +160,9 @@ private:
         if (what == u"nothing") {
             expectNothingMore();
         } else if (what.startsWith(u"state ")) {
-            const QString name = what.section(u' ', 1, 1);
-            check(name, state(name), what.section(u' ', 2));
+            const QString name = what.section(u' ', 1, 1), expected = what.section(u' ', 2);
+            if (const QString actual = state(name); actual != expected)
+                fail(u"%1 is %2, expected %3"_s.arg(name, actual, expected));
         } else if (calls.isEmpty()) {
             fail(u"expected \"%1\", but nothing more happened"_s.arg(what));
         } else if (const QString call = calls.takeFirst(); call != what) {
@@ -201,10 +202,6 @@ private:
     void expectNothingMore() {
         for (const QString& call : std::exchange(pending(), {}))
             fail(u"unexpected \"%1\""_s.arg(call));
-    }
-    void check(const QString& what, const QString& actual, const QString& expected) {
-        if (actual != expected)
-            fail(u"%1 is %2, expected %3"_s.arg(what, actual, expected));
     }
     void fail(const QString& message) {
         ADD_FAILURE_AT(path_.toStdString().c_str(), line_) << message.toStdString();

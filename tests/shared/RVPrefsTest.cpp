@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <tuple>
 #include <utility>
 
 #include <sys/resource.h>
@@ -65,7 +66,8 @@ Dictionary migratedBinaryDomain() {
             {convertedFromPlist, kYes}};
 }
 
-TEST_F(RVPrefsTest, MigrationCopiesTheOldDomainOnceThenSetsTheFlag) {
+// A domain that cannot be read migrates nothing; one that can is copied until a synchronize.
+TEST_F(RVPrefsTest, MigrationCopiesAReadableOldDomainOnceThenSetsTheFlag) {
     const Dictionary nested{{"ratio", PlistValue::fromFloat(0.75f)},
                             {"below", PlistValue::fromInt(-1)}};
     const Dictionary xml{{showFnUpperLeft, kYes},
@@ -74,10 +76,17 @@ TEST_F(RVPrefsTest, MigrationCopiesTheOldDomainOnceThenSetsTheFlag) {
                          {"token", PlistValue::fromData(QByteArray("\x00\xff", 2))},
                          {"nested", PlistValue::fromDictionary(nested)},
                          {convertedFromPlist, kYes}};
-    using Row = std::pair<const char*, Dictionary>;
-    for (const auto& [name, expected] :
-         {Row{"domains/binary.plist", migratedBinaryDomain()}, Row{"domains/xml.plist", xml}}) {
-        writeFile(domain(), testData(name));
+    const Dictionary nothing{{convertedFromPlist, kYes}};
+    using Row = std::tuple<const char*, QByteArray, Dictionary>;
+    for (const auto& [name, contents, expected] :
+         {Row{"truncated xml", "<plist><dict><key>a</key>", nothing},
+          Row{"binary NUL key", testData("domains/nul_key.plist"), nothing},
+          Row{"xml NUL key", testData("domains/nul_reference.plist"), nothing},
+          Row{"over 2 MiB", testData("archives/settings.prefs") + QByteArray(2 << 20, ' '),
+              nothing},
+          Row{"binary", testData("domains/binary.plist"), migratedBinaryDomain()},
+          Row{"xml", testData("domains/xml.plist"), xml}}) {
+        writeFile(domain(), contents);
         EXPECT_EQ(RVPrefs(kId).prefs(), expected) << name;
         // Until a synchronize every new store migrates again, with the same result.
         EXPECT_EQ(RVPrefs(kId).prefs(), expected) << name;
@@ -85,18 +94,6 @@ TEST_F(RVPrefsTest, MigrationCopiesTheOldDomainOnceThenSetsTheFlag) {
     ASSERT_TRUE(RVPrefs(kId).synchronize());
     writeFile(domain(), testData("domains/binary.plist"));
     EXPECT_EQ(RVPrefs(kId).prefs(), xml);
-}
-
-TEST_F(RVPrefsTest, AnUnreadableDomainMigratesNothing) {
-    using Row = std::pair<const char*, QByteArray>;
-    for (const auto& [name, contents] :
-         {Row{"truncated xml", "<plist><dict><key>a</key>"},
-          Row{"binary NUL key", testData("domains/nul_key.plist")},
-          Row{"xml NUL key", testData("domains/nul_reference.plist")},
-          Row{"over 2 MiB", testData("archives/settings.prefs") + QByteArray(2 << 20, ' ')}}) {
-        writeFile(domain(), contents);
-        EXPECT_EQ(RVPrefs(kId).prefs(), Dictionary({{convertedFromPlist, kYes}})) << name;
-    }
 }
 
 TEST_F(RVPrefsTest, AnUnreadableStoreStartsOverWithTheMarkerAndMigratesAgain) {
