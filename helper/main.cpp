@@ -7,6 +7,7 @@
 #include "platform/desktop/AppKitVersionNumber.h"
 #include "platform/desktop/CoreDumps.h"
 #include "platform/desktop/DBusNotifier.h"
+#include "platform/desktop/EpollEventDispatcher.h"
 #include "platform/desktop/NetworkSandbox.h"
 #include "platform/desktop/PlayerSoundService.h"
 #include "platform/desktop/QtApplicationEventLoop.h"
@@ -67,11 +68,21 @@ int main(int argc, char** argv) {
         qCWarning(programLog).noquote()
             << "the status item's menu opens the settings window without the network:"
             << windowLauncher->problem();
-    // The plain poll loop: the helper runs no GLib sources, and GLib's loop costs several
-    // passes over its sources at every key.
+    // Threads Qt starts (the bus's) run the plain poll loop: the helper has no GLib sources, and
+    // GLib's loop makes several passes over its sources at each wake-up.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
     const QString sessionBus = DBusNotifier::useSessionBusOnly();
+
+    // A wake-up costs the same however many descriptors the helper watches: the X connections,
+    // the bus, the signal pipe.
+    if (auto* dispatcher = new EpollEventDispatcher; dispatcher->isValid()) {
+        QCoreApplication::setEventDispatcher(dispatcher);
+    } else {
+        qCWarning(programLog, "no epoll instance: the event loop polls every descriptor at each "
+                              "wake-up");
+        delete dispatcher;
+    }
 
     // The event loop comes first: every connection's notifier needs the application object.
     // The helper draws its indicators itself, so it needs no graphical toolkit, fonts or GL.
