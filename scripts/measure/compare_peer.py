@@ -2,7 +2,8 @@
 """Keyvigil Helper beside an event-driven lock indicator (lxpanel with only its kbled plug-in, in
 a private home), each alone in turn on the same Xvfb desktop, in one run: Caps Lock to the
 indicator's pixel, resident memory, wake-ups while idle and CPU while typing. Prints each figure
-for both, the ratio, and whether the helper meets its goals.
+for both, the ratio, and whether the helper meets its goals. Each round also times the least
+work that sees every key (x11_key_floor), the floor of the CPU a tap.
 
 The peer is a measurement reference only: install it from Debian (apt-get install lxpanel)."""
 
@@ -101,6 +102,41 @@ class KeyvigilHelper:
         errors = self.helper.stop()
         if code is not None:
             print(f"helper had ended with {code}: {errors}", flush=True)
+
+
+class KeyFloor:
+    """The least work that sees every key on X11 (x11_key_floor): its CPU a tap, in the same
+    round, is the part of the helper's that belongs to the kernel and the server, not to us."""
+    name = "floor"
+
+    def __init__(self, desktop, tools):
+        self.proc = subprocess.Popen([str(tools / "x11_key_floor")], env=desktop.env(),
+                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.pid = self.proc.pid
+
+    def stop(self):
+        self.proc.terminate()
+        out, err = self.proc.communicate(timeout=5)
+        return int(out.strip() or 0), err.strip()
+
+
+def measure_floor(desktop, tools, args):
+    floor = KeyFloor(desktop, tools)
+    try:
+        time.sleep(1.0)
+        typist = Typist(tools / "xtest_keys", desktop.env())
+        try:
+            typed, _ = counters_over(floor.pid,
+                                     lambda: typist.command(f"taps {args.taps} {args.rate}"))
+        finally:
+            typist.close()
+        time.sleep(0.2)
+    finally:
+        presses, errors = floor.stop()
+    if presses < args.taps:
+        raise RuntimeError(f"the key floor saw {presses} of {args.taps} presses: {errors}")
+    return {"taps": {"taps": args.taps, **typed, "cpu_us_per_tap": typed["cpu_ns"] / 1000 / args.taps,
+                     "wakeups_per_tap": typed["voluntary"] / args.taps}}
 
 
 def process_counters(pid):
@@ -247,6 +283,13 @@ def report(runs):
                                  GOALS["wakeups_per_tap"]),
         "0 idle wake-ups": pick("helper", ("idle", "voluntary")) == 0,
     }
+    floor = pick("floor", ("taps", "cpu_us_per_tap"))
+    helper_cpu = pick("helper", ("taps", "cpu_us_per_tap"))
+    if floor is not None and helper_cpu is not None:
+        print(f"\nthe key floor (one connection, one wait, one read a key): {floor:.1f} us a tap; "
+              f"the helper above it: {helper_cpu - floor:.1f} us")
+        table.append({"figure": "taps: CPU per tap of the key floor, us", "helper": floor,
+                      "peer": None, "ratio": None})
     print()
     for goal, met in goals.items():
         print(f"  {'met    ' if met else 'NOT met'}  {goal}")
@@ -285,7 +328,7 @@ def main():
 
     build = Path(args.build_dir).resolve()
     tools = Path(args.tools_dir).resolve() if args.tools_dir else build / "scripts/measure"
-    runs = {"helper": [], "peer": []}
+    runs = {"helper": [], "peer": [], "floor": []}
     loads = []
     desktop = Desktop(build, window_manager=["icewm"] if args.tray else None)
     desktop.start()
@@ -315,6 +358,8 @@ def main():
                                                 "worst_after_first_ms": r["worst_after_first_ms"]}
                                             for n, r in figures["pixel"].items()}}), flush=True)
                 time.sleep(1.0)
+            runs["floor"].append(measure_floor(desktop, tools, args))
+            print(json.dumps({"round": round_, "program": "floor", **runs["floor"][-1]}), flush=True)
     finally:
         desktop.stop()
 
