@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -24,6 +25,9 @@ std::vector<X11Connection*>& openConnections() {
     static std::vector<X11Connection*> connections;
     return connections;
 }
+
+// Counts every open and close, so that a pass over the list can tell it changed.
+std::uint64_t connectionsChanged = 0;
 
 bool stillOpen(X11Connection* connection) {
     const auto& open = openConnections();
@@ -78,20 +82,32 @@ X11Connection::X11Connection(const char* displayName) {
         dispatcher && dispatcher != hooked) {
         hooked = dispatcher;
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] {
-            // A handler may close a connection, its own or another's.
-            const std::vector<X11Connection*> connections = openConnections();
-            for (X11Connection* connection : connections)
-                if (stillOpen(connection))
-                    connection->beforeSleep();
+            // No copy of the list at every key; only when a handler opens or closes a connection
+            // (its own or another's) does the pass go over a copy, where running one twice is
+            // harmless.
+            const auto& open = openConnections();
+            const std::uint64_t seen = connectionsChanged;
+            for (std::size_t i = 0; i < open.size(); ++i) {
+                open[i]->beforeSleep();
+                if (connectionsChanged != seen) {
+                    const std::vector<X11Connection*> connections = open;
+                    for (X11Connection* connection : connections)
+                        if (stillOpen(connection))
+                            connection->beforeSleep();
+                    break;
+                }
+            }
         });
     }
     openConnections().push_back(this);
+    ++connectionsChanged;
 }
 
 void X11Connection::beforeSleep() {
     if (xcbHandler_)
         processXcbEvents(false);
-    else if (XEventsQueued(display_, QueuedAlready) > 0)
+    // The queue's length as last left by Xlib, read without taking the display's lock.
+    else if (XQLength(display_) > 0)
         processPendingEvents();
     if (stillOpen(this) && beforeSleep_)
         beforeSleep_();
@@ -103,6 +119,7 @@ X11Connection::~X11Connection() {
     notifier_.reset();
     auto& open = openConnections();
     open.erase(std::remove(open.begin(), open.end(), this), open.end());
+    ++connectionsChanged;
     auto& own = ownDisplays();
     own.erase(std::remove(own.begin(), own.end(), display_), own.end());
     XCloseDisplay(display_);
