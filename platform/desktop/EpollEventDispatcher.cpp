@@ -54,8 +54,14 @@ bool EpollEventDispatcher::processEvents(QEventLoop::ProcessEventsFlags flags) {
     const bool includeNotifiers = !(flags & QEventLoop::ExcludeSocketNotifiers);
     const bool canWait = (flags & QEventLoop::WaitForMoreEvents) && !wakePending_.load() &&
                          !interrupted_.load(std::memory_order_relaxed);
-    if (canWait)
+    if (canWait) {
+        // By index and by copy: a hook may add another.
+        for (std::size_t i = 0; i < beforeWait_.size(); ++i) {
+            const auto hook = beforeWait_[i];
+            hook();
+        }
         emit aboutToBlock();
+    }
     if (interrupted_.load(std::memory_order_relaxed))
         return false;
 
@@ -72,6 +78,13 @@ bool EpollEventDispatcher::processEvents(QEventLoop::ProcessEventsFlags flags) {
             if (fd == wakeCounter_) {
                 drainCounter(wakeCounter_);
                 wakePending_.store(false);
+                ++handled;
+                continue;
+            }
+            if (const auto reader = readers_.find(fd); reader != readers_.end()) {
+                // A copy: the handler may stop watching its own descriptor.
+                const auto handler = reader->second;
+                handler();
                 ++handled;
                 continue;
             }
@@ -175,6 +188,27 @@ void EpollEventDispatcher::updateWatch(int fd, bool existed) {
         return;
     }
     qCWarning(programLog, "descriptor %d cannot be watched: %s", fd, strerror(errno));
+}
+
+void EpollEventDispatcher::watchReadable(int fd, std::function<void()> handler) {
+    epoll_event event{};
+    event.events = EPOLLIN;
+    event.data.fd = fd;
+    if (epoll_ctl(epoll_, EPOLL_CTL_ADD, fd, &event) < 0 &&
+        (errno != EEXIST || epoll_ctl(epoll_, EPOLL_CTL_MOD, fd, &event) < 0)) {
+        qCWarning(programLog, "descriptor %d cannot be watched: %s", fd, strerror(errno));
+        return;
+    }
+    readers_[fd] = std::move(handler);
+}
+
+void EpollEventDispatcher::unwatchReadable(int fd) {
+    if (readers_.erase(fd))
+        epoll_ctl(epoll_, EPOLL_CTL_DEL, fd, nullptr);
+}
+
+void EpollEventDispatcher::addBeforeWait(std::function<void()> hook) {
+    beforeWait_.push_back(std::move(hook));
 }
 
 void EpollEventDispatcher::registerTimer(int timerId, qint64 interval, Qt::TimerType timerType,

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -35,6 +36,13 @@ public:
 
     void wakeUp() override;
     void interrupt() override;
+
+    // Straight calls from the wait, without a notifier's event and signals: for what runs at
+    // every key. A descriptor is watched either so or by socket notifiers, not both.
+    void watchReadable(int fd, std::function<void()> handler);
+    void unwatchReadable(int fd);
+    // Runs each time the loop is about to sleep, as aboutToBlock is emitted.
+    void addBeforeWait(std::function<void()> hook);
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -70,4 +78,6 @@ private:
     // Ready notifiers not yet activated; shared with nested loops, which carry on with it.
     std::vector<QSocketNotifier*> pending_;
     std::vector<Timer> timers_;
+    std::unordered_map<int, std::function<void()>> readers_;
+    std::vector<std::function<void()>> beforeWait_;
 };

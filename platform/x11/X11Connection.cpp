@@ -1,9 +1,9 @@
 #include "platform/x11/X11Connection.h"
 
+#include "platform/desktop/ReadableWatch.h"
 #include "shared/ProgramLog.h"
 
 #include <QAbstractEventDispatcher>
-#include <QSocketNotifier>
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
@@ -69,10 +69,8 @@ X11Connection::X11Connection(const char* displayName) {
         previousErrorHandler = XSetErrorHandler(ignoreOwnErrors);
         errorHandlerInstalled = true;
     }
-    notifier_ =
-        std::make_unique<QSocketNotifier>(ConnectionNumber(display_), QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                     [this] { processPendingEvents(); });
+    watch_ = std::make_unique<ReadableWatch>(ConnectionNumber(display_),
+                                             [this] { processPendingEvents(); });
     // A reply read anywhere (a round trip in a timer, in another object's code) can pull events
     // into Xlib's queue without the socket turning readable again. Drain them before the loop
     // sleeps; looking at the queue alone costs no system call. One hook serves every
@@ -81,7 +79,7 @@ X11Connection::X11Connection(const char* displayName) {
     if (auto* dispatcher = QAbstractEventDispatcher::instance();
         dispatcher && dispatcher != hooked) {
         hooked = dispatcher;
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] {
+        runBeforeEachWait(dispatcher, [] {
             // No copy of the list at every key; only when a handler opens or closes a connection
             // (its own or another's) does the pass go over a copy, where running one twice is
             // harmless.
@@ -116,7 +114,7 @@ void X11Connection::beforeSleep() {
 X11Connection::~X11Connection() {
     if (!display_)
         return;
-    notifier_.reset();
+    watch_.reset();
     auto& open = openConnections();
     open.erase(std::remove(open.begin(), open.end(), this), open.end());
     ++connectionsChanged;

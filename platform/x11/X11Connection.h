@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-class QSocketNotifier;
+class ReadableWatch;
 typedef struct _XDisplay Display;
 typedef union _XEvent XEvent;
 
@@ -51,7 +51,7 @@ private:
     void processXcbEvents(bool readSocket);
 
     Display* display_ = nullptr;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<ReadableWatch> watch_;
     EventHandler handler_;
     XcbEventHandler xcbHandler_;
     std::function<void()> beforeSleep_;

@@ -1,4 +1,5 @@
 #include "platform/desktop/EpollEventDispatcher.h"
+#include "platform/desktop/ReadableWatch.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -194,4 +195,28 @@ TEST(EpollEventDispatcher, AnotherThreadWakesTheBlockedLoopAndEndsIt) {
     EXPECT_TRUE(delivered);
     EXPECT_GE(blocks, 1);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);
+}
+
+TEST(EpollEventDispatcher, DirectWatchesRunFromTheWaitAndMayEndThemselves) {
+    dispatcher();
+    SocketPair pair;
+    int hooks = 0;
+    runBeforeEachWait(&dispatcher(), [&] { ++hooks; });
+    int reads = 0;
+    std::unique_ptr<ReadableWatch> watch;
+    watch = std::make_unique<ReadableWatch>(pair.fds[0], [&] {
+        char byte;
+        EXPECT_EQ(::read(pair.fds[0], &byte, 1), 1);
+        // Ending the watch from its own call must be safe.
+        if (++reads == 2)
+            watch.reset();
+    });
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(write(pair.fds[1], "x", 1), 1);
+        // Once the watch has ended, only the timer wakes the wait.
+        QTimer::singleShot(20ms, [] {});
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(hooks, 3);
 }
